@@ -1,0 +1,188 @@
+#include "CellDrawing.h"
+
+#include <QPainter>
+
+namespace ombrana {
+namespace {
+
+// Sizes of the parts, in twips.
+constexpr double kPlateLong = 375, kPlateShort = 135, kPlateGap = 105;
+constexpr double kCoilWidth = 375, kCoilStanding = 855;
+constexpr double kPortMargin = 240;
+
+enum class Part { Capacitor, Inductor };
+enum class Placement { Series, Shunt };
+
+struct Element {
+    Part part;
+    Placement placement;
+};
+
+struct Elements {
+    Element left, middle, right;
+};
+
+Elements elementsOf(CellLayout layout) {
+    using P = Part;
+    using L = Placement;
+    switch (layout) {
+    case CellLayout::LowPassPi: return {{P::Capacitor, L::Shunt}, {P::Inductor, L::Series}, {P::Capacitor, L::Shunt}};
+    case CellLayout::HighPassPi: return {{P::Inductor, L::Shunt}, {P::Capacitor, L::Series}, {P::Inductor, L::Shunt}};
+    case CellLayout::LowPassT: return {{P::Inductor, L::Series}, {P::Capacitor, L::Shunt}, {P::Inductor, L::Series}};
+    case CellLayout::HighPassT: return {{P::Capacitor, L::Series}, {P::Inductor, L::Shunt}, {P::Capacitor, L::Series}};
+    }
+    return {};
+}
+
+// Draws in twips relative to the cell's rectangle.
+class Pen {
+public:
+    Pen(QPainter& p, const QRectF& rect, double scale, const CellStyle& style)
+        : m_p(p), m_origin(rect.topLeft()), m_scale(scale), m_style(style) {}
+
+    QPointF at(double x, double y) const { return m_origin + QPointF(x * m_scale, y * m_scale); }
+    QRectF box(double cx, double cy, double w, double h) const {
+        return QRectF(at(cx - w / 2, cy - h / 2), QSizeF(w * m_scale, h * m_scale));
+    }
+
+    void wire(double x1, double y1, double x2, double y2) {
+        m_p.setPen(QPen(m_style.wire, 2, Qt::SolidLine, Qt::FlatCap));
+        m_p.drawLine(at(x1, y1), at(x2, y2));
+    }
+
+    void plate(const QRectF& r) { m_p.fillRect(r, m_style.plate); }
+
+    void coil(const QRectF& r, bool lying) {
+        m_p.save();
+        m_p.setClipRect(r);
+        m_p.setPen(QPen(m_style.hatch, 1));
+        const double step = 60 * m_scale;
+        if (lying)
+            for (double x = r.left() + step / 2; x < r.right(); x += step) m_p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
+        else
+            for (double y = r.top() + step / 2; y < r.bottom(); y += step) m_p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+        m_p.restore();
+        m_p.setPen(QPen(m_style.coilBorder, 2));
+        m_p.setBrush(Qt::NoBrush);
+        m_p.drawRect(r.adjusted(1, 1, -1, -1));
+    }
+
+    void text(double x, double y, const QString& s, Qt::Alignment align) {
+        m_p.setPen(m_style.text);
+        const QRectF r(at(x - 400, y - 150), QSizeF(800 * m_scale, 300 * m_scale));
+        QRectF placed = r;
+        if (align & Qt::AlignLeft) placed.moveLeft(at(x, y).x());
+        if (align & Qt::AlignRight) placed.moveRight(at(x, y).x());
+        m_p.drawText(placed, static_cast<int>(align | Qt::AlignVCenter), s);
+    }
+
+private:
+    QPainter& m_p;
+    QPointF m_origin;
+    double m_scale;
+    const CellStyle& m_style;
+};
+
+// One element at x, with its name; a shunt element brings its own wires
+// from rail to rail.
+void drawElement(Pen& pen, const Element& e, double x, double top, double bottom, double coilLength) {
+    const QString name = e.part == Part::Capacitor ? QStringLiteral("C1") : QStringLiteral("L1");
+    if (e.placement == Placement::Shunt) {
+        const double mid = (top + bottom) / 2;
+        const double half = e.part == Part::Capacitor ? (2 * kPlateShort + kPlateGap) / 2 : kCoilStanding / 2;
+        pen.wire(x, top, x, mid - half);
+        pen.wire(x, mid + half, x, bottom);
+        if (e.part == Part::Capacitor) {
+            pen.plate(pen.box(x, mid - (kPlateGap + kPlateShort) / 2, kPlateLong, kPlateShort));
+            pen.plate(pen.box(x, mid + (kPlateGap + kPlateShort) / 2, kPlateLong, kPlateShort));
+        } else {
+            pen.coil(pen.box(x, mid, kCoilWidth, kCoilStanding), false);
+        }
+        pen.text(x + 260, mid, name, Qt::AlignLeft);
+    } else {
+        if (e.part == Part::Capacitor) {
+            pen.plate(pen.box(x - (kPlateGap + kPlateShort) / 2, top, kPlateShort, kPlateLong));
+            pen.plate(pen.box(x + (kPlateGap + kPlateShort) / 2, top, kPlateShort, kPlateLong));
+        } else {
+            pen.coil(pen.box(x, top, coilLength, kCoilWidth), true);
+        }
+        pen.text(x, top - 330, name, Qt::AlignHCenter);
+    }
+}
+
+double halfWidth(const Element& e, double coilLength) {
+    if (e.placement == Placement::Shunt) return 0;
+    return e.part == Part::Capacitor ? (2 * kPlateShort + kPlateGap) / 2 : coilLength / 2;
+}
+
+}  // namespace
+
+CellDrawing::CellDrawing(CellLayout layout, CellStyle style, CellOptions options, QWidget* parent)
+    : QWidget(parent), m_layout(layout), m_style(style), m_options(options) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void CellDrawing::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    paint(p, rect(), m_layout, m_style, m_options, logicalDpiX() / 1440.0);
+}
+
+void CellDrawing::paint(QPainter& painter, const QRectF& rect, CellLayout layout, const CellStyle& style,
+                        const CellOptions& options, double pixelsPerTwip) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QFont small = painter.font();
+    small.setPointSizeF(8.25);
+    small.setBold(true);
+    painter.setFont(small);
+
+    const double w = rect.width() / pixelsPerTwip;
+    const double h = rect.height() / pixelsPerTwip;
+    const double top = qMax(480.0, h * 0.22);
+    const double bottom = h - (options.ground ? 560.0 : 200.0);
+    const double xIn = options.inPort ? kPortMargin : 0;
+    const double xOut = options.outPort ? w - kPortMargin : w;
+    const double span = xOut - xIn;
+    const double xs[3] = {xIn + span * 0.22, xIn + span * 0.5, xIn + span * 0.78};
+
+    Pen pen(painter, rect, pixelsPerTwip, style);
+    const Elements els = elementsOf(layout);
+    const Element list[3] = {els.left, els.middle, els.right};
+
+    // Top rail, broken by the series elements; bottom rail whole.
+    double from = xIn;
+    for (int i = 0; i < 3; ++i) {
+        const double half = halfWidth(list[i], options.coilLengthTwips);
+        if (half > 0) {
+            pen.wire(from, top, xs[i] - half, top);
+            from = xs[i] + half;
+        }
+    }
+    pen.wire(from, top, xOut, top);
+    pen.wire(xIn, bottom, xOut, bottom);
+    for (int i = 0; i < 3; ++i) drawElement(pen, list[i], xs[i], top, bottom, options.coilLengthTwips);
+
+    // Ports: a vertical line at the edge, broken by its name.
+    const double mid = (top + bottom) / 2;
+    if (options.inPort) {
+        pen.wire(xIn, top, xIn, mid - 150);
+        pen.wire(xIn, mid + 150, xIn, bottom);
+        pen.text(xIn, mid, QStringLiteral("in"), Qt::AlignHCenter);
+    }
+    if (options.outPort) {
+        pen.wire(xOut, top, xOut, mid - 150);
+        pen.wire(xOut, mid + 150, xOut, bottom);
+        pen.text(xOut, mid, QStringLiteral("out"), Qt::AlignHCenter);
+    }
+
+    if (options.ground) {
+        const double gx = (xIn + xOut) / 2;
+        pen.wire(gx, bottom, gx, bottom + 120);
+        pen.wire(gx - 300, bottom + 120, gx + 300, bottom + 120);
+        pen.wire(gx - 180, bottom + 240, gx + 180, bottom + 240);
+        pen.wire(gx - 60, bottom + 360, gx + 60, bottom + 360);
+    }
+    painter.restore();
+}
+
+}  // namespace ombrana

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+class QPainter;
+
+namespace ombrana {
+
+// The four filter cells, elements listed from input to output.
+enum class CellLayout {
+    LowPassPi,   // shunt C1, series L1, shunt C1
+    HighPassPi,  // shunt L1, series C1, shunt L1
+    LowPassT,    // series L1, shunt C1, series L1
+    HighPassT,   // series C1, shunt L1, series C1
+};
+
+struct CellStyle {
+    QColor wire = Qt::white;
+    QColor plate = QColor(0x80, 0x80, 0xFF);
+    QColor coilBorder = Qt::white;
+    QColor hatch = Qt::red;
+    QColor text = Qt::white;
+};
+
+struct CellOptions {
+    bool inPort = true;     // vertical port line with "in" at the left edge
+    bool outPort = true;    // and with "out" at the right edge
+    bool ground = true;     // ground sign under the bottom rail
+    int coilLengthTwips = 855;  // a lying coil's box: 855 (pi cells) or 735 (T cells)
+};
+
+// The drawing of one filter cell: a top rail from input to output, a ground
+// rail along the foot, and the three elements. One painter serves the
+// windows, printed pages and test images alike.
+class CellDrawing : public QWidget {
+    Q_OBJECT
+public:
+    CellDrawing(CellLayout layout, CellStyle style, CellOptions options, QWidget* parent = nullptr);
+
+    CellLayout cellLayout() const { return m_layout; }
+
+    // Paints the cell in rect; sizes are worked out in twips and scaled by
+    // pixelsPerTwip (1/15 at 96 dpi).
+    static void paint(QPainter& painter, const QRectF& rect, CellLayout layout, const CellStyle& style,
+                      const CellOptions& options, double pixelsPerTwip);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CellLayout m_layout;
+    CellStyle m_style;
+    CellOptions m_options;
+};
+
+}  // namespace ombrana

@@ -1,0 +1,135 @@
+#include "ControlTable.h"
+
+#include "FramePanel.h"
+#include "KeyFilter.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace ombrana::design {
+
+int twipsToPixels(int twips, double logicalDpi) { return static_cast<int>(std::lround(twips * logicalDpi / 1440.0)); }
+
+namespace {
+
+QColor rgb(int value) { return QColor::fromRgb(static_cast<QRgb>(value)); }
+
+double dpiOf(const QWidget* w) { return w ? w->logicalDpiX() : 96.0; }
+
+void applyColours(QWidget* w, const Control& row, QPalette::ColorRole ground, QPalette::ColorRole text) {
+    QPalette pal = w->palette();
+    if (row.fg != kDefault) {
+        pal.setColor(text, rgb(row.fg));
+        pal.setColor(QPalette::WindowText, rgb(row.fg));
+    }
+    if (row.bg != kDefault) pal.setColor(ground, rgb(row.bg));
+    w->setPalette(pal);
+}
+
+Qt::Alignment alignmentOf(unsigned flags) {
+    if (flags & Centre) return Qt::AlignHCenter | Qt::AlignTop;
+    if (flags & Right) return Qt::AlignRight | Qt::AlignVCenter;
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+QWidget* create(const Control& row, QWidget* parent) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
+    case Kind::Label: {
+        auto* label = new QLabel(text, parent);
+        label->setAlignment(alignmentOf(row.flags));
+        label->setWordWrap(row.flags & WordWrap);
+        label->setTextFormat(Qt::PlainText);
+        if (row.flags & Border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        const bool ownGround = row.bg != kDefault && !(row.flags & Transparent);
+        label->setAutoFillBackground(ownGround);
+        applyColours(label, row, QPalette::Window, QPalette::WindowText);
+        return label;
+    }
+    case Kind::Button: {
+        auto* button = new QPushButton(text, parent);
+        applyColours(button, row, QPalette::Button, QPalette::ButtonText);
+        return button;
+    }
+    case Kind::Field: {
+        auto* field = new QLineEdit(text, parent);
+        if (!(row.flags & NoKeyFilter)) rendiCampoNumerico(field);
+        applyColours(field, row, QPalette::Base, QPalette::Text);
+        return field;
+    }
+    case Kind::Frame: {
+        auto* frame = new FramePanel(parent);
+        frame->setCaption(text);
+        QPalette pal = frame->palette();
+        if (row.bg != kDefault) pal.setColor(QPalette::Window, rgb(row.bg));
+        frame->setPalette(pal);
+        if (row.fg != kDefault) frame->setCaptionColor(rgb(row.fg));
+        return frame;
+    }
+    case Kind::Combo: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setEditText(text);
+        applyColours(combo, row, QPalette::Base, QPalette::Text);
+        return combo;
+    }
+    case Kind::Picture: {
+        auto* picture = new QLabel(parent);
+        picture->setPixmap(QPixmap(text));
+        picture->setScaledContents(true);
+        return picture;
+    }
+    case Kind::TextBox: {
+        auto* box = new QPlainTextEdit(parent);
+        box->setPlainText(text);
+        box->setReadOnly(true);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setVerticalScrollBarPolicy((row.flags & ScrollBar) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        applyColours(box, row, QPalette::Base, QPalette::Text);
+        return box;
+    }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QFont makeFont(const Font& font, const QFont& base) {
+    QFont f = base;
+    if (font.family) f.setFamily(QString::fromLatin1(font.family));
+    f.setPointSizeF(font.points);
+    f.setBold(font.bold);
+    f.setUnderline(font.underline);
+    return f;
+}
+
+void place(QWidget* widget, int left, int top, int width, int height) {
+    const double dpi = dpiOf(widget->parentWidget());
+    widget->setGeometry(twipsToPixels(left, dpi), twipsToPixels(top, dpi), twipsToPixels(width, dpi),
+                        twipsToPixels(height, dpi));
+}
+
+QHash<QString, QWidget*> build(QWidget* area, std::span<const Control> rows) {
+    QHash<QString, QWidget*> made;
+    for (const Control& row : rows) {
+        QWidget* parent = row.parent ? made.value(QString::fromLatin1(row.parent), area) : area;
+        QWidget* w = create(row, parent);
+        w->setObjectName(QString::fromUtf8(row.name));
+        w->setFont(makeFont(row.font, area->font()));
+        if (row.tip) w->setToolTip(QString::fromUtf8(row.tip));
+        place(w, row.left, row.top, row.width, row.height);
+        if (row.flags & AutoSize) w->resize(w->sizeHint());
+        if (row.flags & Hidden) w->hide();
+        made.insert(w->objectName(), w);
+    }
+    return made;
+}
+
+}  // namespace ombrana::design

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <span>
+
+class QFont;
+class QWidget;
+
+namespace ombrana::design {
+
+// Positions and sizes are in twips, 1440 to the inch: 15 twips make one
+// pixel at 96 logical dots per inch.
+int twipsToPixels(int twips, double logicalDpi = 96.0);
+
+enum class Kind {
+    Label,
+    Button,
+    Field,      // single-line text field, numeric entry filter unless NoKeyFilter
+    Frame,      // FramePanel; text is its caption, fg the caption colour
+    Combo,      // editable combo box; text is the initial edit text
+    Picture,    // stretched image; text is the resource path
+    TextBox,    // multi-line text box, read-only; text is its content
+};
+
+enum Flag : unsigned {
+    NoFlags = 0,
+    Hidden = 1u << 0,
+    Centre = 1u << 1,
+    Right = 1u << 2,
+    AutoSize = 1u << 3,     // label sized to its text, keeping its top-left corner
+    Transparent = 1u << 4,  // label without a ground of its own
+    Border = 1u << 5,       // fixed single border
+    ScrollBar = 1u << 6,    // text box with a vertical scroll bar
+    NoKeyFilter = 1u << 7,  // field without the numeric filter
+    WordWrap = 1u << 8,
+};
+
+struct Font {
+    const char* family = nullptr;  // nullptr: the window's font
+    double points = 8.25;
+    bool bold = true;
+    bool underline = false;
+};
+
+inline constexpr int kDefault = -1;
+
+// One control of a window's design, one row of its table.
+struct Control {
+    Kind kind;
+    const char* name;
+    const char* parent;  // nullptr: the design area; otherwise a Frame row above
+    int left, top, width, height;
+    const char* text = "";
+    Font font = {};
+    int fg = kDefault;   // 0xRRGGBB
+    int bg = kDefault;   // 0xRRGGBB
+    unsigned flags = NoFlags;
+    const char* tip = nullptr;
+};
+
+QFont makeFont(const Font& font, const QFont& base);
+
+// Creates the controls of the table inside area, in table order, and
+// returns them by name.
+QHash<QString, QWidget*> build(QWidget* area, std::span<const Control> rows);
+
+// Places a widget at a twips rectangle of its parent.
+void place(QWidget* widget, int left, int top, int width, int height);
+
+}  // namespace ombrana::design

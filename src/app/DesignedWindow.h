@@ -1,0 +1,74 @@
+#pragma once
+
+#include "ControlTable.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <span>
+
+class QAction;
+
+namespace ombrana {
+
+// How a window first appears and what frame it has.
+struct WindowDesign {
+    enum class Placement { Maximised, Centred, AtDesignPosition, SystemPlaced };
+    enum class Border { Fixed, Sizable, NoCaption };
+
+    QString title;
+    int widthTwips;
+    int heightTwips;
+    int ground;  // 0xRRGGBB
+    Placement placement;
+    Border border = Border::Fixed;
+    int leftTwips = 0;  // client area's corner on the screen, for AtDesignPosition
+    int topTwips = 0;
+};
+
+// A window laid out from a table of controls on a designed area of fixed
+// size. A maximised window centres that area on its coloured ground.
+class DesignedWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit DesignedWindow(const WindowDesign& design, QWidget* parent = nullptr);
+
+    QWidget* area() const { return m_area; }
+    const WindowDesign& design() const { return m_design; }
+
+    void build(std::span<const design::Control> rows);
+
+    // A plain entry of the menu bar, without a drop-down.
+    QAction* addMenuEntry(const char* name, const QString& caption);
+
+    // The control of the table with that name (nullptr if there is none).
+    QWidget* control(const QString& name) const { return m_controls.value(name); }
+    template <typename T>
+    T* control(const char* name) const {
+        return qobject_cast<T*>(m_controls.value(QString::fromUtf8(name)));
+    }
+
+    // Chains the tab order through the named controls; the first gets the
+    // focus when the window opens.
+    void setTabOrder(std::initializer_list<const char*> names);
+
+    // Shows the window as its design asks: maximised, centred, at its
+    // design position or where the system places it.
+    void showFromDesign();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void centreArea();
+
+    WindowDesign m_design;
+    QWidget* m_ground;
+    QWidget* m_area;
+    QHash<QString, QWidget*> m_controls;
+};
+
+// n blanks, for captions and titles spread by runs of blanks.
+QString spazi(int n);
+
+}  // namespace ombrana

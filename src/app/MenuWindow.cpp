@@ -1,0 +1,73 @@
+#include "MenuWindow.h"
+
+#include "WindowNames.h"
+#include "WindowRegistry.h"
+
+#include <QPushButton>
+
+namespace ombrana {
+namespace {
+
+using namespace design;
+
+constexpr Font kButton{"MS Sans Serif", 9.75, true};
+constexpr int kCyan = 0x80FFFF;
+
+constexpr Control kControls[] = {
+    {Kind::Label, "Label1", nullptr, 3720, 240, 5415, 615, "BOBINE  e  OMBRANA", {"MS Sans Serif", 24, true}, 0xFF0000},
+    {Kind::Frame, "Frame1", nullptr, 4680, 1200, 3015, 6735, "", {}, kDefault, 0x0000FF},
+    {Kind::Button, "Command2", "Frame1", 240, 240, 2535, 600, " Filtro Passa Alto  a   Pi-Greco", kButton, kDefault, kCyan},
+    {Kind::Button, "Command3", "Frame1", 240, 960, 2535, 600, " Filtro Passa Basso a   Pi-Greco", kButton, kDefault, kCyan},
+    {Kind::Button, "Command4", "Frame1", 240, 1680, 2535, 600, "Filtro Passa Alto a   T", kButton, kDefault, kCyan},
+    {Kind::Button, "Command5", "Frame1", 240, 2400, 2535, 600, "Filtro Passa Basso a T", kButton, kDefault, kCyan},
+    {Kind::Button, "Command6", "Frame1", 240, 3120, 2535, 615, "Toroidi Amidon", kButton, kDefault, kCyan},
+    {Kind::Button, "Command8", "Frame1", 240, 3840, 2535, 600, "   Filtro Passa Banda      ( esempi )", kButton, kDefault, kCyan},
+    {Kind::Button, "Command9", "Frame1", 240, 4560, 2535, 600, "Esempi", kButton, kDefault, kCyan},
+    {Kind::Button, "Command7", "Frame1", 240, 5280, 2535, 600, "Leggimi", kButton, kDefault, kCyan},
+    {Kind::Button, "Command1", "Frame1", 240, 6000, 2535, 600, "CHIUDI", kButton, kDefault, kCyan},
+};
+
+// Which window each opening button shows.
+struct Apertura {
+    const char* button;
+    const QString& window;
+};
+
+const Apertura kAperture[] = {
+    {"Command2", nomi::passaAltoPiGreco}, {"Command3", nomi::passaBassoPiGreco}, {"Command4", nomi::passaAltoT},
+    {"Command5", nomi::passaBassoT},      {"Command6", nomi::tabelle},          {"Command8", nomi::passabanda},
+    {"Command9", nomi::esempi},           {"Command7", nomi::leggimiMenu},
+};
+
+WindowDesign menuDesign() {
+    const QString title = nomi::menu + spazi(79) + QStringLiteral("by   QUENDAL") + spazi(18) + QStringLiteral("rev  1.02");
+    return {title, 11775, 8625, 0x008080, WindowDesign::Placement::Maximised};
+}
+
+}  // namespace
+
+const QStringList& MenuWindow::ordineChiusura() {
+    static const QStringList order{
+        nomi::calcolatrice,   nomi::esempi,      nomi::induttanzaAria, nomi::leggimiMenu, nomi::leggimiToroidi,
+        nomi::passaAltoT,     nomi::passaAltoPiGreco, nomi::passabanda,   nomi::passaBassoT, nomi::passaBassoPiGreco,
+        nomi::induttanza,     nomi::tabelle,     nomi::menu,           nomi::leggimiPassaAltoPiGreco,
+        nomi::induttanza2,    nomi::leggimiPassaAltoT, nomi::leggimiPassaBassoT, nomi::leggimiPassaBassoPiGreco,
+    };
+    return order;
+}
+
+MenuWindow::MenuWindow(QWidget* parent) : DesignedWindow(menuDesign(), parent) {
+    build(kControls);
+    for (const Apertura& a : kAperture) {
+        const QString window = a.window;
+        connect(control<QPushButton>(a.button), &QPushButton::clicked, this, [window] { finestre().open(window); });
+    }
+    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &MenuWindow::Command1_Click);
+    setTabOrder({"Command2", "Command3", "Command4", "Command5", "Command6", "Command8", "Command9", "Command7", "Command1"});
+}
+
+void MenuWindow::Command1_Click() {
+    for (const QString& name : ordineChiusura()) finestre().close(name);
+}
+
+}  // namespace ombrana

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "DesignedWindow.h"
+
+namespace ombrana {
+
+// The hub: eight buttons open the tools, "CHIUDI" closes every window.
+class MenuWindow : public DesignedWindow {
+    Q_OBJECT
+public:
+    explicit MenuWindow(QWidget* parent = nullptr);
+
+    // The windows that "CHIUDI" closes, in order; the menu itself is among
+    // them and the handler goes on after it.
+    static const QStringList& ordineChiusura();
+
+private:
+    void Command1_Click();
+};
+
+}  // namespace ombrana

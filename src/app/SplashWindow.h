@@ -1,0 +1,25 @@
+#pragma once
+
+#include "DesignedWindow.h"
+
+namespace ombrana {
+
+// The splash: product name, author's sign, version and the request for an
+// 800 x 600 screen. "CONTINUA" leads to the menu; "FINE", any typed
+// character or a click on the yellow panel closes it, ending the program.
+class SplashWindow : public DesignedWindow {
+    Q_OBJECT
+public:
+    explicit SplashWindow(QWidget* parent = nullptr);
+
+    static QString testoVersione();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Command1_Click();
+    void Command2_Click();
+};
+
+}  // namespace ombrana

@@ -1,0 +1,107 @@
+#include "NumberText.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace ombrana {
+namespace {
+
+// Checks the shape (digits with at most one comma, at least one digit) and
+// returns the same text with a point, ready for from_chars.
+std::optional<std::string> conPunto(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 1);
+    bool comma = false;
+    bool digit = false;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') {
+            digit = true;
+            out.push_back(c);
+        } else if (c == ',' && !comma) {
+            comma = true;
+            out.push_back('.');
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digit) return std::nullopt;
+    return out;
+}
+
+// True when the whole part of a well-shaped text has a digit other than 0:
+// an out-of-range reading of such a text is an overflow, otherwise it is an
+// underflow, which reads as zero.
+bool parteInteraNonNulla(const std::string& s) {
+    for (char c : s) {
+        if (c == '.') return false;
+        if (c != '0') return true;
+    }
+    return false;
+}
+
+template <typename T>
+std::optional<T> leggi(std::string_view text) {
+    const auto s = conPunto(text);
+    if (!s) return std::nullopt;
+    T value{};
+    const char* first = s->data();
+    const char* last = first + s->size();
+    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
+    if (ec == std::errc::result_out_of_range) {
+        if (parteInteraNonNulla(*s)) return std::nullopt;
+        return T{0};
+    }
+    if (ec != std::errc{} || ptr != last || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<double> leggiNumero(std::string_view text) { return leggi<double>(text); }
+
+std::optional<float> leggiNumeroSingolo(std::string_view text) { return leggi<float>(text); }
+
+double arrotonda15Cifre(double value) {
+    if (!std::isfinite(value) || value == 0.0) return value;
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.14e", value);
+    return std::strtod(buf, nullptr);
+}
+
+std::string scriviNumero(double value) {
+    if (!std::isfinite(value)) return {};
+    if (value == 0.0) return "0";
+
+    // Fifteen significant digits in exponent form give the digits and the
+    // power of ten exactly; the plain text is then laid out by hand.
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.14e", value);
+    std::string s(buf);
+    const bool negative = s.front() == '-';
+    if (negative) s.erase(0, 1);
+    const auto e = s.find('e');
+    const int exponent = std::atoi(s.c_str() + e + 1);
+    std::string digits;
+    for (std::size_t i = 0; i < e; ++i)
+        if (s[i] != '.') digits.push_back(s[i]);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+    std::string out;
+    if (exponent < 0) {
+        out = "0," + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else {
+        const auto whole = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= whole) {
+            out = digits + std::string(whole - digits.size(), '0');
+        } else {
+            out = digits.substr(0, whole) + "," + digits.substr(whole);
+        }
+    }
+    return negative ? "-" + out : out;
+}
+
+}  // namespace ombrana

@@ -1,0 +1,7 @@
+#include "HelpWindows.h"
+
+namespace ombrana {
+
+void registerHelpWindows() {}
+
+}  // namespace ombrana

@@ -1,0 +1,7 @@
+#include "CalculatorWindows.h"
+
+namespace ombrana {
+
+void registerCalculatorWindows() {}
+
+}  // namespace ombrana

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace ombrana {
+
+// Registers this subsystem's windows with the window registry.
+void registerCalculatorWindows();
+
+}  // namespace ombrana

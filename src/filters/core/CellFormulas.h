@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+
+namespace ombrana {
+
+// The four filter cells. Each has a fixed pair of rounded constants, used
+// exactly as written: the values users have built filters from.
+enum class TipoCella { PassaBassoPiGreco, PassaAltoPiGreco, PassaBassoT, PassaAltoT };
+
+struct CostantiCella {
+    double kl;  // multiplier of the inductance, µH
+    double kc;  // numerator of the capacitance, pF
+};
+
+CostantiCella costantiCella(TipoCella tipo);
+
+// One cell: C1 truncated to one decimal (pF), L1 to two decimals (µH).
+struct Cella {
+    double c1Pf;
+    double l1uH;
+};
+
+// L = (KL * Z) / F and C = KC / (F * Z), each truncated. A zero or a
+// product that leaves no finite result gives no cell at all, rather than a
+// 0 that would read like a component value.
+std::optional<Cella> calcolaCella(CostantiCella k, double frequenzaMHz, double impedenzaOhm);
+
+}  // namespace ombrana

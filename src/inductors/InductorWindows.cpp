@@ -1,0 +1,7 @@
+#include "InductorWindows.h"
+
+namespace ombrana {
+
+void registerInductorWindows() {}
+
+}  // namespace ombrana

@@ -1,0 +1,7 @@
+#include "ToroidWindows.h"
+
+namespace ombrana {
+
+void registerToroidWindows() {}
+
+}  // namespace ombrana

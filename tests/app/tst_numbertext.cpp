@@ -1,0 +1,151 @@
+#include "NumberText.h"
+#include "Truncation.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace ombrana;
+
+class TestNumberText : public QObject {
+    Q_OBJECT
+private slots:
+    void leggi_data();
+    void leggi();
+    void leggiSingolo_data();
+    void leggiSingolo();
+    void scrivi_data();
+    void scrivi();
+    void tronca_data();
+    void tronca();
+    void troncaNonFinito();
+    void scriviRileggeLoStessoNumero();
+};
+
+void TestNumberText::leggi_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isNumber");
+    QTest::addColumn<double>("value");
+    QTest::newRow("whole") << "7" << true << 7.0;
+    QTest::newRow("comma") << "14,2" << true << 14.2;
+    QTest::newRow("leading comma") << ",5" << true << 0.5;
+    QTest::newRow("trailing comma") << "12," << true << 12.0;
+    QTest::newRow("leading zeros") << "007" << true << 7.0;
+    QTest::newRow("zero") << "0" << true << 0.0;
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("lone comma") << "," << false << 0.0;
+    QTest::newRow("two commas") << "1,2,3" << false << 0.0;
+    QTest::newRow("point") << "1.5" << false << 0.0;
+    QTest::newRow("minus") << "-5" << false << 0.0;
+    QTest::newRow("plus") << "+5" << false << 0.0;
+    QTest::newRow("blank before") << " 7" << false << 0.0;
+    QTest::newRow("blank after") << "7 " << false << 0.0;
+    QTest::newRow("exponent") << "1e308" << false << 0.0;
+    QTest::newRow("letters") << "abc" << false << 0.0;
+    QTest::newRow("inf") << "inf" << false << 0.0;
+    QTest::newRow("nan") << "nan" << false << 0.0;
+    QTest::newRow("unicode minus") << QString::fromUtf8("\u22125") << false << 0.0;
+    QTest::newRow("full-width digit") << QString::fromUtf8("\uff17") << false << 0.0;
+    QTest::newRow("overflow") << QString(400, QLatin1Char('9')) << false << 0.0;
+    QTest::newRow("underflow reads as zero") << "0," + QString(400, QLatin1Char('0')) + "1" << true << 0.0;
+    QTest::newRow("largest whole") << "1" + QString(308, QLatin1Char('0')) << true << 1e308;
+}
+
+void TestNumberText::leggi() {
+    QFETCH(QString, text);
+    QFETCH(bool, isNumber);
+    QFETCH(double, value);
+    const auto n = leggiNumero(text.toStdString());
+    QCOMPARE(n.has_value(), isNumber);
+    if (isNumber) QCOMPARE(*n, value);
+}
+
+void TestNumberText::leggiSingolo_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isNumber");
+    QTest::addColumn<float>("value");
+    QTest::newRow("16,9") << "16,9" << true << 16.9f;
+    QTest::newRow("50,7") << "50,7" << true << 50.7f;
+    QTest::newRow("beyond float") << "1" + QString(39, QLatin1Char('0')) << false << 0.0f;
+    QTest::newRow("empty") << "" << false << 0.0f;
+}
+
+void TestNumberText::leggiSingolo() {
+    QFETCH(QString, text);
+    QFETCH(bool, isNumber);
+    QFETCH(float, value);
+    const auto n = leggiNumeroSingolo(text.toStdString());
+    QCOMPARE(n.has_value(), isNumber);
+    if (isNumber) QCOMPARE(*n, value);
+}
+
+void TestNumberText::scrivi_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one decimal") << 454.7 << "454,7";
+    QTest::newRow("below one") << 0.56 << "0,56";
+    QTest::newRow("whole") << 1061.0 << "1061";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative zero") << -0.0 << "0";
+    QTest::newRow("negative") << -3.0 << "-3";
+    QTest::newRow("fifteen digits hide binary error") << 0.1 + 0.2 << "0,3";
+    QTest::newRow("fifteen digits kept") << 123456789012345.0 << "123456789012345";
+    QTest::newRow("sixteenth digit rounded") << 1234567890123456.0 << "1234567890123460";
+    QTest::newRow("large without exponent") << 1.5e20 << "150000000000000000000";
+    QTest::newRow("small without exponent") << 0.00001 << "0,00001";
+    QTest::newRow("tiny") << 1.25e-7 << "0,000000125";
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "";
+    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "";
+}
+
+void TestNumberText::scrivi() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(scriviNumero(value)), text);
+}
+
+void TestNumberText::tronca_data() {
+    QTest::addColumn<double>("x");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("never rounds up") << 454.7285 << 1 << 454.7;
+    QTest::newRow("two decimals") << 2.2714 << 2 << 2.27;
+    QTest::newRow("just below a whole step") << 14.309999999999999 << 2 << 14.31;
+    QTest::newRow("0,0796*450/1,8") << 0.0796 * 450 / 1.8 << 2 << 19.9;
+    QTest::newRow("0,318*450/30") << 0.318 * 450 / 30 << 2 << 4.77;
+    QTest::newRow("below one hundredth") << 0.00265 << 2 << 0.0;
+    QTest::newRow("below one tenth") << 0.099 << 1 << 0.0;
+    QTest::newRow("negative toward zero") << -2.279 << 2 << -2.27;
+    QTest::newRow("negative tiny is zero") << -0.001 << 2 << 0.0;
+    QTest::newRow("huge unchanged") << 1e300 << 2 << 1e300;
+    QTest::newRow("max double") << std::numeric_limits<double>::max() << 2 << std::numeric_limits<double>::max();
+}
+
+void TestNumberText::tronca() {
+    QFETCH(double, x);
+    QFETCH(int, n);
+    QFETCH(double, expected);
+    const double got = troncaDecimali(x, n);
+    QCOMPARE(got, expected);
+    QVERIFY(!std::signbit(got) || got != 0.0);
+}
+
+void TestNumberText::troncaNonFinito() {
+    QVERIFY(std::isnan(troncaDecimali(std::numeric_limits<double>::quiet_NaN(), 2)));
+    QCOMPARE(troncaDecimali(std::numeric_limits<double>::infinity(), 1), std::numeric_limits<double>::infinity());
+    QCOMPARE(troncaDecimali(-std::numeric_limits<double>::infinity(), 1), -std::numeric_limits<double>::infinity());
+}
+
+void TestNumberText::scriviRileggeLoStessoNumero() {
+    // Any text of up to 15 significant digits survives reading and writing.
+    const char* texts[] = {"454,7", "0,56", "1061", "123456789,123456", "0,000123", "99999999999999"};
+    for (const char* t : texts) {
+        const auto v = leggiNumero(t);
+        QVERIFY(v);
+        QCOMPARE(QString::fromStdString(scriviNumero(*v)), QString::fromLatin1(t));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestNumberText)
+#include "tst_numbertext.moc"
