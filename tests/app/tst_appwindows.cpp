@@ -1,4 +1,176 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT private slots: void placeholder() { QVERIFY(true); } };
-QTEST_MAIN(T)
+#include "AppWindows.h"
+#include "ControlTable.h"
+#include "FilterWindow.h"
+#include "FramePanel.h"
+#include "MenuWindow.h"
+#include "SplashWindow.h"
+#include "WindowNames.h"
+#include "WindowTestSupport.h"
+
+#include <QApplication>
+
+using namespace ombrana;
+
+namespace {
+
+bool anyWindowVisible() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) return true;
+    return false;
+}
+
+}  // namespace
+
+class TestAppWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        registerAppWindows();
+        registerFilterWindows();
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    void cleanup() { test::closeAllWindows(); }
+
+    void twips_data() {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("15 twips a pixel") << 15 << 96.0 << 1;
+        QTest::newRow("menu width") << 11775 << 96.0 << 785;
+        QTest::newRow("rounds to nearest") << 7335 << 96.0 << 489;
+        QTest::newRow("larger dpi") << 1440 << 144.0 << 144;
+        QTest::newRow("zero") << 0 << 96.0 << 0;
+    }
+    void twips() {
+        QFETCH(int, twips);
+        QFETCH(double, dpi);
+        QFETCH(int, pixels);
+        QCOMPARE(design::twipsToPixels(twips, dpi), pixels);
+    }
+
+    void splashShowsVersion() {
+        QWidget* s = test::openWindow(nomi::splash);
+        QCOMPARE(test::child<QLabel>(s, "lblVersion")->text(), QStringLiteral("Versione 1.0.2"));
+        QCOMPARE(test::child<QLabel>(s, "lblCompanyProduct")->text(), QStringLiteral("OMBRANA"));
+        QCOMPARE(test::child<QLabel>(s, "lblWarning")->text(), QStringLiteral("RISOLUZIONE  VIDEO    800 * 600"));
+        QVERIFY(!test::child<QLabel>(s, "imgLogo")->pixmap().isNull());
+        QCOMPARE(test::child<QLabel>(s, "imgLogo")->pixmap().size(), QSize(133, 135));
+        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(s, "Command1"));
+    }
+
+    void continuaOpensMenuThenCloses() {
+        QWidget* s = test::openWindow(nomi::splash);
+        test::click(s, "Command1");
+        QVERIFY(finestre().isOpen(nomi::menu));
+        QVERIFY(!finestre().isOpen(nomi::splash));
+        QVERIFY(finestre().find(nomi::menu)->isMaximized());
+    }
+
+    void splashEnds_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("FINE") << "FINE";
+        QTest::newRow("typed character") << "key";
+        QTest::newRow("escape") << "escape";
+        QTest::newRow("click on the panel") << "panel";
+    }
+    void splashEnds() {
+        QFETCH(QString, how);
+        QWidget* s = test::openWindow(nomi::splash);
+        if (how == "FINE") test::click(s, "Command2");
+        if (how == "key") QTest::keyClick(QApplication::focusWidget(), Qt::Key_X);
+        if (how == "escape") QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        if (how == "panel") QTest::mouseClick(test::child<QWidget>(s, "Frame1"), Qt::LeftButton, {}, QPoint(300, 20));
+        QVERIFY(!finestre().isOpen(nomi::splash));
+        QVERIFY(!finestre().isOpen(nomi::menu));
+        QTRY_VERIFY(!anyWindowVisible());
+    }
+
+    void splashIgnoresOtherClicks_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("logo") << "imgLogo";
+        QTest::newRow("product label") << "lblCompanyProduct";
+        QTest::newRow("version label") << "lblVersion";
+        QTest::newRow("blue margin") << "ground";
+    }
+    void splashIgnoresOtherClicks() {
+        QFETCH(QString, target);
+        QWidget* s = test::openWindow(nomi::splash);
+        QTest::mouseClick(test::child<QWidget>(s, target), Qt::LeftButton, {}, QPoint(3, 3));
+        QVERIFY(finestre().isOpen(nomi::splash));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // moving the focus is not typing
+        QVERIFY(finestre().isOpen(nomi::splash));
+    }
+
+    void menuButtonsOpenTheirWindows_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("high-pass pi") << "Command2" << nomi::passaAltoPiGreco << " Filtro Passa Alto  a   Pi-Greco";
+        QTest::newRow("low-pass pi") << "Command3" << nomi::passaBassoPiGreco << " Filtro Passa Basso a   Pi-Greco";
+        QTest::newRow("high-pass T") << "Command4" << nomi::passaAltoT << "Filtro Passa Alto a   T";
+        QTest::newRow("low-pass T") << "Command5" << nomi::passaBassoT << "Filtro Passa Basso a T";
+    }
+    void menuButtonsOpenTheirWindows() {
+        QFETCH(QString, button);
+        QFETCH(QString, window);
+        QFETCH(QString, caption);
+        QWidget* menu = test::openWindow(nomi::menu);
+        QCOMPARE(test::child<QPushButton>(menu, button)->text(), caption);
+        test::click(menu, button);
+        QWidget* w = finestre().find(window);
+        QVERIFY(w);
+        QVERIFY(finestre().isOpen(nomi::menu));
+        // A second press brings the same window forward, as it was left.
+        test::type(test::child<QLineEdit>(w, "Text1"), "14");
+        test::click(menu, button);
+        QCOMPARE(finestre().find(window), w);
+        QCOMPARE(test::child<QLineEdit>(w, "Text1")->text(), QStringLiteral("14"));
+    }
+
+    void menuLayout() {
+        QWidget* menu = test::openWindow(nomi::menu);
+        QCOMPARE(menu->windowTitle(), nomi::menu + QString(79, ' ') + "by   QUENDAL" + QString(18, ' ') + "rev  1.02");
+        QCOMPARE(test::child<QWidget>(menu, "designArea")->size(), QSize(785, 575));
+        QCOMPARE(test::child<QWidget>(menu, "Frame1")->geometry(), QRect(312, 80, 201, 449));
+        QCOMPARE(test::child<QWidget>(menu, "Command6")->geometry(), QRect(16, 208, 169, 41));
+        QCOMPARE(test::child<QWidget>(menu, "Command1")->geometry(), QRect(16, 400, 169, 40));
+        // The designed area sits in the middle of the teal ground.
+        QWidget* ground = test::child<QWidget>(menu, "ground");
+        const QRect area = test::child<QWidget>(menu, "designArea")->geometry();
+        QVERIFY(qAbs(area.center().x() - ground->rect().center().x()) <= 1);
+    }
+
+    void chiudiClosesEverything() {
+        QWidget* menu = test::openWindow(nomi::menu);
+        test::click(menu, "Command3");
+        test::click(menu, "Command2");
+        QVERIFY(finestre().isOpen(nomi::passaAltoPiGreco));
+        test::click(menu, "Command1");
+        QCOMPARE(finestre().openNames(), QStringList());
+        QTRY_VERIFY(!anyWindowVisible());
+    }
+
+    void closingTheMenuKeepsToolsAndChiudiBringsItBack() {
+        QWidget* menu = test::openWindow(nomi::menu);
+        test::click(menu, "Command5");
+        menu->close();
+        QVERIFY(!finestre().isOpen(nomi::menu));
+        QWidget* filter = finestre().find(nomi::passaBassoT);
+        QVERIFY(filter && filter->isVisible());
+        test::click(filter, "Command2");  // CHIUDI of the low-pass T window
+        QVERIFY(finestre().isOpen(nomi::menu));
+        QVERIFY(!finestre().isOpen(nomi::passaBassoT));
+    }
+
+    void closeOrderCoversEveryWindow() {
+        const QStringList& order = MenuWindow::ordineChiusura();
+        QCOMPARE(order.size(), 18);
+        QCOMPARE(QSet<QString>(order.begin(), order.end()).size(), 18);
+        QCOMPARE(order.first(), nomi::calcolatrice);
+        QCOMPARE(order.indexOf(nomi::menu), 12);
+        QVERIFY(!order.contains(nomi::splash));
+    }
+};
+
+QTEST_MAIN(TestAppWindows)
 #include "tst_appwindows.moc"

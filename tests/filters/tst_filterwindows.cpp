@@ -1,4 +1,311 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT private slots: void placeholder() { QVERIFY(true); } };
-QTEST_MAIN(T)
+#include "AppWindows.h"
+#include "Beep.h"
+#include "FilterWindow.h"
+#include "InputAlert.h"
+#include "WindowNames.h"
+#include "WindowPrinter.h"
+#include "WindowTestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QSignalSpy>
+
+using namespace ombrana;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Control names that differ between the four windows.
+struct Nomi {
+    QString window, c1, l1, cancella, chiudi, alert;
+};
+
+const Nomi kNomi[] = {
+    {nomi::passaBassoPiGreco, "Label7", "Label6", "Command2", "Command1", "errore6"},
+    {nomi::passaAltoPiGreco, "Label10", "Label12", "Command1", "Command2", "ERRORE4"},
+    {nomi::passaBassoT, "Label10", "Label12", "Command1", "Command2", "errore5"},
+    {nomi::passaAltoT, "Label11", "Label12", "Command2", "Command1", "errore3"},
+};
+
+void addWindowColumn() {
+    QTest::addColumn<int>("which");
+    for (int i = 0; i < 4; ++i) QTest::newRow(qPrintable(kNomi[i].window)) << i;
+}
+
+QString text(QWidget* w, const QString& name) {
+    if (auto* label = w->findChild<QLabel*>(name)) return label->text();
+    if (auto* edit = w->findChild<QLineEdit*>(name)) return edit->text();
+    return QStringLiteral("<missing %1>").arg(name);
+}
+
+}  // namespace
+
+class TestFilterWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        registerAppWindows();
+        registerFilterWindows();
+        // A stand-in for the calculator, to see who closes it.
+        finestre().registerWindow(nomi::calcolatrice, [] { return new QWidget; });
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    void init() { InputAlert::setSecondDuration(20ms); }
+    void cleanup() {
+        setPrintSinkForTests({});
+        test::closeAllWindows();
+    }
+
+    void startsEmptyWithFocusInFrequency_data() { addWindowColumn(); }
+    void startsEmptyWithFocusInFrequency() {
+        QFETCH(int, which);
+        const Nomi& n = kNomi[which];
+        QWidget* w = test::openWindow(n.window);
+        QVERIFY(w);
+        QCOMPARE(w->objectName(), n.window);
+        QVERIFY(w->isMaximized());
+        for (const QString& name : {QStringLiteral("Text1"), QStringLiteral("Text2"), n.c1, n.l1})
+            QCOMPARE(text(w, name), QString());
+        QVERIFY(!test::child<QLabel>(w, "Label13")->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
+        for (const char* name : {"Label1", "Label2", "Label3", "Frame1", "Frame2", "Command3", "Command4", "Command5", "Command6"})
+            QVERIFY2(w->findChild<QWidget*>(name), name);
+        QVERIFY(w->findChild<QObject*>(n.alert));
+        for (const char* entry : {"leggimi", "calcolatrice", "stampa"}) QVERIFY2(w->findChild<QAction*>(entry), entry);
+    }
+
+    void calcola_data() {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QString>("f");
+        QTest::addColumn<QString>("z");
+        QTest::addColumn<QString>("c1");
+        QTest::addColumn<QString>("l1");
+        QTest::newRow("PassaBpig 7/50") << 0 << "7" << "50" << "454,7" << "2,27";
+        QTest::newRow("PassaApig 7/50") << 1 << "7" << "50" << "227,3" << "1,13";
+        QTest::newRow("PassaBaT 7/50") << 2 << "7" << "50" << "909,4" << "1,13";
+        QTest::newRow("PassaAltoaT 7/50") << 3 << "7" << "50" << "454,7" << "0,56";
+        QTest::newRow("PassaApig 5/450") << 1 << "5" << "450" << "35,3" << "14,31";
+        QTest::newRow("PassaBaT 0,5/600") << 2 << "0,5" << "600" << "1061" << "190,8";
+        QTest::newRow("PassaBpig 300 accepted") << 0 << "300" << "50" << "10,6" << "0,05";
+        QTest::newRow("PassaBpig empty impedance") << 0 << "7" << "" << "" << "";
+        QTest::newRow("PassaApig lone comma impedance") << 1 << "7" << "," << "" << "";
+        QTest::newRow("PassaBaT lone comma impedance") << 2 << "7" << "," << "" << "";
+        QTest::newRow("PassaAltoaT 1,2,3 frequency") << 3 << "1,2,3" << "50" << "" << "";
+        QTest::newRow("PassaApig zero frequency") << 1 << "0" << "50" << "" << "";
+        QTest::newRow("PassaBpig zero impedance") << 0 << "7" << "0" << "" << "";
+        QTest::newRow("PassaBpig above 300, empty impedance") << 0 << "301" << "" << "" << "";
+    }
+    void calcola() {
+        QFETCH(int, which);
+        QFETCH(QString, f);
+        QFETCH(QString, z);
+        QFETCH(QString, c1);
+        QFETCH(QString, l1);
+        const Nomi& n = kNomi[which];
+        QWidget* w = test::openWindow(n.window);
+        // An earlier result, to see that a press replaces or empties it.
+        test::type(test::child<QLineEdit>(w, "Text1"), "14");
+        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        test::click(w, "Command6");
+        QVERIFY(!text(w, n.c1).isEmpty());
+
+        test::paste(test::child<QLineEdit>(w, "Text1"), f);
+        test::paste(test::child<QLineEdit>(w, "Text2"), z);
+        const int beeps = beepCount();
+        test::click(w, "Command6");
+        QCOMPARE(text(w, n.c1), c1);
+        QCOMPARE(text(w, n.l1), l1);
+        QCOMPARE(beepCount(), beeps);
+        QVERIFY(!test::child<QLabel>(w, "Label13")->isVisible());
+        QCOMPARE(text(w, "Text1"), f);
+        QCOMPARE(text(w, "Text2"), z);
+        test::click(w, "Command6");  // nothing accumulates
+        QCOMPARE(text(w, n.c1), c1);
+    }
+
+    void pastedNegativeEmptiesResults_data() { addWindowColumn(); }
+    void pastedNegativeEmptiesResults() {
+        QFETCH(int, which);
+        QWidget* w = test::openWindow(kNomi[which].window);
+        test::type(test::child<QLineEdit>(w, "Text1"), "7");
+        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        test::click(w, "Command6");
+        test::paste(test::child<QLineEdit>(w, "Text1"), "-7");
+        test::click(w, "Command6");
+        QCOMPARE(text(w, kNomi[which].c1), QString());
+        QCOMPARE(text(w, kNomi[which].l1), QString());
+    }
+
+    void alertAboveThreeHundred_data() { addWindowColumn(); }
+    void alertAboveThreeHundred() {
+        QFETCH(int, which);
+        const Nomi& n = kNomi[which];
+        QWidget* w = test::openWindow(n.window);
+        auto* f = test::child<QLineEdit>(w, "Text1");
+        auto* banner = test::child<QLabel>(w, "Label13");
+        const QString caption = banner->text();
+        test::type(f, "7");
+        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        test::click(w, "Command6");
+        const QString c1 = text(w, n.c1);
+
+        f->clear();
+        test::type(f, "300,01");
+        const int beeps = beepCount();
+        test::click(w, "Command6");
+        QCOMPARE(beepCount(), beeps + 1);
+        QVERIFY(banner->isVisible());
+        QVERIFY(f->text().isEmpty());
+        QCOMPARE(text(w, n.c1), c1);  // earlier results stay during the wait
+        test::type(f, "12");
+        QVERIFY(f->text().isEmpty());
+        QTRY_VERIFY(!banner->isVisible());
+        QCOMPARE(text(w, n.c1), QString());
+        QCOMPARE(text(w, n.l1), QString());
+        QCOMPARE(text(w, "Text2"), QStringLiteral("50"));
+        QCOMPARE(banner->text(), caption);
+        QCOMPARE(beepCount(), beeps + 1);
+    }
+
+    void cancellaDuringAlert() {
+        const Nomi& n = kNomi[0];
+        QWidget* w = test::openWindow(n.window);
+        auto* banner = test::child<QLabel>(w, "Label13");
+        test::type(test::child<QLineEdit>(w, "Text1"), "301");
+        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        test::click(w, "Command6");
+        QVERIFY(banner->isVisible());
+        test::click(w, n.cancella);
+        QCOMPARE(text(w, "Text2"), QString());
+        QVERIFY(banner->isVisible());  // the banner keeps its time
+        QTRY_VERIFY(!banner->isVisible());
+    }
+
+    void closingDuringAlertLeavesItClosed() {
+        QWidget* w = test::openWindow(nomi::passaAltoT);
+        test::type(test::child<QLineEdit>(w, "Text1"), "400");
+        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        test::click(w, "Command6");
+        QPointer<QWidget> window = w;
+        w->close();
+        QTRY_VERIFY(window.isNull());
+        QVERIFY(!finestre().isOpen(nomi::passaAltoT));
+    }
+
+    void keyFilter_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("digit") << int(Qt::Key_5) << int(Qt::NoModifier) << true;
+        QTest::newRow("comma") << int(Qt::Key_Comma) << int(Qt::NoModifier) << true;
+        QTest::newRow("letter") << int(Qt::Key_A) << int(Qt::NoModifier) << false;
+        QTest::newRow("point") << int(Qt::Key_Period) << int(Qt::NoModifier) << false;
+        QTest::newRow("minus") << int(Qt::Key_Minus) << int(Qt::NoModifier) << false;
+        QTest::newRow("space") << int(Qt::Key_Space) << int(Qt::NoModifier) << false;
+        QTest::newRow("enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << false;
+        QTest::newRow("ctrl+v") << int(Qt::Key_V) << int(Qt::ControlModifier) << false;
+        QTest::newRow("shift+insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << false;
+    }
+    void keyFilter() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, accepted);
+        QWidget* w = test::openWindow(nomi::passaBassoT);
+        QApplication::clipboard()->setText(QStringLiteral("99"));
+        for (const char* name : {"Text1", "Text2"}) {
+            auto* field = test::child<QLineEdit>(w, name);
+            test::type(field, "12");
+            const int beeps = beepCount();
+            QTest::keyClick(field, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QCOMPARE(beepCount(), beeps + (accepted ? 0 : 1));
+            QCOMPARE(field->text().size(), accepted ? 3 : 2);
+            QVERIFY(field->text().startsWith(QStringLiteral("12")));
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QCOMPARE(field->text().size(), accepted ? 2 : 1);
+            QCOMPARE(beepCount(), beeps + (accepted ? 0 : 1));
+        }
+    }
+
+    void chiudiBringsMenuAndClosesCalculatorOnlyFromHighPassPi_data() {
+        addWindowColumn();
+    }
+    void chiudiBringsMenuAndClosesCalculatorOnlyFromHighPassPi() {
+        QFETCH(int, which);
+        const Nomi& n = kNomi[which];
+        QWidget* w = test::openWindow(n.window);
+        test::openWindow(nomi::calcolatrice);
+        QVERIFY(!finestre().isOpen(nomi::menu));
+        test::click(w, n.chiudi);
+        QVERIFY(!finestre().isOpen(n.window));
+        QVERIFY(finestre().isOpen(nomi::menu));
+        QCOMPARE(finestre().isOpen(nomi::calcolatrice), n.window != nomi::passaAltoPiGreco);
+    }
+
+    void openingAgainKeepsContents() {
+        QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
+        test::type(test::child<QLineEdit>(w, "Text1"), "7");
+        QCOMPARE(test::openWindow(nomi::passaBassoPiGreco), w);
+        QCOMPARE(text(w, "Text1"), QStringLiteral("7"));
+        w->close();
+        QTRY_VERIFY(!finestre().isOpen(nomi::passaBassoPiGreco));
+        QWidget* again = test::openWindow(nomi::passaBassoPiGreco);
+        QCOMPARE(text(again, "Text1"), QString());
+    }
+
+    void stampaPrintsTheWindow() {
+        QWidget* w = test::openWindow(nomi::passaAltoPiGreco);
+        QImage printed;
+        setPrintSinkForTests([&](const QImage& image) { printed = image; });
+        w->findChild<QAction*>("stampa")->trigger();
+        QVERIFY(!printed.isNull());
+        QCOMPARE(printed.size() / printed.devicePixelRatio(), w->size());
+    }
+
+    void stampaWithoutPrinterDoesNothing() {
+        QWidget* w = test::openWindow(nomi::passaBassoT);
+        const QStringList before = finestre().openNames();
+        w->findChild<QAction*>("stampa")->trigger();
+        QCOMPARE(finestre().openNames(), before);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    void tabOrder_data() {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("PassaBpig") << 0 << QStringList{"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", "Command1", "Command2"};
+        QTest::newRow("PassaApig") << 1 << QStringList{"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", "Command1", "Command2"};
+        QTest::newRow("PassaAltoaT") << 3 << QStringList{"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", "Command2", "Command1"};
+    }
+    void tabOrder() {
+        QFETCH(int, which);
+        QFETCH(QStringList, order);
+        QWidget* w = test::openWindow(kNomi[which].window);
+        QWidget* current = test::child<QWidget>(w, order.first());
+        for (int i = 1; i < order.size(); ++i) {
+            QWidget* next = current->nextInFocusChain();
+            while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
+            QCOMPARE(next->objectName(), order.at(i));
+            current = next;
+        }
+    }
+
+    void alertAtItsRealDuration() {
+        InputAlert::setSecondDuration(1000ms);
+        QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
+        auto* banner = test::child<QLabel>(w, "Label13");
+        test::type(test::child<QLineEdit>(w, "Text1"), "500");
+        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        QElapsedTimer clock;
+        clock.start();
+        test::click(w, "Command6");
+        QVERIFY(banner->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!banner->isVisible(), 8000);
+        QVERIFY(clock.elapsed() >= 4900);
+    }
+};
+
+QTEST_MAIN(TestFilterWindows)
 #include "tst_filterwindows.moc"
