@@ -2,6 +2,7 @@
 
 #include "FramePanel.h"
 #include "KeyFilter.h"
+#include "WrapButton.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -52,7 +53,7 @@ QWidget* create(const Control& row, QWidget* parent) {
         return label;
     }
     case Kind::Button: {
-        auto* button = new QPushButton(text, parent);
+        auto* button = new WrapButton(text, parent);
         applyColours(button, row, QPalette::Button, QPalette::ButtonText);
         return button;
     }

@@ -22,7 +22,7 @@ constexpr Font kButton{"MS Sans Serif", 9.75, true};
 constexpr Control kControls[] = {
     {Kind::Frame, "Frame1", nullptr, 120, 120, 7080, 4650, "", {}, kDefault, kYellow},
     {Kind::Picture, "imgLogo", "Frame1", 120, 480, 1815, 2025, ":/images/logo.jpg"},
-    {Kind::Label, "lblCompanyProduct", "Frame1", 2025, 840, 4815, 1125, "OMBRANA", {"Arial", 48, true}, 0x0000FF, kYellow, Centre},
+    {Kind::Label, "lblCompanyProduct", "Frame1", 2025, 840, 4815, 1125, "OMBRANA", {"Arial", 48, true}, 0x0000FF, kYellow, Centre | AutoSize},
     {Kind::Label, "Label2", "Frame1", 2880, 2280, 1575, 375, "QUENDAL", {"Balloon", 15.75, false}, 0xFF0000, kYellow, Centre},
     {Kind::Label, "lblVersion", "Frame1", 5160, 2520, 1665, 285, "Versione 1.02  ", kArial12, 0x000000, kYellow, AutoSize},
     {Kind::Label, "Label3", "Frame1", 5520, 2760, 975, 375, "", {"MS Sans Serif", 13.5, true}, kDefault, kYellow},
