@@ -44,6 +44,11 @@ QWidget* create(const Control& row, QWidget* parent) {
     case Kind::Label: {
         auto* label = new QLabel(text, parent);
         label->setAlignment(alignmentOf(row.flags));
+        if (row.flags & Border) {
+            // A framed label is a read-out: its line sits in the middle.
+            label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+            label->setIndent(3);
+        }
         label->setWordWrap(row.flags & WordWrap);
         label->setTextFormat(Qt::PlainText);
         if (row.flags & Border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
