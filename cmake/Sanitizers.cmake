@@ -1,0 +1,1 @@
+# Sanitizer build options (AddressSanitizer, UndefinedBehaviorSanitizer).
