@@ -1,7 +1,7 @@
+#include <QTest>
+
 #include "AirCoil.h"
 #include "InductanceCalculation.h"
-
-#include <QTest>
 
 using namespace ombrana;
 
@@ -15,7 +15,9 @@ EsitoInduttanza calcola(const QString& window, const QString& c, const QString& 
     return calcolaInduttanza(k, c.toStdString(), f.toStdString());
 }
 
-double numero(const std::string& text) { return QString::fromStdString(text).replace(',', '.').toDouble(); }
+double numero(const std::string& text) {
+    return QString::fromStdString(text).replace(',', '.').toDouble();
+}
 
 }  // namespace
 
@@ -31,6 +33,7 @@ private slots:
 };
 
 void TestInductorCalculations::induttanza_data() {
+    // clang-format off
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("c");
     QTest::addColumn<QString>("f");
@@ -89,6 +92,7 @@ void TestInductorCalculations::induttanza_data() {
     QTest::newRow("C two commas") << "Induttanza" << "1,0,0" << "7" << svuota << "";
     QTest::newRow("C zero") << "Induttanza2" << "0" << "7" << svuota << "";
     QTest::newRow("C negative") << "Induttanza2" << "-100" << "7" << svuota << "";
+    // clang-format on
 }
 
 void TestInductorCalculations::induttanza() {
@@ -104,11 +108,13 @@ void TestInductorCalculations::induttanza() {
 }
 
 void TestInductorCalculations::rapportoTraLeFinestre_data() {
+    // clang-format off
     QTest::addColumn<QString>("c");
     QTest::addColumn<QString>("f");
     QTest::newRow("C1 f1") << "1" << "1";
     QTest::newRow("C2 f0,5") << "2" << "0,5";
     QTest::newRow("C0,1 f1,5") << "0,1" << "1,5";
+    // clang-format on
 }
 
 // The low-pass window gives about four times the inductance of the
@@ -125,6 +131,7 @@ void TestInductorCalculations::rapportoTraLeFinestre() {
 }
 
 void TestInductorCalculations::bobinaAria_data() {
+    // clang-format off
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("n");
     QTest::addColumn<QString>("l");
@@ -179,6 +186,7 @@ void TestInductorCalculations::bobinaAria_data() {
     QTest::newRow("N negative") << "20" << "-10" << "15" << nessuno << "";
     QTest::newRow("l negative") << "20" << "10" << "-15" << nessuno << "";
     QTest::newRow("D negative N600") << "-20" << "600" << "15" << Campo::Spire << "";
+    // clang-format on
 }
 
 void TestInductorCalculations::bobinaAria() {

@@ -1,16 +1,18 @@
 #include "AirCoil.h"
 
+#include <cmath>
+
 #include "NegativeText.h"
 #include "NumberText.h"
 #include "Truncation.h"
-
-#include <cmath>
 
 namespace ombrana {
 namespace {
 
 // Single precision straight from the text; what cannot be read counts as 0.
-float letto(std::string_view text) { return leggiNumeroSingolo(text).value_or(0.0f); }
+float letto(std::string_view text) {
+    return leggiNumeroSingolo(text).value_or(0.0f);
+}
 
 }  // namespace
 

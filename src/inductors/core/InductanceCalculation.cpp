@@ -1,10 +1,10 @@
 #include "InductanceCalculation.h"
 
+#include <cmath>
+
 #include "NegativeText.h"
 #include "NumberText.h"
 #include "Truncation.h"
-
-#include <cmath>
 
 namespace ombrana {
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "DesignedWindow.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace ombrana {
+
+// The inductance of a single-layer air-core coil from the former's
+// diameter, the number of turns and the winding length.
+class AirCoilWindow : public DesignedWindow {
+    Q_OBJECT
+public:
+    explicit AirCoilWindow(QWidget* parent = nullptr);
+
+    void Command3_Click();  // CALCOLA
+    void Command1_Click();  // CANCELLA
+
+private:
+    QLineEdit* m_diameter;
+    QLineEdit* m_turns;
+    QLineEdit* m_length;
+    QLabel* m_result;
+};
+
+}  // namespace ombrana
