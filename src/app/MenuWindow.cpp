@@ -27,17 +27,31 @@ constexpr Control kControls[] = {
     {Kind::Button, "Command1", "Frame1", 240, 6000, 2535, 600, "CHIUDI", kButton, kDefault, kCyan},
 };
 
-// Which window each opening button shows.
+// Which window each opening button shows. Three of them carry on as if
+// nothing happened when their window fails to open.
 struct Apertura {
     const char* button;
     const QString& window;
+    bool ignoraErrori;
 };
 
 const Apertura kAperture[] = {
-    {"Command2", nomi::passaAltoPiGreco}, {"Command3", nomi::passaBassoPiGreco}, {"Command4", nomi::passaAltoT},
-    {"Command5", nomi::passaBassoT},      {"Command6", nomi::tabelle},          {"Command8", nomi::passabanda},
-    {"Command9", nomi::esempi},           {"Command7", nomi::leggimiMenu},
+    {"Command2", nomi::passaAltoPiGreco, false}, {"Command3", nomi::passaBassoPiGreco, false},
+    {"Command4", nomi::passaAltoT, false},       {"Command5", nomi::passaBassoT, false},
+    {"Command6", nomi::tabelle, true},           {"Command8", nomi::passabanda, false},
+    {"Command9", nomi::esempi, true},            {"Command7", nomi::leggimiMenu, true},
 };
+
+void apri(const QString& window, bool ignoraErrori) {
+    if (!ignoraErrori) {
+        finestre().open(window);
+        return;
+    }
+    try {
+        finestre().open(window);
+    } catch (...) {
+    }
+}
 
 WindowDesign menuDesign() {
     const QString title = nomi::menu + spazi(79) + QStringLiteral("by   QUENDAL") + spazi(18) + QStringLiteral("rev  1.02");
@@ -60,7 +74,8 @@ MenuWindow::MenuWindow(QWidget* parent) : DesignedWindow(menuDesign(), parent) {
     build(kControls);
     for (const Apertura& a : kAperture) {
         const QString window = a.window;
-        connect(control<QPushButton>(a.button), &QPushButton::clicked, this, [window] { finestre().open(window); });
+        const bool ignora = a.ignoraErrori;
+        connect(control<QPushButton>(a.button), &QPushButton::clicked, this, [window, ignora] { apri(window, ignora); });
     }
     connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &MenuWindow::Command1_Click);
     setTabOrder({"Command2", "Command3", "Command4", "Command5", "Command6", "Command8", "Command9", "Command7", "Command1"});

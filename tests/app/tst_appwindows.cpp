@@ -9,6 +9,8 @@
 
 #include <QApplication>
 
+#include <stdexcept>
+
 using namespace ombrana;
 
 namespace {
@@ -160,6 +162,14 @@ private slots:
         test::click(filter, "Command2");  // CHIUDI of the low-pass T window
         QVERIFY(finestre().isOpen(nomi::menu));
         QVERIFY(!finestre().isOpen(nomi::passaBassoT));
+    }
+
+    void toroidButtonIgnoresAFailingWindow() {
+        finestre().registerWindow(nomi::tabelle, []() -> QWidget* { throw std::runtime_error("no window"); });
+        QWidget* menu = test::openWindow(nomi::menu);
+        test::click(menu, "Command6");
+        QVERIFY(!finestre().isOpen(nomi::tabelle));
+        QVERIFY(finestre().isOpen(nomi::menu));
     }
 
     void closeOrderCoversEveryWindow() {
