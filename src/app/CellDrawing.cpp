@@ -26,10 +26,14 @@ Elements elementsOf(CellLayout layout) {
     using P = Part;
     using L = Placement;
     switch (layout) {
-    case CellLayout::LowPassPi: return {{P::Capacitor, L::Shunt}, {P::Inductor, L::Series}, {P::Capacitor, L::Shunt}};
-    case CellLayout::HighPassPi: return {{P::Inductor, L::Shunt}, {P::Capacitor, L::Series}, {P::Inductor, L::Shunt}};
-    case CellLayout::LowPassT: return {{P::Inductor, L::Series}, {P::Capacitor, L::Shunt}, {P::Inductor, L::Series}};
-    case CellLayout::HighPassT: return {{P::Capacitor, L::Series}, {P::Inductor, L::Shunt}, {P::Capacitor, L::Series}};
+        case CellLayout::LowPassPi:
+            return {{P::Capacitor, L::Shunt}, {P::Inductor, L::Series}, {P::Capacitor, L::Shunt}};
+        case CellLayout::HighPassPi:
+            return {{P::Inductor, L::Shunt}, {P::Capacitor, L::Series}, {P::Inductor, L::Shunt}};
+        case CellLayout::LowPassT:
+            return {{P::Inductor, L::Series}, {P::Capacitor, L::Shunt}, {P::Inductor, L::Series}};
+        case CellLayout::HighPassT:
+            return {{P::Capacitor, L::Series}, {P::Inductor, L::Shunt}, {P::Capacitor, L::Series}};
     }
     return {};
 }
@@ -58,9 +62,11 @@ public:
         m_p.setPen(QPen(m_style.hatch, 1));
         const double step = 60 * m_scale;
         if (lying)
-            for (double x = r.left() + step / 2; x < r.right(); x += step) m_p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
+            for (double x = r.left() + step / 2; x < r.right(); x += step)
+                m_p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
         else
-            for (double y = r.top() + step / 2; y < r.bottom(); y += step) m_p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+            for (double y = r.top() + step / 2; y < r.bottom(); y += step)
+                m_p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
         m_p.restore();
         m_p.setPen(QPen(m_style.coilBorder, 2));
         m_p.setBrush(Qt::NoBrush);
@@ -127,6 +133,14 @@ void CellDrawing::paintEvent(QPaintEvent*) {
     paint(p, rect(), m_layout, m_style, m_options, logicalDpiX() / 1440.0);
 }
 
+CellRails CellDrawing::rails(double heightPixels, const CellOptions& options, double pixelsPerTwip) {
+    const double h = heightPixels / pixelsPerTwip;
+    const double top = qMax(480.0, h * 0.22);
+    const bool groundRoom = options.ground || options.railsToEdges;
+    const double bottom = h - (groundRoom ? 560.0 : 200.0);
+    return {top * pixelsPerTwip, bottom * pixelsPerTwip};
+}
+
 void CellDrawing::paint(QPainter& painter, const QRectF& rect, CellLayout layout, const CellStyle& style,
                         const CellOptions& options, double pixelsPerTwip) {
     painter.save();
@@ -137,11 +151,12 @@ void CellDrawing::paint(QPainter& painter, const QRectF& rect, CellLayout layout
     painter.setFont(small);
 
     const double w = rect.width() / pixelsPerTwip;
-    const double h = rect.height() / pixelsPerTwip;
-    const double top = qMax(480.0, h * 0.22);
-    const double bottom = h - (options.ground ? 560.0 : 200.0);
-    const double xIn = options.inPort ? kPortMargin : 0;
-    const double xOut = options.outPort ? w - kPortMargin : w;
+    const auto [topPx, bottomPx] = rails(rect.height(), options, pixelsPerTwip);
+    const double top = topPx / pixelsPerTwip;
+    const double bottom = bottomPx / pixelsPerTwip;
+    const bool portLines = !options.railsToEdges;
+    const double xIn = options.inPort && portLines ? kPortMargin : 0;
+    const double xOut = options.outPort && portLines ? w - kPortMargin : w;
     const double span = xOut - xIn;
     const double xs[3] = {xIn + span * 0.22, xIn + span * 0.5, xIn + span * 0.78};
 
@@ -162,14 +177,20 @@ void CellDrawing::paint(QPainter& painter, const QRectF& rect, CellLayout layout
     pen.wire(xIn, bottom, xOut, bottom);
     for (int i = 0; i < 3; ++i) drawElement(pen, list[i], xs[i], top, bottom, options.coilLengthTwips);
 
+    if (options.railsToEdges) {
+        // Chained cells: the names sit above the ends of the top rail.
+        if (options.inPort) pen.text(60, top - 200, QStringLiteral("in"), Qt::AlignLeft);
+        if (options.outPort) pen.text(w - 60, top - 200, QStringLiteral("out"), Qt::AlignRight);
+    }
+
     // Ports: a vertical line at the edge, broken by its name.
     const double mid = (top + bottom) / 2;
-    if (options.inPort) {
+    if (options.inPort && portLines) {
         pen.wire(xIn, top, xIn, mid - 150);
         pen.wire(xIn, mid + 150, xIn, bottom);
         pen.text(xIn, mid, QStringLiteral("in"), Qt::AlignHCenter);
     }
-    if (options.outPort) {
+    if (options.outPort && portLines) {
         pen.wire(xOut, top, xOut, mid - 150);
         pen.wire(xOut, mid + 150, xOut, bottom);
         pen.text(xOut, mid, QStringLiteral("out"), Qt::AlignHCenter);

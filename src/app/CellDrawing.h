@@ -24,10 +24,21 @@ struct CellStyle {
 };
 
 struct CellOptions {
-    bool inPort = true;     // vertical port line with "in" at the left edge
-    bool outPort = true;    // and with "out" at the right edge
-    bool ground = true;     // ground sign under the bottom rail
+    bool inPort = true;         // vertical port line with "in" at the left edge
+    bool outPort = true;        // and with "out" at the right edge
+    bool ground = true;         // ground sign under the bottom rail
     int coilLengthTwips = 855;  // a lying coil's box: 855 (pi cells) or 735 (T cells)
+    // Rails run from edge to edge so that neighbouring cells read as one
+    // chained filter; "in" and "out" then sit above the rail ends, and the
+    // rails keep the ground's room even without a ground sign, so that they
+    // line up with the next cell's.
+    bool railsToEdges = false;
+};
+
+// Where a cell's rails run, in pixels from the top of its rectangle.
+struct CellRails {
+    double top;
+    double bottom;
 };
 
 // The drawing of one filter cell: a top rail from input to output, a ground
@@ -44,6 +55,8 @@ public:
     // pixelsPerTwip (1/15 at 96 dpi).
     static void paint(QPainter& painter, const QRectF& rect, CellLayout layout, const CellStyle& style,
                       const CellOptions& options, double pixelsPerTwip);
+
+    static CellRails rails(double heightPixels, const CellOptions& options, double pixelsPerTwip);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,51 @@
+#include "ExampleWindow.h"
+
+#include <QAction>
+#include <QPushButton>
+
+#include "WindowNames.h"
+#include "WindowPrinter.h"
+#include "WindowRegistry.h"
+
+namespace ombrana {
+namespace {
+
+// The drawing sits under the frame's caption and spans the frame's full
+// width, so that its rails meet the next frame's.
+constexpr int kCaptionRoom = 240;
+constexpr int kFootRoom = 30;
+
+}  // namespace
+
+ExampleWindow::ExampleWindow(const ExampleDesign& d, QWidget* parent) : DesignedWindow(d.window, parent) {
+    build(d.controls);
+    for (const ExampleCell& cell : d.cells) {
+        QWidget* frame = control(QString::fromUtf8(cell.frame));
+        if (!frame) continue;
+        CellOptions options;
+        options.inPort = cell.first;
+        options.outPort = cell.last;
+        options.ground = cell.ground;
+        options.railsToEdges = true;
+        const bool tCell = cell.layout == CellLayout::LowPassT || cell.layout == CellLayout::HighPassT;
+        options.coilLengthTwips = tCell ? 735 : 855;
+        auto* drawing = new CellDrawing(cell.layout, d.style, options, frame);
+        drawing->setObjectName(QStringLiteral("cella"));
+        const double dpi = frame->logicalDpiX();
+        const int top = design::twipsToPixels(kCaptionRoom, dpi);
+        drawing->setGeometry(0, top, frame->width(), frame->height() - top - design::twipsToPixels(kFootRoom, dpi));
+    }
+    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &ExampleWindow::Command1_Click);
+    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this, &ExampleWindow::stampa_Click);
+}
+
+void ExampleWindow::Command1_Click() {
+    finestre().open(nomi::menu);
+    close();
+}
+
+void ExampleWindow::stampa_Click() {
+    stampaFinestra(this);
+}
+
+}  // namespace ombrana

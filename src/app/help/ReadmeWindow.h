@@ -1,0 +1,36 @@
+#pragma once
+
+#include <span>
+
+#include "DesignedWindow.h"
+
+namespace ombrana {
+
+// One read-me window: its name, its caption ("LEGGIMI", a run of blanks, the
+// topic, trailing blanks), the text file it shows and where its text box
+// stands (twips).
+struct ReadmeVariant {
+    const QString* windowName;
+    const char* titleTopic;
+    int titleBlanks;
+    int titleTrailingBlanks;
+    const char* textFile;  // resource path of the UTF-8 text
+    int left, top, width, height;
+    double points;
+    bool scrollBar;
+};
+
+std::span<const ReadmeVariant> variantiLeggimi();
+
+// The text of a read-me as stored, lines separated by '\n'.
+QString testoLeggimi(const char* textFile);
+
+// A read-me: a fixed text in one read-only text box, closed only from the
+// title bar.
+class ReadmeWindow : public DesignedWindow {
+    Q_OBJECT
+public:
+    explicit ReadmeWindow(const ReadmeVariant& variant, QWidget* parent = nullptr);
+};
+
+}  // namespace ombrana
