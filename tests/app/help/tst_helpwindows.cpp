@@ -8,6 +8,7 @@
 #include "CellDrawing.h"
 #include "ControlTable.h"
 #include "Fonts.h"
+#include "FramePanel.h"
 #include "HelpWindows.h"
 #include "WindowNames.h"
 #include "WindowPrinter.h"
@@ -364,9 +365,9 @@ void TestHelpWindows::exampleFrames() {
     QFETCH(CellLayout, layout);
     QWidget* w = test::openWindow(name);
     QVERIFY(w);
-    auto* f = test::child<QWidget>(w, frame);
+    auto* f = test::child<FramePanel>(w, frame);
     QVERIFY(f);
-    QCOMPARE(f->property("caption").isValid() ? f->property("caption").toString() : caption, caption);
+    QCOMPARE(f->caption(), caption);
     QCOMPARE(f->geometry(), geometry);
     QCOMPARE(f->palette().color(QPalette::Window), ground);
     auto* cell = f->findChild<CellDrawing*>();
