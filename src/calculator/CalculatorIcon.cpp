@@ -1,0 +1,36 @@
+#include "CalculatorIcon.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace ombrana {
+
+QIcon calculatorIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing, false);
+
+    // Body.
+    p.setPen(QColor(0x20, 0x20, 0x20));
+    p.setBrush(QColor(0x90, 0x90, 0x98));
+    p.drawRect(4, 1, 23, 29);
+    // Display.
+    p.setBrush(QColor(0xFF, 0xFF, 0x00));
+    p.drawRect(7, 4, 17, 6);
+    p.setPen(Qt::black);
+    p.drawLine(20, 6, 22, 6);
+    p.drawLine(21, 5, 21, 8);
+    // Four rows of four keys; the last column in blue as the operators.
+    for (int row = 0; row < 4; ++row) {
+        for (int col = 0; col < 4; ++col) {
+            p.setPen(QColor(0x20, 0x20, 0x20));
+            p.setBrush(col == 3 ? QColor(0x00, 0x00, 0xFF) : QColor(0xF0, 0xF0, 0xF0));
+            p.drawRect(7 + col * 5, 13 + row * 4, 3, 2);
+        }
+    }
+    p.end();
+    return QIcon(pixmap);
+}
+
+}  // namespace ombrana
