@@ -1,0 +1,119 @@
+#include "ToroidTables.h"
+
+#include "ControlTable.h"
+#include "TabelleToroidi.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+#include <string_view>
+
+namespace ombrana {
+
+namespace {
+
+constexpr int kBluScuro = 0x000080;
+constexpr int kBianco = 0xFFFFFF;
+constexpr int kGrigioMedio = 0xC0C0C0;
+constexpr int kGrigioChiaro = 0xE0E0E0;
+constexpr int kNero = 0x000000;
+
+constexpr int kTopIntestazione = 240;
+constexpr int kTopPrimaRiga = 480;
+constexpr int kPasso = 240;
+
+// A column of a reference table: where it stands in its frame and whether
+// its texts are centred.
+struct Colonna {
+    int left;
+    int width;
+    bool centrata;
+};
+
+QString testo(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QLabel* cella(QWidget* frame, const QString& name, const QString& text, const Colonna& c, int top, bool intestazione,
+              int riga) {
+    auto* label = new QLabel(text, frame);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment((c.centrata ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+    label->setFont(design::makeFont({"MS Sans Serif", 8.25, true}, frame->font()));
+    const int ground = intestazione ? kBluScuro : (riga % 2 == 0 ? kGrigioMedio : kGrigioChiaro);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(ground)));
+    pal.setColor(QPalette::WindowText, QColor::fromRgb(static_cast<QRgb>(intestazione ? kBianco : kNero)));
+    label->setPalette(pal);
+    label->setAutoFillBackground(true);
+    design::place(label, c.left, top, c.width, kPasso);
+    return label;
+}
+
+// Lays out a table whose rows are lists of texts: the head row, then one row
+// per entry on alternating grounds. prefix names the labels: prefix_r<row>_c<column>,
+// row 0 being the head.
+template <std::size_t N, typename Rows, typename Texts>
+void riempi(QWidget* frame, const char* prefix, const std::array<Colonna, N>& colonne,
+            const std::array<QString, N>& intestazione, const Rows& righe, Texts testiDi) {
+    const auto nome = [prefix](std::size_t r, std::size_t c) {
+        return QStringLiteral("%1_r%2_c%3").arg(QLatin1String(prefix)).arg(r).arg(c);
+    };
+    for (std::size_t c = 0; c < N; ++c) cella(frame, nome(0, c), intestazione[c], colonne[c], kTopIntestazione, true, 0);
+    int r = 0;
+    for (const auto& riga : righe) {
+        const std::array<QString, N> testi = testiDi(riga);
+        for (std::size_t c = 0; c < N; ++c)
+            cella(frame, nome(r + 1, c), testi[c], colonne[c], kTopPrimaRiga + kPasso * r, false, r);
+        ++r;
+    }
+}
+
+}  // namespace
+
+void riempiTabellaDiametri(QWidget* frame) {
+    constexpr std::array<Colonna, 2> colonne{{{120, 855, false}, {975, 1200, false}}};
+    riempi(frame, "tab1", colonne, {testo(kIntestazioneDiametri.sigla), testo(kIntestazioneDiametri.diametro)},
+           tabellaDiametri, [](const RigaDiametro& r) { return std::array<QString, 2>{testo(r.sigla), testo(r.diametro)}; });
+}
+
+void riempiTabellaMiscele(QWidget* frame) {
+    constexpr std::array<Colonna, 3> colonne{{{120, 735, true}, {855, 1560, true}, {2415, 1440, true}}};
+    riempi(frame, "tab2", colonne,
+           {testo(kIntestazioneMiscele.numero), testo(kIntestazioneMiscele.colori), testo(kIntestazioneMiscele.frequenza)},
+           tabellaMiscele, [](const RigaMiscela& r) {
+               return std::array<QString, 3>{testo(r.numero), testo(r.colori), testo(r.frequenza)};
+           });
+}
+
+void riempiTabellaSpire(QWidget* frame) {
+    constexpr std::array<Colonna, 2> colonne{{{120, 855, false}, {975, 9720, false}}};
+    const QFontMetrics metrics(design::makeFont({"MS Sans Serif", 8.25, true}, frame->font()));
+    riempi(frame, "tab3", colonne, {testo(kIntestazioneFilo), testo(kIntestazioneMisure)}, tabellaSpire,
+           [&metrics](const RigaSpire& r) {
+               return std::array<QString, 2>{testo(r.filo), rigaSpireAllineata(r.spire, metrics)};
+           });
+}
+
+QString rigaSpireAllineata(const std::array<int, 13>& spire, const QFontMetrics& metrics) {
+    const QString intestazione = testo(kIntestazioneMisure);
+    QString riga;
+    qsizetype da = 0;
+    for (std::size_t k = 0; k < spire.size(); ++k) {
+        const QString misura = testo(misureTab3[k]);
+        const qsizetype at = intestazione.indexOf(misura, da);
+        da = at + misura.size();
+        const int obiettivo = metrics.horizontalAdvance(intestazione.left(at));
+        if (k > 0) riga += QLatin1Char(' ');
+        // Add blanks while one more brings the value closer to its place.
+        while (true) {
+            const int ora = metrics.horizontalAdvance(riga);
+            const int dopo = metrics.horizontalAdvance(riga + QLatin1Char(' '));
+            if (std::abs(dopo - obiettivo) >= std::abs(ora - obiettivo) || ora >= obiettivo) break;
+            riga += QLatin1Char(' ');
+        }
+        riga += QString::number(spire[k]);
+    }
+    return riga;
+}
+
+}  // namespace ombrana

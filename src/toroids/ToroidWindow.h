@@ -1,0 +1,35 @@
+#pragma once
+
+#include "DesignedWindow.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace ombrana {
+
+class InputAlert;
+
+// The toroid window: the turns for a wanted inductance on a core picked from
+// the catalogue, beside three reference tables of sizes, mixes and the most
+// turns by wire diameter.
+class ToroidWindow : public DesignedWindow {
+    Q_OBJECT
+public:
+    explicit ToroidWindow(QWidget* parent = nullptr);
+
+    InputAlert* alert() const { return m_alert; }
+
+    void Command2_Click();  // CALCOLA
+    void Command4_Click();  // CANCELLA
+    void Command5_Click();  // CHIUDI
+
+private:
+    QComboBox* m_picker;
+    QLineEdit* m_induttanza;
+    QLabel* m_risultato;
+    QLabel* m_nomeRicordato;  // the core of the last calculation, never shown
+    InputAlert* m_alert;
+};
+
+}  // namespace ombrana

@@ -1,0 +1,420 @@
+#include "Beep.h"
+#include "CatalogoToroidi.h"
+#include "InputAlert.h"
+#include "TabelleToroidi.h"
+#include "ToroidTables.h"
+#include "ToroidWindow.h"
+#include "ToroidWindows.h"
+#include "WindowNames.h"
+#include "WindowPrinter.h"
+#include "WindowRegistry.h"
+#include "WindowTestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace ombrana;
+
+namespace {
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The labels of a frame, top to bottom and left to right.
+QStringList testiPerRighe(QWidget* frame) {
+    QList<QLabel*> labels = frame->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    QStringList out;
+    for (QLabel* l : labels) out << l->text();
+    return out;
+}
+
+// The next control that the Tab key reaches (the editor inside the picker
+// counts as the picker).
+QWidget* prossimoTab(QWidget* from) {
+    QWidget* n = from->nextInFocusChain();
+    while (n != from && (!(n->focusPolicy() & Qt::TabFocus) || !n->isVisible() ||
+                         qobject_cast<QComboBox*>(n->parentWidget())))
+        n = n->nextInFocusChain();
+    return n;
+}
+
+}  // namespace
+
+class TestToroidWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void statoIniziale();
+    void spire_data();
+    void spire();
+    void dopoAllarme();
+    void filtriTasti_data();
+    void filtriTasti();
+    void cancellaPoiCalcola();
+    void tab1Diametri();
+    void tab2Miscele();
+    void tab3Spire();
+    void chiudiEriapri();
+    void apertaDueVolte();
+    void menu();
+
+private:
+    ToroidWindow* apri();
+    void calcola(ToroidWindow* w, const QString& picker, const QString& induttanza, bool incolla = false);
+    int m_stampe = 0;
+};
+
+void TestToroidWindow::initTestCase() {
+    registerToroidWindows();
+    // Stand-ins for the windows that this one opens by name.
+    finestre().registerWindow(nomi::calcolatrice, [] { return new QWidget; });
+    finestre().registerWindow(nomi::leggimiToroidi, [] { return new QWidget; });
+    InputAlert::setSecondDuration(std::chrono::milliseconds(20));
+    setPrintSinkForTests([this](const QImage& image) {
+        if (!image.isNull()) ++m_stampe;
+    });
+}
+
+void TestToroidWindow::cleanup() { test::closeAllWindows(); }
+
+ToroidWindow* TestToroidWindow::apri() { return qobject_cast<ToroidWindow*>(test::openWindow(nomi::tabelle)); }
+
+void TestToroidWindow::calcola(ToroidWindow* w, const QString& picker, const QString& induttanza, bool incolla) {
+    auto* combo = test::child<QComboBox>(w, "cboToroidi");
+    const int i = combo->findText(picker);
+    if (i >= 0)
+        combo->setCurrentIndex(i);
+    else
+        combo->setEditText(picker);
+    auto* field = test::child<QLineEdit>(w, "Text2");
+    field->clear();
+    if (incolla)
+        test::paste(field, induttanza);
+    else
+        test::type(field, induttanza);
+    test::click(w, "Command2");
+}
+
+void TestToroidWindow::statoIniziale() {
+    ToroidWindow* w = apri();
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QStringLiteral("TABELLE AMIDON") + QString(62, ' ') + "by  QUENDAL" + QString(40, ' ') +
+                                   "rev 1.02");
+    QVERIFY(w->isMaximized());
+    auto* combo = test::child<QComboBox>(w, "cboToroidi");
+    QCOMPARE(combo->currentText(), QStringLiteral("TOROIDI"));
+    QVERIFY(combo->isEditable());
+    QStringList voci;
+    for (int i = 0; i < combo->count(); ++i) voci << combo->itemText(i);
+    QCOMPARE(voci.size(), 86);
+    QCOMPARE(voci.first(), QStringLiteral("T37/0"));
+    QCOMPARE(voci.at(9), QStringLiteral("T37/17"));
+    QCOMPARE(voci.at(30), QStringLiteral("T60/2"));
+    QCOMPARE(voci.last(), QStringLiteral("T300/2"));
+    for (std::size_t i = 0; i < toroidiSelezionabili.size(); ++i) QCOMPARE(voci.at(int(i)), q(toroidiSelezionabili[i]));
+
+    QVERIFY(test::child<QLineEdit>(w, "Text2")->text().isEmpty());
+    QVERIFY(test::child<QLabel>(w, "Label26")->text().isEmpty());
+    QVERIFY(test::child<QLabel>(w, "Label71")->text().isEmpty());
+    QVERIFY(!test::child<QLabel>(w, "Label71")->isVisible());
+    QVERIFY(!test::child<QLabel>(w, "Label101")->isVisible());
+    QCOMPARE(test::child<QLabel>(w, "Label101")->text(), QStringLiteral("TROPPE  SPIRE  vedi TAB  3"));
+    QCOMPARE(test::child<QLabel>(w, "Label9")->text(), QStringLiteral("TOROIDI  AMIDON"));
+    QCOMPARE(test::child<QLabel>(w, "Label24")->text(), QString::fromUtf8("Input   \u00b5Henry"));
+    QTRY_COMPARE(w->focusWidget(), test::child<QLineEdit>(w, "Text2"));
+
+    // Tab order: Text2, picker, CALCOLA, CANCELLA, and CHIUDI last.
+    QWidget* t = test::child<QLineEdit>(w, "Text2");
+    QCOMPARE(prossimoTab(t), combo);
+    QCOMPARE(prossimoTab(combo), test::child<QWidget>(w, "Command2"));
+    QCOMPARE(prossimoTab(test::child<QWidget>(w, "Command2")), test::child<QWidget>(w, "Command4"));
+    QCOMPARE(prossimoTab(test::child<QWidget>(w, "Command4")), test::child<QWidget>(w, "Command5"));
+    QCOMPARE(prossimoTab(test::child<QWidget>(w, "Command5")), t);
+}
+
+void TestToroidWindow::spire_data() {
+    QTest::addColumn<QString>("picker");
+    QTest::addColumn<QString>("induttanza");
+    QTest::addColumn<bool>("incolla");
+    QTest::addColumn<bool>("allarme");
+    QTest::addColumn<QString>("risultato");
+
+    QTest::newRow("T37/2 10") << "T37/2" << "10" << false << false << "50";
+    QTest::newRow("T50/2 1") << "T50/2" << "1" << false << false << "14";
+    QTest::newRow("T37/0 2") << "T37/0" << "2" << false << false << "64";
+    QTest::newRow("T300/2 100") << "T300/2" << "100" << false << false << "94";
+    QTest::newRow("T37/2 15,625") << "T37/2" << "15,625" << false << false << "62";
+    QTest::newRow("T37/2 16,9") << "T37/2" << "16,9" << false << false << "65";
+    QTest::newRow("T37/3 50,7") << "T37/3" << "50,7" << false << true << "";
+    QTest::newRow("T37/2 17") << "T37/2" << "17" << false << true << "";
+    QTest::newRow("T37/12 6") << "T37/12" << "6" << false << false << "63";
+    QTest::newRow("T37/12 6,5") << "T37/12" << "6,5" << false << true << "";
+    QTest::newRow("T184/2 2700") << "T184/2" << "2700" << false << false << "335";
+    QTest::newRow("T184/2 2701") << "T184/2" << "2701" << false << true << "";
+    QTest::newRow("T60/22 hand-typed 1000") << "T60/22" << "1000" << false << false << "392";
+    QTest::newRow("T44/17 0") << "T44/17" << "0" << false << false << "0";
+    QTest::newRow("T200/7 0") << "T200/7" << "0" << false << false << "0";
+    // No core with data empties the result instead of showing 0 turns.
+    QTest::newRow("TOROIDI") << "TOROIDI" << "10" << false << false << "";
+    QTest::newRow("T60/3") << "T60/3" << "10" << false << false << "";
+    // An unreadable inductance changes nothing: the earlier 50 stays.
+    QTest::newRow("empty inductance") << "T37/3" << "" << false << false << "50";
+    QTest::newRow("pasted negative") << "T37/2" << "-10" << true << false << "50";
+    QTest::newRow("pasted point") << "T37/2" << "2.5" << true << false << "50";
+}
+
+// Each row starts from a result of 50 turns on screen.
+void TestToroidWindow::spire() {
+    QFETCH(QString, picker);
+    QFETCH(QString, induttanza);
+    QFETCH(bool, incolla);
+    QFETCH(bool, allarme);
+    QFETCH(QString, risultato);
+
+    ToroidWindow* w = apri();
+    QVERIFY(w);
+    auto* label26 = test::child<QLabel>(w, "Label26");
+    auto* banner = test::child<QLabel>(w, "Label101");
+    calcola(w, "T37/2", "10");
+    QCOMPARE(label26->text(), QStringLiteral("50"));
+
+    const int beeps = beepCount();
+    calcola(w, picker, induttanza, incolla);
+    if (allarme) {
+        QVERIFY(w->alert()->isActive());
+        QCOMPARE(beepCount(), beeps + 1);
+        QVERIFY(banner->isVisible());
+        QVERIFY(test::child<QLineEdit>(w, "Text2")->text().isEmpty());
+        QCOMPARE(label26->text(), QStringLiteral("50"));  // emptied only when the wait ends
+        QTRY_VERIFY(!w->alert()->isActive());
+        QVERIFY(!banner->isVisible());
+    } else {
+        QVERIFY(!w->alert()->isActive());
+        QCOMPARE(beepCount(), beeps);
+    }
+    QCOMPARE(label26->text(), risultato);
+}
+
+void TestToroidWindow::dopoAllarme() {
+    ToroidWindow* w = apri();
+    QVERIFY(w);
+    calcola(w, "T37/12", "6,5");
+    QVERIFY(w->alert()->isActive());
+    // Typing during the wait does not stick.
+    test::type(test::child<QLineEdit>(w, "Text2"), "12");
+    QVERIFY(test::child<QLineEdit>(w, "Text2")->text().isEmpty());
+    QTRY_VERIFY(!w->alert()->isActive());
+    QVERIFY(test::child<QLineEdit>(w, "Text2")->text().isEmpty());
+    QVERIFY(test::child<QLabel>(w, "Label26")->text().isEmpty());
+    QCOMPARE(test::child<QComboBox>(w, "cboToroidi")->currentText(), QStringLiteral("T37/12"));
+    QCOMPARE(test::child<QLabel>(w, "Label71")->text(), QStringLiteral("T37/12"));
+    QCOMPARE(test::child<QLabel>(w, "Label101")->text(), QStringLiteral("TROPPE  SPIRE  vedi TAB  3"));
+}
+
+void TestToroidWindow::filtriTasti_data() {
+    QTest::addColumn<QString>("campo");
+    QTest::addColumn<QString>("partenza");
+    QTest::addColumn<char>("tasto");
+    QTest::addColumn<QString>("dopo");
+
+    QTest::newRow("picker T") << "cboToroidi" << "" << 'T' << "T";
+    QTest::newRow("picker digit") << "cboToroidi" << "T3" << '7' << "T37";
+    QTest::newRow("picker slash") << "cboToroidi" << "T37" << '/' << "T37/";
+    QTest::newRow("picker lower t") << "cboToroidi" << "T37" << 't' << "T37";
+    QTest::newRow("picker letter A") << "cboToroidi" << "T37" << 'A' << "T37";
+    QTest::newRow("picker comma") << "cboToroidi" << "T37" << ',' << "T37";
+    QTest::newRow("picker blank") << "cboToroidi" << "T37" << ' ' << "T37";
+    QTest::newRow("picker enter") << "cboToroidi" << "T37" << '\r' << "T37";
+    QTest::newRow("Text2 digit") << "Text2" << "1" << '5' << "15";
+    QTest::newRow("Text2 comma") << "Text2" << "1" << ',' << "1,";
+    QTest::newRow("Text2 point") << "Text2" << "1" << '.' << "1";
+    QTest::newRow("Text2 minus") << "Text2" << "1" << '-' << "1";
+    QTest::newRow("Text2 T") << "Text2" << "1" << 'T' << "1";
+    QTest::newRow("Text2 slash") << "Text2" << "1" << '/' << "1";
+}
+
+void TestToroidWindow::filtriTasti() {
+    QFETCH(QString, campo);
+    QFETCH(QString, partenza);
+    QFETCH(char, tasto);
+    QFETCH(QString, dopo);
+
+    ToroidWindow* w = apri();
+    QVERIFY(w);
+    QLineEdit* edit = nullptr;
+    if (campo == "cboToroidi") {
+        auto* combo = test::child<QComboBox>(w, campo);
+        combo->setEditText(partenza);
+        edit = combo->lineEdit();
+    } else {
+        edit = test::child<QLineEdit>(w, campo);
+        edit->setText(partenza);
+    }
+    edit->setCursorPosition(int(edit->text().size()));
+    const int beeps = beepCount();
+    const bool preso = dopo != partenza;
+    if (tasto == '\r')
+        QTest::keyClick(edit, Qt::Key_Return);
+    else
+        QTest::keyClick(edit, tasto);
+    QCOMPARE(edit->text(), dopo);
+    QCOMPARE(beepCount(), preso ? beeps : beeps + 1);
+
+    // Backspace is taken by both fields.
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text(), dopo.chopped(dopo.isEmpty() ? 0 : 1));
+    QCOMPARE(beepCount(), preso ? beeps : beeps + 1);
+}
+
+void TestToroidWindow::cancellaPoiCalcola() {
+    ToroidWindow* w = apri();
+    QVERIFY(w);
+    auto* combo = test::child<QComboBox>(w, "cboToroidi");
+    auto* field = test::child<QLineEdit>(w, "Text2");
+    auto* label26 = test::child<QLabel>(w, "Label26");
+    calcola(w, "T37/2", "10");
+    QCOMPARE(label26->text(), QStringLiteral("50"));
+
+    test::click(w, "Command4");
+    QVERIFY(combo->currentText().isEmpty());
+    QVERIFY(field->text().isEmpty());
+    QVERIFY(label26->text().isEmpty());
+    QCOMPARE(test::child<QLabel>(w, "Label71")->text(), QStringLiteral("T37/2"));
+
+    // Empty picker: no core, so no turns, but the remembered T37/2 still limits.
+    label26->setText(QStringLiteral("x"));
+    test::type(field, "10");
+    test::click(w, "Command2");
+    QVERIFY(!w->alert()->isActive());
+    QVERIFY(label26->text().isEmpty());
+    QCOMPARE(test::child<QLabel>(w, "Label71")->text(), QStringLiteral("T37/2"));
+
+    field->clear();
+    test::type(field, "17");
+    test::click(w, "Command2");
+    QVERIFY(w->alert()->isActive());
+    QTRY_VERIFY(!w->alert()->isActive());
+    QVERIFY(combo->currentText().isEmpty());
+}
+
+void TestToroidWindow::tab1Diametri() {
+    ToroidWindow* w = apri();
+    QVERIFY(w);
+    auto* frame = test::child<QWidget>(w, "Frame1");
+    QStringList attese{QStringLiteral("Sigla"), QStringLiteral("Diametro esterno")};
+    for (const RigaDiametro& r : tabellaDiametri) attese << q(r.sigla) << q(r.diametro);
+    const QStringList testi = testiPerRighe(frame);
+    QCOMPARE(testi, attese);
+    QCOMPARE(testi.at(2), QStringLiteral("T 37"));
+    QCOMPARE(testi.at(3), QStringLiteral("= 9,5  mm"));
+    QCOMPARE(testi.last(), QStringLiteral("= 77,2 mm"));
+    // Rows 240 twips apart, all inside the frame.
+    auto labels = frame->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QLabel* l : labels) QVERIFY(frame->rect().contains(l->geometry()));
+}
+
+void TestToroidWindow::tab2Miscele() {
+    ToroidWindow* w = apri();
+    QVERIFY(w);
+    auto* frame = test::child<QWidget>(w, "Frame2");
+    QStringList attese{QStringLiteral("Numero"), QStringLiteral("Colori"), QStringLiteral("Frequenza")};
+    for (const RigaMiscela& r : tabellaMiscele) attese << q(r.numero) << q(r.colori) << q(r.frequenza);
+    const QStringList testi = testiPerRighe(frame);
+    QCOMPARE(testi, attese);
+    QCOMPARE(testi.at(3), QStringLiteral("/0"));
+    QCOMPARE(testi.at(4), QStringLiteral("Marrone  Grigio"));
+    QCOMPARE(testi.at(11), QStringLiteral("   1 - 30 MHz"));
+    QCOMPARE(testi.at(testi.size() - 2), QStringLiteral("Blu       Giallo"));
+    for (QLabel* l : frame->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        QVERIFY(frame->rect().contains(l->geometry()));
+        QVERIFY(l->alignment() & Qt::AlignHCenter);
+    }
+}
+
+void TestToroidWindow::tab3Spire() {
+    ToroidWindow* w = apri();
+    QVERIFY(w);
+    auto* frame = test::child<QWidget>(w, "Frame5");
+    const QStringList testi = testiPerRighe(frame);
+    QCOMPARE(testi.size(), 2 * 12);
+    QCOMPARE(testi.at(0), QStringLiteral("Filo mm"));
+    QCOMPARE(testi.at(1), QStringLiteral("T37      T44      T50      T60      T68      T80       T94      T106     T130        "
+                                         "T157       T184       T200      T300"));
+    const QStringList fili{"0,20", "0,25", "0,30", "0,40", "0,50", "0,60", "0,80", "1,0", "1,3", "1,6", "2,0"};
+    for (int r = 0; r < fili.size(); ++r) {
+        QCOMPARE(testi.at(2 + 2 * r), fili.at(r));
+        const QStringList valori = testi.at(3 + 2 * r).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QCOMPARE(valori.size(), 13);
+        for (int k = 0; k < 13; ++k) QCOMPARE(valori.at(k).toInt(), tabellaSpire[std::size_t(r)].spire[std::size_t(k)]);
+    }
+    QCOMPARE(testi.at(3).split(' ', Qt::SkipEmptyParts).first(), QStringLiteral("65"));
+    QCOMPARE(testi.last().split(' ', Qt::SkipEmptyParts).last(), QStringLiteral("66"));
+}
+
+void TestToroidWindow::chiudiEriapri() {
+    ToroidWindow* w = apri();
+    QVERIFY(w);
+    finestre().open(nomi::calcolatrice);
+    calcola(w, "T37/2", "10");
+    QCOMPARE(test::child<QLabel>(w, "Label26")->text(), QStringLiteral("50"));
+
+    test::click(w, "Command5");
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!finestre().isOpen(nomi::tabelle));
+    QVERIFY(!finestre().isOpen(nomi::calcolatrice));
+
+    w = apri();
+    QVERIFY(w);
+    QCOMPARE(test::child<QComboBox>(w, "cboToroidi")->currentText(), QStringLiteral("TOROIDI"));
+    QVERIFY(test::child<QLineEdit>(w, "Text2")->text().isEmpty());
+    QVERIFY(test::child<QLabel>(w, "Label26")->text().isEmpty());
+    QVERIFY(test::child<QLabel>(w, "Label71")->text().isEmpty());
+    QVERIFY(!test::child<QLabel>(w, "Label101")->isVisible());
+}
+
+void TestToroidWindow::apertaDueVolte() {
+    ToroidWindow* w = apri();
+    QVERIFY(w);
+    calcola(w, "T37/2", "10");
+    QCOMPARE(apri(), w);
+    int quante = 0;
+    for (QWidget* t : QApplication::topLevelWidgets())
+        if (qobject_cast<ToroidWindow*>(t)) ++quante;
+    QCOMPARE(quante, 1);
+    QCOMPARE(test::child<QLabel>(w, "Label26")->text(), QStringLiteral("50"));
+}
+
+void TestToroidWindow::menu() {
+    ToroidWindow* w = apri();
+    QVERIFY(w);
+    auto* leggimi = w->findChild<QAction*>("Leggimi");
+    auto* calcolatrice = w->findChild<QAction*>("calcolatrice");
+    auto* stampa = w->findChild<QAction*>("stampa");
+    QVERIFY(leggimi && calcolatrice && stampa);
+    QCOMPARE(leggimi->text(), QStringLiteral("Leggimi"));
+    QCOMPARE(calcolatrice->text(), QStringLiteral("Calcolatrice"));
+    QCOMPARE(stampa->text(), QStringLiteral("Stampa"));
+
+    leggimi->trigger();
+    QVERIFY(finestre().isOpen(nomi::leggimiToroidi));
+    calcolatrice->trigger();
+    QVERIFY(finestre().isOpen(nomi::calcolatrice));
+    const int prima = m_stampe;
+    stampa->trigger();
+    QCOMPARE(m_stampe, prima + 1);
+}
+
+QTEST_MAIN(TestToroidWindow)
+#include "tst_toroidwindow.moc"
