@@ -71,7 +71,7 @@ void riempi(QWidget* frame, const char* prefix, const std::array<Colonna, N>& co
 }  // namespace
 
 void riempiTabellaDiametri(QWidget* frame) {
-    constexpr std::array<Colonna, 2> colonne{{{120, 855, false}, {975, 1200, false}}};
+    constexpr std::array<Colonna, 2> colonne{{{120, 675, false}, {795, 1380, false}}};
     riempi(frame, "tab1", colonne, {testo(kIntestazioneDiametri.sigla), testo(kIntestazioneDiametri.diametro)},
            tabellaDiametri, [](const RigaDiametro& r) { return std::array<QString, 2>{testo(r.sigla), testo(r.diametro)}; });
 }

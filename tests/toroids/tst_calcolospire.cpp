@@ -45,6 +45,14 @@ void TestCalcoloSpire::calcolo_data() {
     QTest::newRow("T37/2 ,5") << "T37/2" << ",5" << "" << Azione::Risultato << "11";
     QTest::newRow("T94/0 40 fractional AL") << "T94/0" << "40" << "" << Azione::Risultato << "194";
 
+    // Halfway cases where the precision of L / AL decides the rounding: a
+    // whole AL divides in single precision, a fractional one in double.
+    QTest::newRow("single quotient 0,025") << "T37/2" << "0,025" << "" << Azione::Risultato << "2";
+    QTest::newRow("single quotient 1,521") << "T37/2" << "1,521" << "" << Azione::Risultato << "19";
+    QTest::newRow("single quotient 3,969") << "T37/2" << "3,969" << "" << Azione::Risultato << "31";
+    QTest::newRow("double quotient 89,97") << "T37/00" << "89,97" << "" << Azione::Risultato << "428";
+    QTest::newRow("double quotient 136,863") << "T37/00" << "136,863" << "" << Azione::Risultato << "529";
+
     // Unreadable inductance: nothing at all happens, not even the limit check.
     QTest::newRow("empty inductance") << "T37/2" << "" << "" << Azione::Niente << "";
     QTest::newRow("lone comma") << "T37/2" << "," << "" << Azione::Niente << "";
