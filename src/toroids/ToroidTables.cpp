@@ -1,12 +1,11 @@
 #include "ToroidTables.h"
 
-#include "ControlTable.h"
-#include "TabelleToroidi.h"
-
 #include <QFontMetrics>
 #include <QLabel>
-
 #include <string_view>
+
+#include "ControlTable.h"
+#include "TabelleToroidi.h"
 
 namespace ombrana {
 
@@ -30,7 +29,9 @@ struct Colonna {
     bool centrata;
 };
 
-QString testo(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString testo(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 QLabel* cella(QWidget* frame, const QString& name, const QString& text, const Colonna& c, int top, bool intestazione,
               int riga) {
@@ -58,7 +59,8 @@ void riempi(QWidget* frame, const char* prefix, const std::array<Colonna, N>& co
     const auto nome = [prefix](std::size_t r, std::size_t c) {
         return QStringLiteral("%1_r%2_c%3").arg(QLatin1String(prefix)).arg(r).arg(c);
     };
-    for (std::size_t c = 0; c < N; ++c) cella(frame, nome(0, c), intestazione[c], colonne[c], kTopIntestazione, true, 0);
+    for (std::size_t c = 0; c < N; ++c)
+        cella(frame, nome(0, c), intestazione[c], colonne[c], kTopIntestazione, true, 0);
     int r = 0;
     for (const auto& riga : righe) {
         const std::array<QString, N> testi = testiDi(riga);
@@ -73,16 +75,19 @@ void riempi(QWidget* frame, const char* prefix, const std::array<Colonna, N>& co
 void riempiTabellaDiametri(QWidget* frame) {
     constexpr std::array<Colonna, 2> colonne{{{120, 675, false}, {795, 1380, false}}};
     riempi(frame, "tab1", colonne, {testo(kIntestazioneDiametri.sigla), testo(kIntestazioneDiametri.diametro)},
-           tabellaDiametri, [](const RigaDiametro& r) { return std::array<QString, 2>{testo(r.sigla), testo(r.diametro)}; });
+           tabellaDiametri, [](const RigaDiametro& r) {
+               return std::array<QString, 2>{testo(r.sigla), testo(r.diametro)};
+           });
 }
 
 void riempiTabellaMiscele(QWidget* frame) {
     constexpr std::array<Colonna, 3> colonne{{{120, 735, true}, {855, 1560, true}, {2415, 1440, true}}};
-    riempi(frame, "tab2", colonne,
-           {testo(kIntestazioneMiscele.numero), testo(kIntestazioneMiscele.colori), testo(kIntestazioneMiscele.frequenza)},
-           tabellaMiscele, [](const RigaMiscela& r) {
-               return std::array<QString, 3>{testo(r.numero), testo(r.colori), testo(r.frequenza)};
-           });
+    riempi(
+        frame, "tab2", colonne,
+        {testo(kIntestazioneMiscele.numero), testo(kIntestazioneMiscele.colori), testo(kIntestazioneMiscele.frequenza)},
+        tabellaMiscele, [](const RigaMiscela& r) {
+            return std::array<QString, 3>{testo(r.numero), testo(r.colori), testo(r.frequenza)};
+        });
 }
 
 void riempiTabellaSpire(QWidget* frame) {

@@ -1,5 +1,11 @@
 #include "ToroidWindow.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 #include "CalcoloSpire.h"
 #include "CatalogoToroidi.h"
 #include "InputAlert.h"
@@ -8,12 +14,6 @@
 #include "WindowNames.h"
 #include "WindowPrinter.h"
 #include "WindowRegistry.h"
-
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 namespace ombrana {
 
@@ -99,7 +99,8 @@ ToroidWindow::ToroidWindow(QWidget* parent) : DesignedWindow(progetto(), parent)
             [] { finestre().open(nomi::leggimiToroidi); });
     connect(addMenuEntry("calcolatrice", QStringLiteral("Calcolatrice")), &QAction::triggered, this,
             [] { finestre().open(nomi::calcolatrice); });
-    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this, [this] { stampaFinestra(this); });
+    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this,
+            [this] { stampaFinestra(this); });
 
     setTabOrder({"Text2", "cboToroidi", "Command2", "Command4", "Command5"});
 }
@@ -109,14 +110,9 @@ void ToroidWindow::Command2_Click() {
                                           m_nomeRicordato->text().toStdString());
     if (esito.nomeRicordato) m_nomeRicordato->setText(QString::fromStdString(*esito.nomeRicordato));
     switch (esito.azione) {
-    case EsitoSpire::Azione::Niente:
-        break;
-    case EsitoSpire::Azione::Allarme:
-        m_alert->start();
-        break;
-    case EsitoSpire::Azione::Risultato:
-        m_risultato->setText(QString::fromStdString(esito.risultato));
-        break;
+        case EsitoSpire::Azione::Niente: break;
+        case EsitoSpire::Azione::Allarme: m_alert->start(); break;
+        case EsitoSpire::Azione::Risultato: m_risultato->setText(QString::fromStdString(esito.risultato)); break;
     }
 }
 

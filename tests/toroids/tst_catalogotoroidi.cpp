@@ -1,18 +1,19 @@
-#include "CatalogoToroidi.h"
-#include "TabelleToroidi.h"
-#include "Truncation.h"
-
 #include <QTest>
-
 #include <algorithm>
 #include <string>
 #include <vector>
+
+#include "CatalogoToroidi.h"
+#include "TabelleToroidi.h"
+#include "Truncation.h"
 
 using namespace ombrana;
 
 namespace {
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 const VoceToroide* voce(std::string_view sigla) {
     for (const VoceToroide& v : catalogoToroidi)
@@ -55,19 +56,25 @@ void TestCatalogoToroidi::ordine() {
             attese.push_back("T" + std::to_string(misura) + "/" + std::to_string(mix));
     attese.push_back("T300/2");
     QCOMPARE(catalogoToroidi.size(), attese.size());
-    for (std::size_t i = 0; i < attese.size(); ++i) QCOMPARE(q(catalogoToroidi[i].sigla), QString::fromStdString(attese[i]));
+    for (std::size_t i = 0; i < attese.size(); ++i)
+        QCOMPARE(q(catalogoToroidi[i].sigla), QString::fromStdString(attese[i]));
 }
 
 // The picker's list, written out from the mixes each size offers.
 void TestCatalogoToroidi::selezionabili() {
-    const std::vector<std::pair<int, std::vector<int>>> offerte = {
-        {37, {0, 1, 2, 3, 6, 7, 10, 12, 15, 17}}, {44, {0, 1, 2, 3, 6, 7, 10, 12, 15, 17}},
-        {50, {0, 1, 2, 3, 6, 7, 10, 12, 15, 17}}, {60, {2, 6}},
-        {68, {0, 1, 2, 3, 6, 7, 10, 12, 15}},     {80, {0, 1, 2, 3, 6, 7, 10, 12, 15}},
-        {94, {0, 1, 2, 3, 6, 10, 15}},            {106, {0, 1, 2, 3, 6, 7, 15}},
-        {130, {0, 1, 2, 3, 6, 7, 15}},            {157, {1, 2, 3, 6, 15}},
-        {184, {1, 2, 3, 6}},                      {200, {1, 2, 3, 6, 7}},
-        {300, {2}}};
+    const std::vector<std::pair<int, std::vector<int>>> offerte = {{37, {0, 1, 2, 3, 6, 7, 10, 12, 15, 17}},
+                                                                   {44, {0, 1, 2, 3, 6, 7, 10, 12, 15, 17}},
+                                                                   {50, {0, 1, 2, 3, 6, 7, 10, 12, 15, 17}},
+                                                                   {60, {2, 6}},
+                                                                   {68, {0, 1, 2, 3, 6, 7, 10, 12, 15}},
+                                                                   {80, {0, 1, 2, 3, 6, 7, 10, 12, 15}},
+                                                                   {94, {0, 1, 2, 3, 6, 10, 15}},
+                                                                   {106, {0, 1, 2, 3, 6, 7, 15}},
+                                                                   {130, {0, 1, 2, 3, 6, 7, 15}},
+                                                                   {157, {1, 2, 3, 6, 15}},
+                                                                   {184, {1, 2, 3, 6}},
+                                                                   {200, {1, 2, 3, 6, 7}},
+                                                                   {300, {2}}};
     QStringList attese;
     for (const auto& [misura, mixes] : offerte)
         for (int mix : mixes) attese << QStringLiteral("T%1/%2").arg(misura).arg(mix);

@@ -1,3 +1,13 @@
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+#include <algorithm>
+
 #include "Beep.h"
 #include "CatalogoToroidi.h"
 #include "InputAlert.h"
@@ -10,29 +20,19 @@
 #include "WindowRegistry.h"
 #include "WindowTestSupport.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QFontMetrics>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRegularExpression>
-#include <QTest>
-
-#include <algorithm>
-
 using namespace ombrana;
 
 namespace {
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 // The labels of a frame, top to bottom and left to right.
 QStringList testiPerRighe(QWidget* frame) {
     QList<QLabel*> labels = frame->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
-    std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) {
-        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
-    });
+    std::sort(labels.begin(), labels.end(),
+              [](QLabel* a, QLabel* b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
     QStringList out;
     for (QLabel* l : labels) out << l->text();
     return out;
@@ -42,8 +42,8 @@ QStringList testiPerRighe(QWidget* frame) {
 // counts as the picker).
 QWidget* prossimoTab(QWidget* from) {
     QWidget* n = from->nextInFocusChain();
-    while (n != from && (!(n->focusPolicy() & Qt::TabFocus) || !n->isVisible() ||
-                         qobject_cast<QComboBox*>(n->parentWidget())))
+    while (n != from &&
+           (!(n->focusPolicy() & Qt::TabFocus) || !n->isVisible() || qobject_cast<QComboBox*>(n->parentWidget())))
         n = n->nextInFocusChain();
     return n;
 }
@@ -87,9 +87,13 @@ void TestToroidWindow::initTestCase() {
     });
 }
 
-void TestToroidWindow::cleanup() { test::closeAllWindows(); }
+void TestToroidWindow::cleanup() {
+    test::closeAllWindows();
+}
 
-ToroidWindow* TestToroidWindow::apri() { return qobject_cast<ToroidWindow*>(test::openWindow(nomi::tabelle)); }
+ToroidWindow* TestToroidWindow::apri() {
+    return qobject_cast<ToroidWindow*>(test::openWindow(nomi::tabelle));
+}
 
 void TestToroidWindow::calcola(ToroidWindow* w, const QString& picker, const QString& induttanza, bool incolla) {
     auto* combo = test::child<QComboBox>(w, "cboToroidi");
@@ -110,8 +114,8 @@ void TestToroidWindow::calcola(ToroidWindow* w, const QString& picker, const QSt
 void TestToroidWindow::statoIniziale() {
     ToroidWindow* w = apri();
     QVERIFY(w);
-    QCOMPARE(w->windowTitle(), QStringLiteral("TABELLE AMIDON") + QString(62, ' ') + "by  QUENDAL" + QString(40, ' ') +
-                                   "rev 1.02");
+    QCOMPARE(w->windowTitle(),
+             QStringLiteral("TABELLE AMIDON") + QString(62, ' ') + "by  QUENDAL" + QString(40, ' ') + "rev 1.02");
     QVERIFY(w->isMaximized());
     auto* combo = test::child<QComboBox>(w, "cboToroidi");
     QCOMPARE(combo->currentText(), QStringLiteral("TOROIDI"));
@@ -151,28 +155,48 @@ void TestToroidWindow::spire_data() {
     QTest::addColumn<bool>("allarme");
     QTest::addColumn<QString>("risultato");
 
-    QTest::newRow("T37/2 10") << "T37/2" << "10" << false << false << "50";
-    QTest::newRow("T50/2 1") << "T50/2" << "1" << false << false << "14";
-    QTest::newRow("T37/0 2") << "T37/0" << "2" << false << false << "64";
-    QTest::newRow("T300/2 100") << "T300/2" << "100" << false << false << "94";
-    QTest::newRow("T37/2 15,625") << "T37/2" << "15,625" << false << false << "62";
-    QTest::newRow("T37/2 16,9") << "T37/2" << "16,9" << false << false << "65";
-    QTest::newRow("T37/3 50,7") << "T37/3" << "50,7" << false << true << "";
-    QTest::newRow("T37/2 17") << "T37/2" << "17" << false << true << "";
-    QTest::newRow("T37/12 6") << "T37/12" << "6" << false << false << "63";
-    QTest::newRow("T37/12 6,5") << "T37/12" << "6,5" << false << true << "";
-    QTest::newRow("T184/2 2700") << "T184/2" << "2700" << false << false << "335";
-    QTest::newRow("T184/2 2701") << "T184/2" << "2701" << false << true << "";
-    QTest::newRow("T60/22 hand-typed 1000") << "T60/22" << "1000" << false << false << "392";
-    QTest::newRow("T44/17 0") << "T44/17" << "0" << false << false << "0";
-    QTest::newRow("T200/7 0") << "T200/7" << "0" << false << false << "0";
+    QTest::newRow("T37/2 10") << "T37/2"
+                              << "10" << false << false << "50";
+    QTest::newRow("T50/2 1") << "T50/2"
+                             << "1" << false << false << "14";
+    QTest::newRow("T37/0 2") << "T37/0"
+                             << "2" << false << false << "64";
+    QTest::newRow("T300/2 100") << "T300/2"
+                                << "100" << false << false << "94";
+    QTest::newRow("T37/2 15,625") << "T37/2"
+                                  << "15,625" << false << false << "62";
+    QTest::newRow("T37/2 16,9") << "T37/2"
+                                << "16,9" << false << false << "65";
+    QTest::newRow("T37/3 50,7") << "T37/3"
+                                << "50,7" << false << true << "";
+    QTest::newRow("T37/2 17") << "T37/2"
+                              << "17" << false << true << "";
+    QTest::newRow("T37/12 6") << "T37/12"
+                              << "6" << false << false << "63";
+    QTest::newRow("T37/12 6,5") << "T37/12"
+                                << "6,5" << false << true << "";
+    QTest::newRow("T184/2 2700") << "T184/2"
+                                 << "2700" << false << false << "335";
+    QTest::newRow("T184/2 2701") << "T184/2"
+                                 << "2701" << false << true << "";
+    QTest::newRow("T60/22 hand-typed 1000") << "T60/22"
+                                            << "1000" << false << false << "392";
+    QTest::newRow("T44/17 0") << "T44/17"
+                              << "0" << false << false << "0";
+    QTest::newRow("T200/7 0") << "T200/7"
+                              << "0" << false << false << "0";
     // No core with data empties the result instead of showing 0 turns.
-    QTest::newRow("TOROIDI") << "TOROIDI" << "10" << false << false << "";
-    QTest::newRow("T60/3") << "T60/3" << "10" << false << false << "";
+    QTest::newRow("TOROIDI") << "TOROIDI"
+                             << "10" << false << false << "";
+    QTest::newRow("T60/3") << "T60/3"
+                           << "10" << false << false << "";
     // An unreadable inductance changes nothing: the earlier 50 stays.
-    QTest::newRow("empty inductance") << "T37/3" << "" << false << false << "50";
-    QTest::newRow("pasted negative") << "T37/2" << "-10" << true << false << "50";
-    QTest::newRow("pasted point") << "T37/2" << "2.5" << true << false << "50";
+    QTest::newRow("empty inductance") << "T37/3"
+                                      << "" << false << false << "50";
+    QTest::newRow("pasted negative") << "T37/2"
+                                     << "-10" << true << false << "50";
+    QTest::newRow("pasted point") << "T37/2"
+                                  << "2.5" << true << false << "50";
 }
 
 // Each row starts from a result of 50 turns on screen.
@@ -229,20 +253,34 @@ void TestToroidWindow::filtriTasti_data() {
     QTest::addColumn<char>("tasto");
     QTest::addColumn<QString>("dopo");
 
-    QTest::newRow("picker T") << "cboToroidi" << "" << 'T' << "T";
-    QTest::newRow("picker digit") << "cboToroidi" << "T3" << '7' << "T37";
-    QTest::newRow("picker slash") << "cboToroidi" << "T37" << '/' << "T37/";
-    QTest::newRow("picker lower t") << "cboToroidi" << "T37" << 't' << "T37";
-    QTest::newRow("picker letter A") << "cboToroidi" << "T37" << 'A' << "T37";
-    QTest::newRow("picker comma") << "cboToroidi" << "T37" << ',' << "T37";
-    QTest::newRow("picker blank") << "cboToroidi" << "T37" << ' ' << "T37";
-    QTest::newRow("picker enter") << "cboToroidi" << "T37" << '\r' << "T37";
-    QTest::newRow("Text2 digit") << "Text2" << "1" << '5' << "15";
-    QTest::newRow("Text2 comma") << "Text2" << "1" << ',' << "1,";
-    QTest::newRow("Text2 point") << "Text2" << "1" << '.' << "1";
-    QTest::newRow("Text2 minus") << "Text2" << "1" << '-' << "1";
-    QTest::newRow("Text2 T") << "Text2" << "1" << 'T' << "1";
-    QTest::newRow("Text2 slash") << "Text2" << "1" << '/' << "1";
+    QTest::newRow("picker T") << "cboToroidi"
+                              << "" << 'T' << "T";
+    QTest::newRow("picker digit") << "cboToroidi"
+                                  << "T3" << '7' << "T37";
+    QTest::newRow("picker slash") << "cboToroidi"
+                                  << "T37" << '/' << "T37/";
+    QTest::newRow("picker lower t") << "cboToroidi"
+                                    << "T37" << 't' << "T37";
+    QTest::newRow("picker letter A") << "cboToroidi"
+                                     << "T37" << 'A' << "T37";
+    QTest::newRow("picker comma") << "cboToroidi"
+                                  << "T37" << ',' << "T37";
+    QTest::newRow("picker blank") << "cboToroidi"
+                                  << "T37" << ' ' << "T37";
+    QTest::newRow("picker enter") << "cboToroidi"
+                                  << "T37" << '\r' << "T37";
+    QTest::newRow("Text2 digit") << "Text2"
+                                 << "1" << '5' << "15";
+    QTest::newRow("Text2 comma") << "Text2"
+                                 << "1" << ',' << "1,";
+    QTest::newRow("Text2 point") << "Text2"
+                                 << "1" << '.' << "1";
+    QTest::newRow("Text2 minus") << "Text2"
+                                 << "1" << '-' << "1";
+    QTest::newRow("Text2 T") << "Text2"
+                             << "1" << 'T' << "1";
+    QTest::newRow("Text2 slash") << "Text2"
+                                 << "1" << '/' << "1";
 }
 
 void TestToroidWindow::filtriTasti() {
@@ -350,14 +388,40 @@ void TestToroidWindow::tab3Spire() {
     const QStringList testi = testiPerRighe(frame);
     QCOMPARE(testi.size(), 2 * 12);
     QCOMPARE(testi.at(0), QStringLiteral("Filo mm"));
-    QCOMPARE(testi.at(1), QStringLiteral("T37      T44      T50      T60      T68      T80       T94      T106     T130        "
-                                         "T157       T184       T200      T300"));
+    QCOMPARE(testi.at(1),
+             QStringLiteral("T37      T44      T50      T60      T68      T80       T94      T106     T130        "
+                            "T157       T184       T200      T300"));
     const QStringList fili{"0,20", "0,25", "0,30", "0,40", "0,50", "0,60", "0,80", "1,0", "1,3", "1,6", "2,0"};
     for (int r = 0; r < fili.size(); ++r) {
         QCOMPARE(testi.at(2 + 2 * r), fili.at(r));
         const QStringList valori = testi.at(3 + 2 * r).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         QCOMPARE(valori.size(), 13);
         for (int k = 0; k < 13; ++k) QCOMPARE(valori.at(k).toInt(), tabellaSpire[std::size_t(r)].spire[std::size_t(k)]);
+    }
+
+    // Each value starts under its size name, as near as blanks allow.
+    auto* intestazione = frame->findChild<QLabel*>("tab3_r0_c1");
+    QVERIFY(intestazione);
+    const QFontMetrics fm(intestazione->font());
+    const QString testa = intestazione->text();
+    const int blank = fm.horizontalAdvance(QLatin1Char(' '));
+    for (int r = 1; r <= fili.size(); ++r) {
+        auto* riga = frame->findChild<QLabel*>(QStringLiteral("tab3_r%1_c1").arg(r));
+        QVERIFY(riga);
+        QCOMPARE(riga->x(), intestazione->x());
+        QCOMPARE(riga->font(), intestazione->font());
+        const QString t = riga->text();
+        qsizetype daTesta = 0;
+        qsizetype daRiga = 0;
+        for (std::string_view m : misureTab3) {
+            const qsizetype inTesta = testa.indexOf(q(m), daTesta);
+            daTesta = inTesta + qsizetype(m.size());
+            const qsizetype inRiga = t.indexOf(QRegularExpression(QStringLiteral("\\d")), daRiga);
+            daRiga = t.indexOf(QLatin1Char(' '), inRiga);
+            if (daRiga < 0) daRiga = t.size();
+            const int scarto = fm.horizontalAdvance(t.left(inRiga)) - fm.horizontalAdvance(testa.left(inTesta));
+            QVERIFY2(std::abs(scarto) <= blank, qPrintable(QStringLiteral("row %1 under %2").arg(r).arg(q(m))));
+        }
     }
     QCOMPARE(testi.at(3).split(' ', Qt::SkipEmptyParts).first(), QStringLiteral("65"));
     QCOMPARE(testi.last().split(' ', Qt::SkipEmptyParts).last(), QStringLiteral("66"));

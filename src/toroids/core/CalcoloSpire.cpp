@@ -1,16 +1,18 @@
 #include "CalcoloSpire.h"
 
-#include "CatalogoToroidi.h"
-#include "NumberText.h"
-
 #include <cmath>
 #include <limits>
+
+#include "CatalogoToroidi.h"
+#include "NumberText.h"
 
 namespace ombrana {
 
 namespace {
 
-bool intero(double al) { return std::floor(al) == al; }
+bool intero(double al) {
+    return std::floor(al) == al;
+}
 
 // L / AL: with a whole AL the quotient is formed in single precision, with
 // one of the fractional mix-0 values in double.

@@ -4,14 +4,16 @@ namespace ombrana {
 
 namespace {
 
-bool contiene(std::string_view testo, std::string_view sigla) { return testo.find(sigla) != std::string_view::npos; }
+bool contiene(std::string_view testo, std::string_view sigla) {
+    return testo.find(sigla) != std::string_view::npos;
+}
 
 // How many entries form the group that starts at index i: two neighbours of
 // the same size starting at an even position within it, otherwise one (the
 // lone T300/2).
 std::size_t ampiezzaGruppo(std::size_t i, std::size_t posizioneNellaMisura) {
-    const bool haVicino = i + 1 < catalogoToroidi.size() &&
-                          misuraDi(catalogoToroidi[i + 1].sigla) == misuraDi(catalogoToroidi[i].sigla);
+    const bool haVicino =
+        i + 1 < catalogoToroidi.size() && misuraDi(catalogoToroidi[i + 1].sigla) == misuraDi(catalogoToroidi[i].sigla);
     return (posizioneNellaMisura % 2 == 0 && haVicino) ? 2 : 1;
 }
 

@@ -100,7 +100,9 @@ inline constexpr std::array<std::string_view, kNumeroSelezionabili> toroidiSelez
 static_assert(kNumeroSelezionabili == 86);
 
 // The size part of a designation: "T37" for "T37/12".
-constexpr std::string_view misuraDi(std::string_view sigla) { return sigla.substr(0, sigla.find('/')); }
+constexpr std::string_view misuraDi(std::string_view sigla) {
+    return sigla.substr(0, sigla.find('/'));
+}
 
 // AL for whatever text the picker holds. The catalogue is scanned in pairs of
 // neighbouring mixes of one size; a pair gives the AL of its first member

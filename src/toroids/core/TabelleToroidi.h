@@ -55,9 +55,11 @@ inline constexpr std::array<RigaMiscela, 10> tabellaMiscele{{
 inline constexpr std::array<std::string_view, 13> misureTab3{"T37",  "T44",  "T50",  "T60",  "T68",  "T80", "T94",
                                                              "T106", "T130", "T157", "T184", "T200", "T300"};
 inline constexpr std::string_view kIntestazioneFilo = "Filo mm";
+// clang-format off
 inline constexpr std::string_view kIntestazioneMisure =
-    "T37      T44      T50      T60      T68      T80       T94      T106     T130        T157       T184       T200      "
-    "T300";
+    "T37      T44      T50      T60      T68      T80       T94      T106     T130        "
+    "T157       T184       T200      T300";
+// clang-format on
 
 struct RigaSpire {
     std::string_view filo;
