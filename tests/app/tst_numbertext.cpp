@@ -97,12 +97,19 @@ void TestNumberText::scrivi_data() {
     QTest::newRow("tiny") << 1.25e-7 << "0,000000125";
     QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "";
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "";
+    // Rounding the largest doubles to 15 digits would leave the range; the
+    // text must still read back as a number.
+    QTest::newRow("largest double") << std::numeric_limits<double>::max()
+                                    << "179769313486231" + QString(294, QLatin1Char('0'));
+    QTest::newRow("largest negative double") << std::numeric_limits<double>::lowest()
+                                             << "-179769313486231" + QString(294, QLatin1Char('0'));
 }
 
 void TestNumberText::scrivi() {
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(QString::fromStdString(scriviNumero(value)), text);
+    if (!text.isEmpty() && !text.startsWith('-')) QVERIFY(leggiNumero(text.toStdString()).has_value());
 }
 
 void TestNumberText::tronca_data() {
@@ -120,6 +127,7 @@ void TestNumberText::tronca_data() {
     QTest::newRow("negative tiny is zero") << -0.001 << 2 << 0.0;
     QTest::newRow("huge unchanged") << 1e300 << 2 << 1e300;
     QTest::newRow("max double") << std::numeric_limits<double>::max() << 2 << std::numeric_limits<double>::max();
+    QTest::newRow("max double, no decimals") << std::numeric_limits<double>::max() << 0 << 1.79769313486231e308;
 }
 
 void TestNumberText::tronca() {

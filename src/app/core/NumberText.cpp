@@ -1,9 +1,7 @@
 #include "NumberText.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -65,11 +63,25 @@ std::optional<double> leggiNumero(std::string_view text) { return leggi<double>(
 
 std::optional<float> leggiNumeroSingolo(std::string_view text) { return leggi<float>(text); }
 
+// value in exponent form with 15 significant digits, "d.dddddddddddddde±x".
+// to_chars ignores the process locale, which Qt sets from the environment:
+// an Italian desktop must not put a comma into these digits.
+std::string esponenziale15(double value) {
+    char buf[40];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
+    return std::string(buf, end);
+}
+
 double arrotonda15Cifre(double value) {
     if (!std::isfinite(value) || value == 0.0) return value;
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", value);
-    return std::strtod(buf, nullptr);
+    const std::string s = esponenziale15(value);
+    double rounded = 0.0;
+    const auto read = std::from_chars(s.data(), s.data() + s.size(), rounded);
+    // Near the top of the range the nearest 15-digit number lies beyond it;
+    // the one below is then taken, so a finite value stays finite and its
+    // text reads back.
+    if (read.ec == std::errc::result_out_of_range || std::isinf(rounded)) return std::copysign(1.79769313486231e308, value);
+    return rounded;
 }
 
 std::string scriviNumero(double value) {
@@ -78,9 +90,7 @@ std::string scriviNumero(double value) {
 
     // Fifteen significant digits in exponent form give the digits and the
     // power of ten exactly; the plain text is then laid out by hand.
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", value);
-    std::string s(buf);
+    std::string s = esponenziale15(arrotonda15Cifre(value));
     const bool negative = s.front() == '-';
     if (negative) s.erase(0, 1);
     const auto e = s.find('e');
