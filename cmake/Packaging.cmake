@@ -1,1 +1,46 @@
 # Installation and packaging rules.
+
+include(GNUInstallDirs)
+
+set(OMBRANA_APP_ID org.ombrana.Ombrana)
+install(FILES packaging/${OMBRANA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES packaging/${OMBRANA_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES packaging/${OMBRANA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# A Debian package of the installed files.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ombrana)
+set(CPACK_PACKAGE_VENDOR "Ombrana")
+set(CPACK_PACKAGE_CONTACT "Gruppo di sviluppo di Ombrana")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Progetto di filtri LC per radioamatori")
+set(CPACK_PACKAGE_DESCRIPTION "Progetta celle di filtri LC passa basso e passa alto, a pi-greco e a T, \
+ricalcola l'induttanza per il condensatore commerciale, calcola bobine in aria e spire su toroide; \
+con calcolatrice e istruzioni.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Gruppo di sviluppo di Ombrana")
+set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, fonts-liberation, fonts-comic-neue, libc6, libstdc++6")
+include(CPack)
+
+# The desktop entry and the metainfo must pass their validators, and an
+# install must lay every file where desktops look for it.
+if(OMBRANA_BUILD_TESTS)
+  find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+  if(DESKTOP_FILE_VALIDATE)
+    add_test(NAME packaging_desktop_entry
+             COMMAND ${DESKTOP_FILE_VALIDATE} ${CMAKE_SOURCE_DIR}/packaging/${OMBRANA_APP_ID}.desktop)
+    set_tests_properties(packaging_desktop_entry PROPERTIES FAIL_REGULAR_EXPRESSION "error:")
+  endif()
+  find_program(APPSTREAMCLI appstreamcli)
+  if(APPSTREAMCLI)
+    add_test(NAME packaging_metainfo
+             COMMAND ${APPSTREAMCLI} validate --no-net ${CMAKE_SOURCE_DIR}/packaging/${OMBRANA_APP_ID}.metainfo.xml)
+  endif()
+  add_test(NAME packaging_install
+           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DPREFIX=${CMAKE_BINARY_DIR}/install-check
+                   -DAPP_ID=${OMBRANA_APP_ID} -P ${CMAKE_SOURCE_DIR}/packaging/check-install.cmake)
+endif()

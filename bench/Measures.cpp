@@ -1,0 +1,167 @@
+#include "Measures.h"
+
+#include "BareWindow.h"
+#include "FirstPaint.h"
+#include "InputAlert.h"
+#include "ProcStatus.h"
+#include "Statistics.h"
+#include "WindowList.h"
+#include "WindowNames.h"
+#include "WindowRegistry.h"
+#include "WindowShots.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <sys/resource.h>
+
+#include <map>
+#include <vector>
+
+namespace ombrana::bench {
+namespace {
+
+constexpr int kPaintTimeoutMs = 10000;
+
+QWidget* openByName(const QString& name) {
+    if (name == kBareName) {
+        QWidget* w = makeBareWindow();
+        w->show();
+        return w;
+    }
+    return finestre().open(name);
+}
+
+void closeEverything(QWidget* bare) {
+    if (bare) bare->close();
+    finestre().closeAll();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Opens the window and returns the milliseconds until its first frame has
+// been painted; negative when it did not open or paint.
+double openAndPaint(const QString& name, QWidget** opened = nullptr) {
+    FirstPaint painted(name, nullptr);
+    QElapsedTimer clock;
+    clock.start();
+    QWidget* w = openByName(name);
+    if (opened) *opened = w;
+    if (!w || !painted.wait(kPaintTimeoutMs)) return -1;
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+double cpuMsOfProcess() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+QStringList windowsWithBare() { return QStringList{kBareName} + tools::registeredWindows(); }
+
+}  // namespace
+
+void measureOpening(int repetitions, const QString& only, QTextStream& out) {
+    const QStringList names = only.isEmpty() ? windowsWithBare() : QStringList{only};
+    std::map<QString, std::vector<double>> samples;
+    for (int i = 0; i < repetitions; ++i) {
+        for (const QString& name : names) {
+            QWidget* w = nullptr;
+            const double ms = openAndPaint(name, &w);
+            if (ms >= 0) samples[name].push_back(ms);
+            closeEverything(name == kBareName ? w : nullptr);
+        }
+    }
+    for (const QString& name : names) {
+        const auto m = mediana(samples[name]);
+        out << "open\t" << name << "\t" << (m ? *m : -1.0) << "\n";
+    }
+}
+
+void openEverything(QTextStream& out) {
+    int painted = 0;
+    for (const QString& name : tools::registeredWindows())
+        if (openAndPaint(name) >= 0) ++painted;
+    QApplication::processEvents();
+    // Each shown window keeps a full-size image of itself to paint into.
+    qint64 surfaces = 0;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) surfaces += qint64(w->width()) * w->height() * 4;
+    out << "windows\t" << painted << "\n";
+    out << "surfaces_kib\t" << surfaces / 1024 << "\n";
+    out << "rss\t" << campoStatusProprioKiB("VmRSS").value_or(-1) << "\n";
+}
+
+void measureCycles(int cycles, bool bare, QTextStream& out) {
+    const QStringList names = bare ? QStringList{kBareName} : tools::registeredWindows();
+    const auto cycle = [&] {
+        for (const QString& name : names) {
+            QWidget* w = nullptr;
+            openAndPaint(name, &w);
+            closeEverything(name == kBareName ? w : nullptr);
+        }
+    };
+    cycle();
+    out << "rss_first\t" << campoStatusProprioKiB("VmRSS").value_or(-1) << "\n";
+    for (int i = 1; i < cycles; ++i) cycle();
+    out << "rss_last\t" << campoStatusProprioKiB("VmRSS").value_or(-1) << "\n";
+}
+
+void measureAlert(int seconds, bool bare, QTextStream& out) {
+    const QString name = bare ? kBareName : nomi::passaBassoPiGreco;
+    QWidget* w = nullptr;
+    if (openAndPaint(name, &w) < 0) {
+        out << "error\tnot opened\n";
+        return;
+    }
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+
+    InputAlert* alert = nullptr;
+    if (!bare) {
+        auto* frequency = w->findChild<QLineEdit*>(QStringLiteral("Text1"));
+        auto* impedance = w->findChild<QLineEdit*>(QStringLiteral("Text2"));
+        auto* calcola = w->findChild<QPushButton*>(QStringLiteral("Command6"));
+        alert = w->findChild<InputAlert*>();
+        if (!frequency || !impedance || !calcola || !alert) {
+            out << "error\tno alert\n";
+            return;
+        }
+        QObject::connect(alert, &InputAlert::finished, &loop, &QEventLoop::quit);
+        frequency->setText(QStringLiteral("301"));
+        impedance->setText(QStringLiteral("50"));
+    }
+    // Let the window settle, so that the figure is the wait alone.
+    QApplication::processEvents();
+
+    const double cpuBefore = cpuMsOfProcess();
+    QElapsedTimer clock;
+    clock.start();
+    if (alert) {
+        w->findChild<QPushButton*>(QStringLiteral("Command6"))->click();
+        if (!alert->isActive()) {
+            out << "error\talert not started\n";
+            return;
+        }
+        limit.start(static_cast<int>(InputAlert::secondDuration().count()) * seconds * 3);
+    } else {
+        limit.start(static_cast<int>(InputAlert::secondDuration().count()) * seconds);
+    }
+    loop.exec();
+    const double wallMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    const double cpuMs = cpuMsOfProcess() - cpuBefore;
+    if (alert && alert->isActive()) out << "error\talert did not end\n";
+    out << "cpu_ms\t" << cpuMs << "\n";
+    out << "wall_ms\t" << wallMs << "\n";
+}
+
+}  // namespace ombrana::bench

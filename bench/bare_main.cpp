@@ -1,0 +1,15 @@
+// The bare Qt Widgets program the benchmark compares against: one window
+// with one label, shown, and ended as soon as it has been painted.
+#include "BareWindow.h"
+#include "FirstPaint.h"
+
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    ombrana::bench::quietPlatformNotes();
+    ombrana::bench::FirstPaint painted(ombrana::bench::kBareName, [] { QCoreApplication::quit(); });
+    ombrana::bench::makeBareWindow()->show();
+    return app.exec();
+}

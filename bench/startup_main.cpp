@@ -1,0 +1,17 @@
+// The program's own start-up, as in its main(), ended as soon as the splash
+// has been painted: the benchmark times it from process start to exit.
+#include "AllWindows.h"
+#include "FirstPaint.h"
+#include "WindowNames.h"
+#include "WindowRegistry.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    ombrana::bench::quietPlatformNotes();
+    ombrana::prepareApplication(app);
+    ombrana::bench::FirstPaint painted(ombrana::nomi::splash, [] { QCoreApplication::quit(); });
+    ombrana::finestre().open(ombrana::nomi::splash);
+    return app.exec();
+}

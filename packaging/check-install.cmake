@@ -1,0 +1,22 @@
+# Installs the build into PREFIX and checks that every installed file of the
+# program is there: run as `cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -P`.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+foreach(path IN ITEMS
+    bin/ombrana
+    share/applications/${APP_ID}.desktop
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg
+    share/metainfo/${APP_ID}.metainfo.xml)
+  if(NOT EXISTS "${PREFIX}/${path}")
+    message(FATAL_ERROR "missing after install: ${path}")
+  endif()
+endforeach()
+file(READ "${PREFIX}/share/applications/${APP_ID}.desktop" entry)
+if(NOT entry MATCHES "\nExec=ombrana\n" OR NOT entry MATCHES "\nIcon=${APP_ID}\n")
+  message(FATAL_ERROR "the desktop entry does not start the installed program with its icon")
+endif()
+file(REMOVE_RECURSE "${PREFIX}")

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QWidget;
+
+namespace ombrana::tools {
+
+// Types a sample design into a filter window (F = 7 MHz, Z = 50 ohm) and
+// presses "CALCOLA", so that its picture shows results. Returns false when
+// the window lacks the fields or the button.
+bool fillSampleDesign(QWidget* window);
+
+// Opens the window by name, fills a filter window's sample design, lets it
+// paint and returns its image; a null image when it cannot be opened.
+QImage grabWindow(const QString& name);
+
+// The file name of a window's picture: its name with anything outside
+// [A-Za-z0-9_-] spelled out, so that "Menù" becomes "Menu".
+QString shotFileName(const QString& name);
+
+}  // namespace ombrana::tools

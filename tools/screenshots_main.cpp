@@ -1,0 +1,40 @@
+// Renders every registered window of the program to a PNG file, on the
+// offscreen platform and with the program's own fonts.
+#include "AllWindows.h"
+#include "FirstPaint.h"
+#include "WindowList.h"
+#include "WindowRegistry.h"
+#include "WindowShots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    ombrana::bench::quietPlatformNotes();
+    ombrana::prepareApplication(app);
+
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    QTextStream out(stdout);
+    if (!QDir().mkpath(folder)) {
+        out << "cannot create " << folder << Qt::endl;
+        return 1;
+    }
+    int failures = 0;
+    for (const QString& name : ombrana::tools::registeredWindows()) {
+        const QImage image = ombrana::tools::grabWindow(name);
+        const QString path = QDir(folder).filePath(ombrana::tools::shotFileName(name));
+        if (image.isNull() || !image.save(path)) {
+            out << "FAILED " << name << Qt::endl;
+            ++failures;
+        } else {
+            out << path << " " << image.width() << "x" << image.height() << Qt::endl;
+        }
+        ombrana::finestre().closeAll();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return failures == 0 ? 0 : 1;
+}
