@@ -1,0 +1,140 @@
+// "Stampa" of a filter window on a real print system. With
+// OMBRANA_PRINT_OUTPUT_DIR set, a virtual PDF printer is the default one and
+// writes its files there: the test prints and reads the page back through
+// pdftoppm. Without it there must be no default printer: "Stampa" then
+// returns, shows nothing and changes nothing.
+#include "HardeningSupport.h"
+#include "WindowNames.h"
+#include "WindowRegistry.h"
+#include "WindowTestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QHash>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace ombrana;
+using namespace ombrana::hardening;
+
+namespace {
+
+QAction* azioneStampa(QWidget* w) { return w->findChild<QAction*>(QStringLiteral("stampa")); }
+
+QWidget* finestraCalcolata() {
+    QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
+    if (!w) return nullptr;
+    test::paste(test::child<QLineEdit>(w, "Text1"), QStringLiteral("7"));
+    test::paste(test::child<QLineEdit>(w, "Text2"), QStringLiteral("50"));
+    QTest::mouseClick(pulsante(w, QStringLiteral("CALCOLA")), Qt::LeftButton);
+    return w;
+}
+
+QStringList pdfIn(const QString& dir) {
+    return QDir(dir).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+}
+
+// Counts the pixels that are not white, and those of the teal ground
+// (RGB 00 80 80, allowing for the scaling of the printed image).
+struct Conteggio {
+    qsizetype nonBianchi = 0;
+    qsizetype verdeAcqua = 0;
+};
+
+Conteggio conta(const QImage& page) {
+    Conteggio c;
+    const QImage img = page.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor p = img.pixelColor(x, y);
+            if (p.red() < 240 || p.green() < 240 || p.blue() < 240) ++c.nonBianchi;
+            if (p.red() < 40 && qAbs(p.green() - 0x80) < 24 && qAbs(p.blue() - 0x80) < 24) ++c.verdeAcqua;
+        }
+    }
+    return c;
+}
+
+}  // namespace
+
+class TestPrinting : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { preparaProgramma(); }
+    void cleanup() { test::closeAllWindows(); }
+
+    void printsThePageOnThePdfPrinter() {
+        const QString uscita = qEnvironmentVariable("OMBRANA_PRINT_OUTPUT_DIR");
+        if (uscita.isEmpty()) QSKIP("no PDF printer set up (OMBRANA_PRINT_OUTPUT_DIR)");
+        QVERIFY2(!QPrinterInfo::defaultPrinter().isNull(), "no default printer");
+        const QStringList prima = pdfIn(uscita);
+
+        QWidget* w = finestraCalcolata();
+        QVERIFY(w);
+        QVERIFY(azioneStampa(w));
+        azioneStampa(w)->trigger();
+
+        QString nuovo;
+        const auto arrivato = [&] {
+            for (const QString& f : pdfIn(uscita))
+                if (!prima.contains(f) && QFileInfo(QDir(uscita).filePath(f)).size() > 0) nuovo = f;
+            return !nuovo.isEmpty();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(arrivato(), 60000);
+        const QString pdf = QDir(uscita).filePath(nuovo);
+        // cups-pdf writes the file in steps; wait until pdftoppm can read it whole.
+        QTemporaryDir tmp;
+        const QString radice = tmp.filePath(QStringLiteral("pagina"));
+        const auto renderizza = [&] {
+            QProcess p;
+            p.start(QStringLiteral("pdftoppm"), {"-r", "40", "-png", "-singlefile", pdf, radice});
+            return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(renderizza(), 30000);
+        const QImage pagina(radice + QStringLiteral(".png"));
+        QVERIFY(!pagina.isNull());
+        const Conteggio c = conta(pagina);
+        const qsizetype area = qsizetype(pagina.width()) * pagina.height();
+        qInfo("page %dx%d: %lld non-white, %lld teal", pagina.width(), pagina.height(), (long long)c.nonBianchi,
+              (long long)c.verdeAcqua);
+        QVERIFY2(c.nonBianchi > area / 20, "the page is blank");
+        QVERIFY2(c.verdeAcqua > area / 50, "the window's teal ground is not on the page");
+    }
+
+    void withoutPrinterNothingHappens() {
+        if (!qEnvironmentVariable("OMBRANA_PRINT_OUTPUT_DIR").isEmpty())
+            QSKIP("a printer is set up for this run");
+        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
+        QWidget* w = finestraCalcolata();
+        QVERIFY(w);
+        QHash<QObject*, QString> testi;
+        for (QLineEdit* e : w->findChildren<QLineEdit*>()) testi.insert(e, e->text());
+        for (QLabel* l : w->findChildren<QLabel*>()) testi.insert(l, l->text());
+        const int finestrePrima = QApplication::topLevelWidgets().size();
+
+        SpiaDialoghi spia;
+        QElapsedTimer t;
+        t.start();
+        azioneStampa(w)->trigger();
+        qInfo("Stampa returned after %lld ms", (long long)t.elapsed());
+        QApplication::processEvents();
+
+        QVERIFY2(spia.visti().isEmpty(), qPrintable(spia.visti().join(", ")));
+        QCOMPARE(QApplication::topLevelWidgets().size(), finestrePrima);
+        QVERIFY(finestre().isOpen(nomi::passaBassoPiGreco));
+        for (auto it = testi.cbegin(); it != testi.cend(); ++it) {
+            const QString ora = qobject_cast<QLineEdit*>(it.key()) ? qobject_cast<QLineEdit*>(it.key())->text()
+                                                                   : qobject_cast<QLabel*>(it.key())->text();
+            QCOMPARE(ora, it.value());
+        }
+    }
+};
+
+QTEST_MAIN(TestPrinting)
+#include "tst_printing.moc"
