@@ -1,5 +1,6 @@
 #include "MenuWindow.h"
 
+#include "DesignLook.h"
 #include "WindowNames.h"
 #include "WindowRegistry.h"
 
@@ -10,21 +11,19 @@ namespace {
 
 using namespace design;
 
-constexpr Font kButton{"MS Sans Serif", 9.75, true};
-constexpr int kCyan = 0x80FFFF;
 
 constexpr Control kControls[] = {
-    {Kind::Label, "Label1", nullptr, 3720, 240, 5415, 615, "BOBINE  e  OMBRANA", {"MS Sans Serif", 24, true}, 0xFF0000},
-    {Kind::Frame, "Frame1", nullptr, 4680, 1200, 3015, 6735, "", {}, kDefault, 0x0000FF},
-    {Kind::Button, "Command2", "Frame1", 240, 240, 2535, 600, " Filtro Passa Alto  a   Pi-Greco", kButton, kDefault, kCyan},
-    {Kind::Button, "Command3", "Frame1", 240, 960, 2535, 600, " Filtro Passa Basso a   Pi-Greco", kButton, kDefault, kCyan},
-    {Kind::Button, "Command4", "Frame1", 240, 1680, 2535, 600, "Filtro Passa Alto a   T", kButton, kDefault, kCyan},
-    {Kind::Button, "Command5", "Frame1", 240, 2400, 2535, 600, "Filtro Passa Basso a T", kButton, kDefault, kCyan},
-    {Kind::Button, "Command6", "Frame1", 240, 3120, 2535, 615, "Toroidi Amidon", kButton, kDefault, kCyan},
-    {Kind::Button, "Command8", "Frame1", 240, 3840, 2535, 600, "   Filtro Passa Banda      ( esempi )", kButton, kDefault, kCyan},
-    {Kind::Button, "Command9", "Frame1", 240, 4560, 2535, 600, "Esempi", kButton, kDefault, kCyan},
-    {Kind::Button, "Command7", "Frame1", 240, 5280, 2535, 600, "Leggimi", kButton, kDefault, kCyan},
-    {Kind::Button, "Command1", "Frame1", 240, 6000, 2535, 600, "CHIUDI", kButton, kDefault, kCyan},
+    {Kind::Label, "Label1", nullptr, 3720, 240, 5415, 615, "BOBINE  e  OMBRANA", {"MS Sans Serif", 24, true}, kRosso},
+    {Kind::Frame, "Frame1", nullptr, 4680, 1200, 3015, 6735, "", {}, kDefault, kBlu},
+    {Kind::Button, "Command2", "Frame1", 240, 240, 2535, 600, " Filtro Passa Alto  a   Pi-Greco", kGrassetto975, kDefault, kCiano},
+    {Kind::Button, "Command3", "Frame1", 240, 960, 2535, 600, " Filtro Passa Basso a   Pi-Greco", kGrassetto975, kDefault, kCiano},
+    {Kind::Button, "Command4", "Frame1", 240, 1680, 2535, 600, "Filtro Passa Alto a   T", kGrassetto975, kDefault, kCiano},
+    {Kind::Button, "Command5", "Frame1", 240, 2400, 2535, 600, "Filtro Passa Basso a T", kGrassetto975, kDefault, kCiano},
+    {Kind::Button, "Command6", "Frame1", 240, 3120, 2535, 615, "Toroidi Amidon", kGrassetto975, kDefault, kCiano},
+    {Kind::Button, "Command8", "Frame1", 240, 3840, 2535, 600, "   Filtro Passa Banda      ( esempi )", kGrassetto975, kDefault, kCiano},
+    {Kind::Button, "Command9", "Frame1", 240, 4560, 2535, 600, "Esempi", kGrassetto975, kDefault, kCiano},
+    {Kind::Button, "Command7", "Frame1", 240, 5280, 2535, 600, "Leggimi", kGrassetto975, kDefault, kCiano},
+    {Kind::Button, "Command1", "Frame1", 240, 6000, 2535, 600, "CHIUDI", kGrassetto975, kDefault, kCiano},
 };
 
 // Which window each opening button shows. Three of them carry on as if

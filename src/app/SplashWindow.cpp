@@ -1,5 +1,6 @@
 #include "SplashWindow.h"
 
+#include "DesignLook.h"
 #include "FramePanel.h"
 #include "Version.h"
 #include "WindowNames.h"
@@ -14,26 +15,24 @@ namespace {
 
 using namespace design;
 
-constexpr int kYellow = 0xFFFF00;
 constexpr Font kArial12{"Arial", 12, true};
 constexpr Font kArialUnderlined{"Arial", 11.25, true, true};
-constexpr Font kButton{"MS Sans Serif", 9.75, true};
 
 constexpr Control kControls[] = {
-    {Kind::Frame, "Frame1", nullptr, 120, 120, 7080, 4650, "", {}, kDefault, kYellow},
+    {Kind::Frame, "Frame1", nullptr, 120, 120, 7080, 4650, "", {}, kDefault, kGiallo},
     {Kind::Picture, "imgLogo", "Frame1", 120, 480, 1815, 2025, ":/images/logo.jpg"},
-    {Kind::Label, "lblCompanyProduct", "Frame1", 2025, 840, 4815, 1125, "OMBRANA", {"Arial", 48, true}, 0x0000FF, kYellow, Centre | AutoSize},
-    {Kind::Label, "Label2", "Frame1", 2880, 2280, 1575, 375, "QUENDAL", {"Balloon", 15.75, false}, 0xFF0000, kYellow, Centre},
-    {Kind::Label, "lblVersion", "Frame1", 5160, 2520, 1665, 285, "Versione 1.02  ", kArial12, 0x000000, kYellow, AutoSize},
-    {Kind::Label, "Label3", "Frame1", 5520, 2760, 975, 375, "", {"MS Sans Serif", 13.5, true}, kDefault, kYellow},
-    {Kind::Label, "Label1", "Frame1", 720, 3480, 5655, 375, "PRIMA DI AVVIARE IL PROGRAMMA IMPOSTARE LA ", kArialUnderlined, 0xFF0000, kYellow},
-    {Kind::Label, "lblWarning", "Frame1", 1680, 4080, 3615, 315, "RISOLUZIONE  VIDEO    800 * 600", kArialUnderlined, 0xFF0000, kYellow, Centre},
-    {Kind::Button, "Command2", "Frame1", 120, 4080, 1335, 375, "FINE", kButton, kDefault, 0xFF00FF},
-    {Kind::Button, "Command1", "Frame1", 5640, 4080, 1335, 375, "CONTINUA", kButton, kDefault, 0x00FF00},
+    {Kind::Label, "lblCompanyProduct", "Frame1", 2025, 840, 4815, 1125, "OMBRANA", {"Arial", 48, true}, kBlu, kGiallo, Centre | AutoSize},
+    {Kind::Label, "Label2", "Frame1", 2880, 2280, 1575, 375, "QUENDAL", {"Balloon", 15.75, false}, kRosso, kGiallo, Centre},
+    {Kind::Label, "lblVersion", "Frame1", 5160, 2520, 1665, 285, "Versione 1.02  ", kArial12, kNero, kGiallo, AutoSize},
+    {Kind::Label, "Label3", "Frame1", 5520, 2760, 975, 375, "", {"MS Sans Serif", 13.5, true}, kDefault, kGiallo},
+    {Kind::Label, "Label1", "Frame1", 720, 3480, 5655, 375, "PRIMA DI AVVIARE IL PROGRAMMA IMPOSTARE LA ", kArialUnderlined, kRosso, kGiallo},
+    {Kind::Label, "lblWarning", "Frame1", 1680, 4080, 3615, 315, "RISOLUZIONE  VIDEO    800 * 600", kArialUnderlined, kRosso, kGiallo, Centre},
+    {Kind::Button, "Command2", "Frame1", 120, 4080, 1335, 375, "FINE", kGrassetto975, kDefault, 0xFF00FF},
+    {Kind::Button, "Command1", "Frame1", 5640, 4080, 1335, 375, "CONTINUA", kGrassetto975, kDefault, kVerde},
 };
 
 WindowDesign splashDesign() {
-    return {QString(), 7335, 4875, 0x0000FF, WindowDesign::Placement::Centred, WindowDesign::Border::NoCaption};
+    return {QString(), 7335, 4875, kBlu, WindowDesign::Placement::Centred, WindowDesign::Border::NoCaption};
 }
 
 }  // namespace

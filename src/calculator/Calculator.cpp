@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <array>
 
+#include "DesignLook.h"
 #include "CalculatorIcon.h"
 #include "CalculatorMessage.h"
 #include "ReadoutLabel.h"
@@ -15,9 +16,6 @@ using namespace design;
 
 constexpr Font kWindowFont{"System", 9.75, true};
 constexpr Font kClearFont{"Tahoma", 8.25, true};
-constexpr Font kReadoutFont{"MS Sans Serif", 12, true};
-constexpr int kBlue = 0x0000FF;
-constexpr int kYellow = 0xFFFF00;
 
 // The keys; `Number` and `Operator` are control arrays, their members named
 // by the array's name and their index.
@@ -44,7 +42,7 @@ constexpr std::array<Control, 19> kKeys{{
 }};
 
 WindowDesign calculatorDesign() {
-    WindowDesign d{QStringLiteral("Calcolatrice"), 2610, 2535, kBlue, WindowDesign::Placement::AtDesignPosition};
+    WindowDesign d{QStringLiteral("Calcolatrice"), 2610, 2535, kBlu, WindowDesign::Placement::AtDesignPosition};
     d.border = WindowDesign::Border::Fixed;
     d.leftTwips = 240;
     d.topTwips = 1830;
@@ -59,13 +57,13 @@ Calculator::Calculator(QWidget* parent) : DesignedWindow(calculatorDesign(), par
 
     m_readout = new ReadoutLabel(area());
     m_readout->setObjectName(QStringLiteral("Readout"));
-    m_readout->setFont(makeFont(kReadoutFont, area()->font()));
+    m_readout->setFont(makeFont(kGrassetto12, area()->font()));
     m_readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_readout->setTextFormat(Qt::PlainText);
     m_readout->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_readout->setAutoFillBackground(true);
     QPalette pal = m_readout->palette();
-    pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(kYellow)));
+    pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(kGiallo)));
     pal.setColor(QPalette::WindowText, Qt::black);
     m_readout->setPalette(pal);
     place(m_readout, 120, 105, 2400, 375);

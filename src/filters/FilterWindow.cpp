@@ -1,5 +1,6 @@
 #include "FilterWindow.h"
 
+#include "DesignLook.h"
 #include "FilterCalculation.h"
 #include "InputAlert.h"
 #include "WindowNames.h"
@@ -18,34 +19,30 @@ namespace {
 
 using namespace design;
 
-constexpr Font kSmallBold{"MS Sans Serif", 8.25, true};
-constexpr Font kBold975{"MS Sans Serif", 9.75, true};
-constexpr Font kBig{"MS Sans Serif", 24, true};
-constexpr int kTeal = 0x008080;
 
 std::vector<Control> controlsOf(const FilterVariant& v) {
-    const int frameCaption = v.passaBasso ? 0xFFFFFF : 0xFFFF00;
+    const int frameCaption = v.passaBasso ? kBianco : kGiallo;
     const char* frequencyTip = v.passaBasso ? "Digitare la massima frequenza transitabile nel filtro"
                                             : "Digitare la minima frequenza transitabile nel filtro";
     return {
-        {Kind::Label, "Label1", nullptr, 2400, 120, 7095, 495, v.heading, kBig, 0xFF0000, kTeal, v.headingLeft ? NoFlags : Centre},
-        {Kind::Frame, "Frame2", nullptr, 3840, 1080, 4215, 3015, v.frameCaption, kSmallBold, frameCaption, 0x000080},
-        {Kind::Label, v.c1Caption, "Frame2", 120, 2640, 795, 255, v.c1CaptionText, kSmallBold, 0xFFFFFF, kDefault, Transparent},
-        {Kind::Label, v.c1Result, "Frame2", 960, 2610, 855, 255, "", kBold975, 0x000000, 0xFFFFFF, Border},
-        {Kind::Label, v.l1Caption, "Frame2", 2040, 2640, 795, 255, "L1 = \u00b5H", kSmallBold, 0xFFFFFF, kDefault, Transparent},
-        {Kind::Label, v.l1Result, "Frame2", 2880, 2610, 855, 255, "", kBold975, 0x000000, 0xFFFFFF, Border},
-        {Kind::Frame, "Frame1", nullptr, 3120, 4440, 5655, 1695, "", {}, kDefault, 0xFFC080},
-        {Kind::Label, "Label2", "Frame1", 240, 420, 4100, 255, v.frequencyCaption, kBold975, 0x0000C0, kDefault, Transparent},
-        {Kind::Label, "Label3", "Frame1", 240, 1020, 4100, 255, v.impedanceCaption, kBold975, 0x0000C0, kDefault, Transparent},
+        {Kind::Label, "Label1", nullptr, 2400, 120, 7095, 495, v.heading, kTitolo24, kRosso, kTeal, v.headingLeft ? NoFlags : Centre},
+        {Kind::Frame, "Frame2", nullptr, 3840, 1080, 4215, 3015, v.frameCaption, kGrassetto825, frameCaption, kBluNotte},
+        {Kind::Label, v.c1Caption, "Frame2", 120, 2640, 795, 255, v.c1CaptionText, kGrassetto825, kBianco, kDefault, Transparent},
+        {Kind::Label, v.c1Result, "Frame2", 960, 2610, 855, 255, "", kGrassetto975, kNero, kBianco, Border},
+        {Kind::Label, v.l1Caption, "Frame2", 2040, 2640, 795, 255, "L1 = \u00b5H", kGrassetto825, kBianco, kDefault, Transparent},
+        {Kind::Label, v.l1Result, "Frame2", 2880, 2610, 855, 255, "", kGrassetto975, kNero, kBianco, Border},
+        {Kind::Frame, "Frame1", nullptr, 3120, 4440, 5655, 1695, "", {}, kDefault, kArancioChiaro},
+        {Kind::Label, "Label2", "Frame1", 240, 420, 4100, 255, v.frequencyCaption, kGrassetto975, kBluScuro, kDefault, Transparent},
+        {Kind::Label, "Label3", "Frame1", 240, 1020, 4100, 255, v.impedanceCaption, kGrassetto975, kBluScuro, kDefault, Transparent},
         {Kind::Field, "Text1", "Frame1", 4440, 360, 975, 360, "", {"MS Sans Serif", 12, true}, kDefault, kDefault, NoFlags, frequencyTip},
         {Kind::Field, "Text2", "Frame1", 4440, 960, 975, 360, "", {"MS Sans Serif", 12, true}, kDefault, kDefault, NoFlags, v.impedanceTip},
-        {Kind::Button, "Command4", nullptr, 8520, 1080, 2415, 615, "Costruzione   induttanza su Toroide", kBold975, kDefault, 0x80FFFF, NoFlags, v.toroidTip},
-        {Kind::Button, "Command5", nullptr, 8520, 2040, 2415, 615, v.airButton, kBold975, kDefault, 0xFFC0FF, NoFlags, "Passa al calcolo di induttanza in aria"},
-        {Kind::Button, "Command3", nullptr, 9120, 3000, 1335, 375, "INDUTTANZA", kSmallBold, kDefault, 0xFF8000, NoFlags, "Passa al calcolo della nuova INDUTTANZA con capacit\u00e0 standard"},
-        {Kind::Button, "Command6", nullptr, 9120, 4560, 1095, 375, "CALCOLA", kSmallBold, kDefault, 0xFF0000},
-        {Kind::Button, v.cancella, nullptr, 9120, 5160, 1095, 375, "CANCELLA", kSmallBold, kDefault, 0x00FF00},
-        {Kind::Button, v.chiudi, nullptr, 9120, 5760, 1095, 375, "CHIUDI", kSmallBold, kDefault, 0xFFFF00, NoFlags, "Passa al men\u00f9"},
-        {Kind::Label, "Label13", nullptr, 2400, 6240, 7095, 1215, "LA  FREQUENZA  MASSIMA  INSERIBILE  E'  DI  300  MHz", kBig, 0xFFFFFF, 0x0000FF, Hidden | Centre | WordWrap},
+        {Kind::Button, "Command4", nullptr, 8520, 1080, 2415, 615, "Costruzione   induttanza su Toroide", kGrassetto975, kDefault, kCiano, NoFlags, v.toroidTip},
+        {Kind::Button, "Command5", nullptr, 8520, 2040, 2415, 615, v.airButton, kGrassetto975, kDefault, 0xFFC0FF, NoFlags, "Passa al calcolo di induttanza in aria"},
+        {Kind::Button, "Command3", nullptr, 9120, 3000, 1335, 375, "INDUTTANZA", kGrassetto825, kDefault, 0xFF8000, NoFlags, "Passa al calcolo della nuova INDUTTANZA con capacit\u00e0 standard"},
+        {Kind::Button, "Command6", nullptr, 9120, 4560, 1095, 375, "CALCOLA", kGrassetto825, kDefault, kRosso},
+        {Kind::Button, v.cancella, nullptr, 9120, 5160, 1095, 375, "CANCELLA", kGrassetto825, kDefault, kVerde},
+        {Kind::Button, v.chiudi, nullptr, 9120, 5760, 1095, 375, "CHIUDI", kGrassetto825, kDefault, kGiallo, NoFlags, "Passa al men\u00f9"},
+        {Kind::Label, "Label13", nullptr, 2400, 6240, 7095, 1215, "LA  FREQUENZA  MASSIMA  INSERIBILE  E'  DI  300  MHz", kTitolo24, kBianco, kBlu, Hidden | Centre | WordWrap},
     };
 }
 

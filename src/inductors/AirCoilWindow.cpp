@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "DesignLook.h"
 #include "AirCoil.h"
 #include "WindowNames.h"
 #include "WindowPrinter.h"
@@ -16,38 +17,32 @@ namespace {
 
 using namespace design;
 
-constexpr Font kButtonFont{"MS Sans Serif", 8.25, true};
-constexpr Font kCaptionFont{"MS Sans Serif", 9.75, true};
 constexpr Font kFieldFont{"MS Sans Serif", 13.5, true};
-constexpr Font kResultFont{"MS Sans Serif", 12, true};
-constexpr Font kHeadingFont{"MS Sans Serif", 24, true};
-constexpr int kTeal = 0x008080;
-constexpr int kBlue = 0x0000FF;
 
 // The heading across the top, the orange frame with the inputs and the
 // result in the middle, the buttons to the right of the frame.
 constexpr Control kControls[] = {
-    {Kind::Label, "Label1", nullptr, 240, 360, 11430, 615, "COSTRUZIONE   INDUTTANZE   IN   ARIA", kHeadingFont,
+    {Kind::Label, "Label1", nullptr, 240, 360, 11430, 615, "COSTRUZIONE   INDUTTANZE   IN   ARIA", kTitolo24,
      0xFF0000, kTeal, Centre},
     {Kind::Frame, "Frame1", nullptr, 3000, 2280, 5895, 4335, "", {}, kDefault, 0xFFC080},
-    {Kind::Label, "Label2", "Frame1", 360, 600, 3495, 300, "Input diametro supporto   mm", kCaptionFont, kBlue,
+    {Kind::Label, "Label2", "Frame1", 360, 600, 3495, 300, "Input diametro supporto   mm", kGrassetto975, kBlu,
      kDefault, Transparent},
-    {Kind::Field, "Text1", "Frame1", 4080, 510, 1455, 465, "", kFieldFont, kBlue, kDefault, NoFlags,
+    {Kind::Field, "Text1", "Frame1", 4080, 510, 1455, 465, "", kFieldFont, kBlu, kDefault, NoFlags,
      "Digitare il diametro del supporto in millimetri"},
-    {Kind::Label, "Label6", "Frame1", 360, 1440, 3495, 300, "Input   N\u00b0 spire ", kCaptionFont, kDefault, kDefault,
+    {Kind::Label, "Label6", "Frame1", 360, 1440, 3495, 300, "Input   N\u00b0 spire ", kGrassetto975, kDefault, kDefault,
      Transparent},
-    {Kind::Field, "Text2", "Frame1", 4080, 1350, 1455, 465, "", kFieldFont, kBlue, kDefault, NoFlags,
+    {Kind::Field, "Text2", "Frame1", 4080, 1350, 1455, 465, "", kFieldFont, kBlu, kDefault, NoFlags,
      "Digitare il numero delle spire da avvolgere"},
-    {Kind::Label, "Label3", "Frame1", 360, 2280, 3495, 300, "Input lunghezza bobina  mm ", kCaptionFont, kDefault,
+    {Kind::Label, "Label3", "Frame1", 360, 2280, 3495, 300, "Input lunghezza bobina  mm ", kGrassetto975, kDefault,
      kDefault, Transparent},
-    {Kind::Field, "Text3", "Frame1", 4080, 2190, 1455, 465, "", kFieldFont, kBlue, kDefault, NoFlags,
+    {Kind::Field, "Text3", "Frame1", 4080, 2190, 1455, 465, "", kFieldFont, kBlu, kDefault, NoFlags,
      "Digitare la lunghezza delle sole spire avvolte"},
-    {Kind::Label, "Label4", "Frame1", 360, 3300, 3495, 300, "Totale  \u00b5Henry", kCaptionFont, kDefault, kDefault,
+    {Kind::Label, "Label4", "Frame1", 360, 3300, 3495, 300, "Totale  \u00b5Henry", kGrassetto975, kDefault, kDefault,
      Transparent},
-    {Kind::Label, "Label5", "Frame1", 4080, 3210, 1455, 435, "", kResultFont, kBlue, kDefault, Border},
-    {Kind::Button, "Command3", nullptr, 9240, 2760, 1335, 495, "CALCOLA", kButtonFont, kDefault, 0xFF0000},
-    {Kind::Button, "Command1", nullptr, 9240, 3600, 1335, 495, "CANCELLA", kButtonFont, kDefault, 0x00FF00},
-    {Kind::Button, "Command4", nullptr, 9240, 4440, 1335, 495, "CHIUDI", kButtonFont, kDefault, 0xFFFF00},
+    {Kind::Label, "Label5", "Frame1", 4080, 3210, 1455, 435, "", kGrassetto12, kBlu, kDefault, Border},
+    {Kind::Button, "Command3", nullptr, 9240, 2760, 1335, 495, "CALCOLA", kGrassetto825, kDefault, 0xFF0000},
+    {Kind::Button, "Command1", nullptr, 9240, 3600, 1335, 495, "CANCELLA", kGrassetto825, kDefault, 0x00FF00},
+    {Kind::Button, "Command4", nullptr, 9240, 4440, 1335, 495, "CHIUDI", kGrassetto825, kDefault, 0xFFFF00},
 };
 
 WindowDesign designOfAirCoil() {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "DesignLook.h"
 #include "InductanceCalculation.h"
 #include "InputAlert.h"
 #include "WindowNames.h"
@@ -14,9 +15,6 @@ namespace {
 
 using namespace design;
 
-constexpr Font kButtonFont{"MS Sans Serif", 8.25, true};
-constexpr Font kCaptionFont{"MS Sans Serif", 9.75, true};
-constexpr Font kValueFont{"MS Sans Serif", 12, true};
 constexpr Font kBannerFont{"MS Sans Serif", 18, true};
 
 constexpr int kWidthTwips = 3705;
@@ -26,22 +24,22 @@ constexpr int kHeightTwips = 2100;
 // buttons stacked on the right, the banner across the bottom.
 std::array<Control, 10> controlsOf(const InductanceVariant& v) {
     return {{
-        {Kind::Label, "Label1", nullptr, 45, 150, 1260, 255, "Input pf", kCaptionFont, kDefault, kDefault, Transparent},
-        {Kind::Field, "Text1", nullptr, 1320, 90, 990, 405, "", kValueFont, kDefault, kDefault, NoFlags,
+        {Kind::Label, "Label1", nullptr, 45, 150, 1260, 255, "Input pf", kGrassetto975, kDefault, kDefault, Transparent},
+        {Kind::Field, "Text1", nullptr, 1320, 90, 990, 405, "", kGrassetto12, kDefault, kDefault, NoFlags,
          v.capacitanceTip},
-        {Kind::Label, "Label2", nullptr, 45, 630, 1260, 255, v.frequencyCaption, kCaptionFont, kDefault, kDefault,
+        {Kind::Label, "Label2", nullptr, 45, 630, 1260, 255, v.frequencyCaption, kGrassetto975, kDefault, kDefault,
          Transparent},
-        {Kind::Field, "Text2", nullptr, 1320, 570, 990, 405, "", kValueFont, kDefault, kDefault, NoFlags,
+        {Kind::Field, "Text2", nullptr, 1320, 570, 990, 405, "", kGrassetto12, kDefault, kDefault, NoFlags,
          "Inserire la frequenza di taglio usata per il filtro"},
-        {Kind::Label, "Label3", nullptr, 45, 1110, 1260, 255, "\u00b5Henry", kCaptionFont, kDefault, kDefault,
+        {Kind::Label, "Label3", nullptr, 45, 1110, 1260, 255, "\u00b5Henry", kGrassetto975, kDefault, kDefault,
          Transparent},
-        {Kind::Label, "Label4", nullptr, 1320, 1050, 990, 405, "", kValueFont, 0x000000, 0xFFFFFF, Border,
+        {Kind::Label, "Label4", nullptr, 1320, 1050, 990, 405, "", kGrassetto12, 0x000000, 0xFFFFFF, Border,
          "Nuovo valore di L1 calcolato con capacit\u00e0 standard"},
-        {Kind::Button, "Command1", nullptr, 2400, 90, 1215, 375, "CALCOLA", kButtonFont, kDefault, 0xFF0000, NoFlags,
+        {Kind::Button, "Command1", nullptr, 2400, 90, 1215, 375, "CALCOLA", kGrassetto825, kDefault, 0xFF0000, NoFlags,
          "Calcola i \u00b5Henry con capacit\u00e0 standard"},
-        {Kind::Button, v.cancella, nullptr, 2400, 570, 1215, 375, "CANCELLA", kButtonFont, kDefault, 0x00FF00, NoFlags,
+        {Kind::Button, v.cancella, nullptr, 2400, 570, 1215, 375, "CANCELLA", kGrassetto825, kDefault, 0x00FF00, NoFlags,
          v.cancellaTip},
-        {Kind::Button, v.chiudi, nullptr, 2400, 1050, 1215, 375, "CHIUDI", kButtonFont, kDefault, 0xFFFF00, NoFlags,
+        {Kind::Button, v.chiudi, nullptr, 2400, 1050, 1215, 375, "CHIUDI", kGrassetto825, kDefault, 0xFFFF00, NoFlags,
          "Chiude il calcolo INDUTTANZA"},
         {Kind::Label, "Label5", nullptr, 0, 1530, kWidthTwips, 570, v.banner, kBannerFont, 0xFFFFFF, 0x0000FF,
          Hidden | Centre},

@@ -1,21 +1,22 @@
 #include "ToroidTables.h"
 
+#include "ControlTable.h"
+#include "DesignLook.h"
+#include "TabelleToroidi.h"
+
 #include <QFontMetrics>
 #include <QLabel>
-#include <string_view>
 
-#include "ControlTable.h"
-#include "TabelleToroidi.h"
+#include <string_view>
 
 namespace ombrana {
 
 namespace {
 
-constexpr int kBluScuro = 0x000080;
-constexpr int kBianco = 0xFFFFFF;
+using namespace design;
+
 constexpr int kGrigioMedio = 0xC0C0C0;
 constexpr int kGrigioChiaro = 0xE0E0E0;
-constexpr int kNero = 0x000000;
 
 constexpr int kTopIntestazione = 240;
 constexpr int kTopPrimaRiga = 480;
@@ -39,8 +40,8 @@ QLabel* cella(QWidget* frame, const QString& name, const QString& text, const Co
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment((c.centrata ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-    label->setFont(design::makeFont({"MS Sans Serif", 8.25, true}, frame->font()));
-    const int ground = intestazione ? kBluScuro : (riga % 2 == 0 ? kGrigioMedio : kGrigioChiaro);
+    label->setFont(design::makeFont(kGrassetto825, frame->font()));
+    const int ground = intestazione ? kBluNotte : (riga % 2 == 0 ? kGrigioMedio : kGrigioChiaro);
     QPalette pal = label->palette();
     pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(ground)));
     pal.setColor(QPalette::WindowText, QColor::fromRgb(static_cast<QRgb>(intestazione ? kBianco : kNero)));
@@ -92,7 +93,7 @@ void riempiTabellaMiscele(QWidget* frame) {
 
 void riempiTabellaSpire(QWidget* frame) {
     constexpr std::array<Colonna, 2> colonne{{{120, 855, false}, {975, 9720, false}}};
-    const QFontMetrics metrics(design::makeFont({"MS Sans Serif", 8.25, true}, frame->font()));
+    const QFontMetrics metrics(design::makeFont(kGrassetto825, frame->font()));
     riempi(frame, "tab3", colonne, {testo(kIntestazioneFilo), testo(kIntestazioneMisure)}, tabellaSpire,
            [&metrics](const RigaSpire& r) {
                return std::array<QString, 2>{testo(r.filo), rigaSpireAllineata(r.spire, metrics)};

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "DesignLook.h"
 #include "CalcoloSpire.h"
 #include "CatalogoToroidi.h"
 #include "InputAlert.h"
@@ -21,35 +22,26 @@ namespace {
 
 using namespace design;
 
-constexpr Font kBold{"MS Sans Serif", 8.25, true};
-constexpr Font kBold975{"MS Sans Serif", 9.75, true};
-constexpr Font kBold12{"MS Sans Serif", 12, true};
-constexpr Font kBig{"MS Sans Serif", 24, true};
-constexpr int kTeal = 0x008080;
-constexpr int kRosso = 0xFF0000;
-constexpr int kBlu = 0x0000FF;
-constexpr int kBluScuro = 0x0000C0;
-constexpr int kBianco = 0xFFFFFF;
 
 // clang-format off
 constexpr Control kControlli[] = {
-    {Kind::Label, "Label9", nullptr, 2640, 240, 4695, 735, "TOROIDI  AMIDON", kBig, kRosso, kTeal, Centre},
-    {Kind::Frame, "Frame1", nullptr, 240, 480, 2295, 3735, "TAB 1", kBold, kRosso, kBianco},
-    {Kind::Frame, "Frame3", nullptr, 2760, 1200, 4575, 2055, "Calcolo delle spire", kBold, 0x404040, 0xFFC080},
-    {Kind::Label, "Label23", "Frame3", 360, 360, 1455, 255, "Input  toroide", kBold975, kBluScuro, kDefault, Centre | Transparent},
-    {Kind::Combo, "cboToroidi", "Frame3", 1920, 240, 1215, 315, "TOROIDI", kBold, kBlu, kDefault, NoFlags, "Seleziona il tipo di toroide"},
-    {Kind::Button, "Command2", "Frame3", 3240, 240, 1095, 375, "CALCOLA", kBold, kDefault, kRosso, NoFlags, "Calcola il numero delle spire"},
-    {Kind::Label, "Label24", "Frame3", 360, 960, 1455, 255, "Input   \u00b5Henry", kBold975, kBluScuro, kDefault, Transparent},
-    {Kind::Field, "Text2", "Frame3", 2160, 840, 975, 375, "", kBold12, kBlu, kDefault, NoFlags, "Digitare il valore richiesto "},
-    {Kind::Button, "Command4", "Frame3", 3240, 840, 1095, 375, "CANCELLA", kBold, kDefault, 0x00FF00},
-    {Kind::Label, "Label25", "Frame3", 480, 1560, 1455, 255, "Totale spire", kBold975, kBluScuro, kDefault, Transparent},
-    {Kind::Label, "Label26", "Frame3", 2160, 1440, 975, 375, "", kBold12, kBlu, kDefault, NoFlags, "Visualizza il numero delle spire "},
-    {Kind::Button, "Command5", "Frame3", 3240, 1440, 1095, 375, "CHIUDI", kBold, kDefault, 0xFFFF00},
-    {Kind::Label, "Label71", "Frame3", 120, 1800, 1455, 255, "", kBold, kDefault, kDefault, Hidden},
-    {Kind::Label, "Label101", nullptr, 2760, 3360, 4575, 1095, "TROPPE  SPIRE  vedi TAB  3", kBig, kRosso, 0xFFFF00, Hidden | Centre | WordWrap},
-    {Kind::Frame, "Frame2", nullptr, 7560, 480, 3975, 3015, "TAB 2", kBold, kRosso, kBianco},
+    {Kind::Label, "Label9", nullptr, 2640, 240, 4695, 735, "TOROIDI  AMIDON", kTitolo24, kRosso, kTeal, Centre},
+    {Kind::Frame, "Frame1", nullptr, 240, 480, 2295, 3735, "TAB 1", kGrassetto825, kRosso, kBianco},
+    {Kind::Frame, "Frame3", nullptr, 2760, 1200, 4575, 2055, "Calcolo delle spire", kGrassetto825, 0x404040, 0xFFC080},
+    {Kind::Label, "Label23", "Frame3", 360, 360, 1455, 255, "Input  toroide", kGrassetto975, kBluScuro, kDefault, Centre | Transparent},
+    {Kind::Combo, "cboToroidi", "Frame3", 1920, 240, 1215, 315, "TOROIDI", kGrassetto825, kBlu, kDefault, NoFlags, "Seleziona il tipo di toroide"},
+    {Kind::Button, "Command2", "Frame3", 3240, 240, 1095, 375, "CALCOLA", kGrassetto825, kDefault, kRosso, NoFlags, "Calcola il numero delle spire"},
+    {Kind::Label, "Label24", "Frame3", 360, 960, 1455, 255, "Input   \u00b5Henry", kGrassetto975, kBluScuro, kDefault, Transparent},
+    {Kind::Field, "Text2", "Frame3", 2160, 840, 975, 375, "", kGrassetto12, kBlu, kDefault, NoFlags, "Digitare il valore richiesto "},
+    {Kind::Button, "Command4", "Frame3", 3240, 840, 1095, 375, "CANCELLA", kGrassetto825, kDefault, 0x00FF00},
+    {Kind::Label, "Label25", "Frame3", 480, 1560, 1455, 255, "Totale spire", kGrassetto975, kBluScuro, kDefault, Transparent},
+    {Kind::Label, "Label26", "Frame3", 2160, 1440, 975, 375, "", kGrassetto12, kBlu, kDefault, NoFlags, "Visualizza il numero delle spire "},
+    {Kind::Button, "Command5", "Frame3", 3240, 1440, 1095, 375, "CHIUDI", kGrassetto825, kDefault, 0xFFFF00},
+    {Kind::Label, "Label71", "Frame3", 120, 1800, 1455, 255, "", kGrassetto825, kDefault, kDefault, Hidden},
+    {Kind::Label, "Label101", nullptr, 2760, 3360, 4575, 1095, "TROPPE  SPIRE  vedi TAB  3", kTitolo24, kRosso, 0xFFFF00, Hidden | Centre | WordWrap},
+    {Kind::Frame, "Frame2", nullptr, 7560, 480, 3975, 3015, "TAB 2", kGrassetto825, kRosso, kBianco},
     {Kind::Frame, "Frame5", nullptr, 543, 4560, 10815, 3375,
-     "TAB 3      NUMERO  SPIRE  INSERIBILI  IN  FUNZIONE  DEL  DIAMETRO  DEL  FILO ", kBold, kRosso, kBianco},
+     "TAB 3      NUMERO  SPIRE  INSERIBILI  IN  FUNZIONE  DEL  DIAMETRO  DEL  FILO ", kGrassetto825, kRosso, kBianco},
 };
 // clang-format on
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "DesignLook.h"
 #include "ExampleWindow.h"
 
 namespace ombrana {
@@ -9,13 +10,7 @@ namespace {
 
 using namespace design;
 
-constexpr int kTeal = 0x008080;
-constexpr int kPaleCyan = 0xC0FFFF;
-constexpr int kYellow = 0xFFFF00;
 constexpr Font kFrameCaption{"MS Sans Serif", 8.25, false};
-constexpr Font kSmallBold{"MS Sans Serif", 8.25, true};
-constexpr Font kText{"MS Sans Serif", 9.75, true};
-constexpr Font kBig{"MS Sans Serif", 24, true};
 
 constexpr const char* kPassaBassoPi = "Cella Passa Basso  Pi - Greco";
 
@@ -34,14 +29,14 @@ constexpr std::array kEsempiControls{
             "Per aumentare i dB di \nattenuazione per ottava, si \npossono collegare in serie pi\u00f9 \ncelle.In "
             "questo esempio, un \nfiltro Passa Basso a Pi  Greco \ncomposto da due celle \u00e8 in \ngrado di "
             "attenuare  48 dB per ottava.",
-            kText, kDefault, kPaleCyan},
+            kGrassetto975, kDefault, kCianoPallido},
     Control{Kind::TextBox, "Text2", nullptr, 0, 3120, 3255, 2415,
             "Un filtro Passa Basso a  T \ncomposto da due celle, \u00e8 in \ngrado di attenuare 48 dB per \nottava.\n",
-            kText, kDefault, kPaleCyan},
+            kGrassetto975, kDefault, kCianoPallido},
     Control{Kind::TextBox, "Text3", nullptr, 0, 5880, 3255, 2415,
-            "Utilizzando tre celle,si pu\u00f2 ottenere un'attenuazione di 72 dB per ottava.\n", kText, kDefault,
-            kPaleCyan},
-    Control{Kind::Button, "Command1", nullptr, 1080, 7920, 1095, 375, "CHIUDI", kSmallBold, kDefault, kYellow},
+            "Utilizzando tre celle,si pu\u00f2 ottenere un'attenuazione di 72 dB per ottava.\n", kGrassetto975, kDefault,
+            kCianoPallido},
+    Control{Kind::Button, "Command1", nullptr, 1080, 7920, 1095, 375, "CHIUDI", kGrassetto825, kDefault, kGiallo},
 };
 
 constexpr std::array kEsempiCells{
@@ -56,25 +51,25 @@ constexpr std::array kEsempiCells{
 
 // Two band-pass filters, each a high-pass cell followed by a low-pass cell.
 constexpr std::array kPassabandaControls{
-    Control{Kind::Label, "Label1", nullptr, 0, 240, 11910, 615, "PASSA  BANDA", kBig, 0xFF0000, kDefault,
+    Control{Kind::Label, "Label1", nullptr, 0, 240, 11910, 615, "PASSA  BANDA", kTitolo24, 0xFF0000, kDefault,
             Centre | Transparent},
-    Control{Kind::Frame, "Frame1", nullptr, 3240, 1080, 4215, 2655, "Cella Passa Alto a T", kSmallBold, kYellow,
+    Control{Kind::Frame, "Frame1", nullptr, 3240, 1080, 4215, 2655, "Cella Passa Alto a T", kGrassetto825, kGiallo,
             0x000080},
-    Control{Kind::Frame, "Frame2", nullptr, 7440, 1080, 4215, 2655, kPassaBassoPi, kSmallBold, kYellow, 0x000080},
-    Control{Kind::Frame, "Frame3", nullptr, 3240, 5040, 4215, 2535, "Cella  Passa Alto   Pi - Greco", kSmallBold,
-            kYellow, 0x000080},
-    Control{Kind::Frame, "Frame4", nullptr, 7440, 5040, 4215, 2535, kPassaBassoPi, kSmallBold, kYellow, 0x000080},
+    Control{Kind::Frame, "Frame2", nullptr, 7440, 1080, 4215, 2655, kPassaBassoPi, kGrassetto825, kGiallo, 0x000080},
+    Control{Kind::Frame, "Frame3", nullptr, 3240, 5040, 4215, 2535, "Cella  Passa Alto   Pi - Greco", kGrassetto825,
+            kGiallo, 0x000080},
+    Control{Kind::Frame, "Frame4", nullptr, 7440, 5040, 4215, 2535, kPassaBassoPi, kGrassetto825, kGiallo, 0x000080},
     Control{Kind::TextBox, "Text1", nullptr, 240, 1080, 2775, 2655,
             "Filtro Passa Banda \ncomposto\t da un filtro \nPassa Alto a T calcolato \nper la frequenza  pi\u00f9 "
             "\nbassa che dovr\u00e0 \npassare, e da un filtro \nPassa Basso a Pi-Greco \ncalcolato per la "
             "\nfrequenza pi\u00f9 alta che \ndovr\u00e0 passare\n",
-            kText, kDefault, kPaleCyan},
+            kGrassetto975, kDefault, kCianoPallido},
     Control{Kind::TextBox, "Text2", nullptr, 240, 5040, 2775, 2535,
             "Filtro Passa Banda \ncomposto da un filtro \nPassa Alto a Pi-Greco \ncalcolato per la pi\u00f9 "
             "\nbassa frequenza che \ndovr\u00e0 passare, e da un \nfiltro Passa Basso a \nPi-Greco calcolato per la "
             "\nfrequenza pi\u00f9 alta che \ndovr\u00e0 passare\n",
-            kText, kDefault, kPaleCyan},
-    Control{Kind::Button, "Command1", nullptr, 1080, 4200, 1095, 375, "CHIUDI", kSmallBold, kDefault, kYellow},
+            kGrassetto975, kDefault, kCianoPallido},
+    Control{Kind::Button, "Command1", nullptr, 1080, 4200, 1095, 375, "CHIUDI", kGrassetto825, kDefault, kGiallo},
 };
 
 // Only the low-pass cells carry a ground sign here.

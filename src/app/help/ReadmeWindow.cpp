@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <array>
 
+#include "DesignLook.h"
 #include "WindowNames.h"
 
 namespace ombrana {
@@ -11,8 +12,6 @@ namespace {
 
 using namespace design;
 
-constexpr int kTeal = 0x008080;
-constexpr int kPaleCyan = 0xC0FFFF;
 constexpr int kAreaWidth = 11910;
 constexpr int kAreaHeight = 8625;
 
@@ -57,7 +56,7 @@ ReadmeWindow::ReadmeWindow(const ReadmeVariant& v, QWidget* parent)
     const Control row{Kind::TextBox, "Text1",   nullptr,
                       v.left,        v.top,     v.width,
                       v.height,      "",        {"MS Sans Serif", v.points, true},
-                      kDefault,      kPaleCyan, v.scrollBar ? ScrollBar : NoFlags};
+                      kDefault,      kCianoPallido, v.scrollBar ? ScrollBar : NoFlags};
     build(std::span(&row, 1));
     control<QPlainTextEdit>("Text1")->setPlainText(testoLeggimi(v.textFile));
 }
