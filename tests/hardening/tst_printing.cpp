@@ -1,6 +1,6 @@
 // "Stampa" of a filter window on a real print system. With
-// OMBRANA_PRINT_OUTPUT_DIR set, a virtual PDF printer is the default one and
-// writes its files there: the test prints and reads the page back through
+// OMBRANA_PRINT_OUTPUT_DIR set (one folder, or several separated by ':'), a
+// virtual PDF printer is the default one and writes its files there: the test prints and reads the page back through
 // pdftoppm. Without it there must be no default printer: "Stampa" then
 // returns, shows nothing and changes nothing.
 #include "HardeningSupport.h"
@@ -37,8 +37,13 @@ QWidget* finestraCalcolata() {
     return w;
 }
 
-QStringList pdfIn(const QString& dir) {
-    return QDir(dir).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+// Every PDF file in the folders, by full path.
+QStringList pdfIn(const QString& cartelle) {
+    QStringList files;
+    for (const QString& dir : cartelle.split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        for (const QFileInfo& f : QDir(dir).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
+            files << f.absoluteFilePath();
+    return files;
 }
 
 // Counts the pixels that are not white, and those of the teal ground
@@ -83,11 +88,12 @@ private slots:
         QString nuovo;
         const auto arrivato = [&] {
             for (const QString& f : pdfIn(uscita))
-                if (!prima.contains(f) && QFileInfo(QDir(uscita).filePath(f)).size() > 0) nuovo = f;
+                if (!prima.contains(f) && QFileInfo(f).size() > 0) nuovo = f;
             return !nuovo.isEmpty();
         };
         QTRY_VERIFY_WITH_TIMEOUT(arrivato(), 60000);
-        const QString pdf = QDir(uscita).filePath(nuovo);
+        const QString pdf = nuovo;
+        qInfo("printed to %s", qPrintable(pdf));
         // cups-pdf writes the file in steps; wait until pdftoppm can read it whole.
         QTemporaryDir tmp;
         const QString radice = tmp.filePath(QStringLiteral("pagina"));

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Runs the window tests again on a real X server: Xvfb with the xcb platform,
+# so that focus, maximising, key preview and modality meet a real window
+# system. Uses the ordinary build in build/.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+scripts/install-deps.sh
+scripts/ci/install-ci-deps.sh
+scripts/build.sh
+xvfb-run -a -s "-screen 0 1024x768x24" scripts/ci/window-tests.sh build xcb
