@@ -99,8 +99,8 @@ void openEverything(QTextStream& out) {
     out << "rss\t" << campoStatusProprioKiB("VmRSS").value_or(-1) << "\n";
 }
 
-void measureCycles(int cycles, bool bare, QTextStream& out) {
-    const QStringList names = bare ? QStringList{kBareName} : tools::registeredWindows();
+void measureCycles(int cycles, bool bare, const QString& only, QTextStream& out) {
+    const QStringList names = bare ? QStringList{kBareName} : only.isEmpty() ? tools::registeredWindows() : QStringList{only};
     const auto cycle = [&] {
         for (const QString& name : names) {
             QWidget* w = nullptr;
@@ -112,6 +112,10 @@ void measureCycles(int cycles, bool bare, QTextStream& out) {
     out << "rss_first\t" << campoStatusProprioKiB("VmRSS").value_or(-1) << "\n";
     for (int i = 1; i < cycles; ++i) cycle();
     out << "rss_last\t" << campoStatusProprioKiB("VmRSS").value_or(-1) << "\n";
+    // Widgets and windows still alive after every window was closed: more
+    // than none means something outlives its window.
+    out << "widgets_left\t" << QApplication::allWidgets().size() << "\n";
+    out << "windows_left\t" << QGuiApplication::allWindows().size() << "\n";
 }
 
 void measureAlert(int seconds, bool bare, QTextStream& out) {

@@ -18,8 +18,9 @@ void measureOpening(int repetitions, const QString& only, QTextStream& out);
 void openEverything(QTextStream& out);
 
 // Resident memory after the first and after the last of a number of cycles
-// that open, paint and close every registered window (or the bare one).
-void measureCycles(int cycles, bool bare, QTextStream& out);
+// that open, paint and close every registered window (or the bare one, or
+// only the one named by only).
+void measureCycles(int cycles, bool bare, const QString& only, QTextStream& out);
 
 // Process CPU time over an input alert of a filter window (frequency above
 // its limit), or over as long an idle wait with the bare window shown.

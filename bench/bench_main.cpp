@@ -51,7 +51,7 @@ Values parseLines(const std::string& text) {
         if (key == "open") {
             const auto second = value.find('\t');
             if (second == std::string::npos) continue;
-            key += ":" + value.substr(0, second);
+            key.append(1, ':').append(value, 0, second);
             value = value.substr(second + 1);
         }
         values.emplace_back(key, value);
@@ -161,6 +161,9 @@ int runDriver(const std::string& self, const std::string& folder, const Settings
         if (!first || !last) return std::nullopt;
         return *last - *first;
     };
+    for (const char* key : {"widgets_left", "windows_left"})
+        if (number(cycles, key).value_or(0) > 0)
+            notes.push_back(std::string(key) + " after the cycles: " + std::to_string(int(*number(cycles, key))));
     const auto ours = growth(cycles), theirs = growth(bareCycles);
     const auto signedRatio = (ours && theirs && *theirs > 0) ? std::optional(*ours / *theirs) : std::nullopt;
     rows.push_back({"Crescita della memoria residente, " + std::to_string(s.cycles) + " cicli contro il primo",
@@ -215,15 +218,17 @@ int main(int argc, char* argv[]) {
     ombrana::prepareApplication(app);
     ombrana::InputAlert::setSecondDuration(std::chrono::milliseconds(secondMs));
     QTextStream out(stdout);
+    // "--only NAME" narrows the opening and cycle measures to one window, to
+    // find which one costs.
+    const int onlyAt = static_cast<int>(args.indexOf(QStringLiteral("--only")));
+    const QString only = onlyAt >= 0 && onlyAt + 1 < args.size() ? args[onlyAt + 1] : QString();
     if (args.contains(QStringLiteral("--open"))) {
-        const int at = static_cast<int>(args.indexOf(QStringLiteral("--only")));
-        const QString only = at >= 0 && at + 1 < args.size() ? args[at + 1] : QString();
         measureOpening(valueAfter(QStringLiteral("--open"), 21), only, out);
     }
     if (args.contains(QStringLiteral("--all-open"))) openEverything(out);
-    if (args.contains(QStringLiteral("--cycles"))) measureCycles(valueAfter(QStringLiteral("--cycles"), 500), false, out);
+    if (args.contains(QStringLiteral("--cycles"))) measureCycles(valueAfter(QStringLiteral("--cycles"), 500), false, only, out);
     if (args.contains(QStringLiteral("--bare-cycles")))
-        measureCycles(valueAfter(QStringLiteral("--bare-cycles"), 500), true, out);
+        measureCycles(valueAfter(QStringLiteral("--bare-cycles"), 500), true, QString(), out);
     if (args.contains(QStringLiteral("--alert"))) measureAlert(5, false, out);
     if (args.contains(QStringLiteral("--bare-idle"))) measureAlert(5, true, out);
     out.flush();
