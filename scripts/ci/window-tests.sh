@@ -3,7 +3,7 @@
 # directly on the given Qt platform: window-tests.sh <build folder> <platform>.
 # ctest would force the offscreen platform on them.
 set -uo pipefail
-BUILD=${1:?build folder}
+BUILD=$(cd "${1:?build folder}" && pwd)
 PLATFORM=${2:?Qt platform}
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/ombrana-test-runtime}
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
