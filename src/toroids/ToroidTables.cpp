@@ -5,6 +5,8 @@
 #include "TabelleToroidi.h"
 
 #include <QFontMetrics>
+#include <QHash>
+#include <QStringList>
 #include <QLabel>
 
 #include <string_view>
@@ -93,10 +95,19 @@ void riempiTabellaMiscele(QWidget* frame) {
 
 void riempiTabellaSpire(QWidget* frame) {
     constexpr std::array<Colonna, 2> colonne{{{120, 855, false}, {975, 9720, false}}};
-    const QFontMetrics metrics(design::makeFont(kGrassetto825, frame->font()));
+    // Spacing the values takes many text measurements; the rows depend only
+    // on the font, so they are worked out once per font and kept.
+    static QHash<QString, QStringList> righePerCarattere;
+    const QFont font = design::makeFont(kGrassetto825, frame->font());
+    QStringList& righe = righePerCarattere[font.key()];
+    if (righe.isEmpty()) {
+        const QFontMetrics metrics(font);
+        for (const RigaSpire& r : tabellaSpire) righe << rigaSpireAllineata(r.spire, metrics);
+    }
+    int indice = 0;
     riempi(frame, "tab3", colonne, {testo(kIntestazioneFilo), testo(kIntestazioneMisure)}, tabellaSpire,
-           [&metrics](const RigaSpire& r) {
-               return std::array<QString, 2>{testo(r.filo), rigaSpireAllineata(r.spire, metrics)};
+           [&righe, &indice](const RigaSpire& r) {
+               return std::array<QString, 2>{testo(r.filo), righe.at(indice++)};
            });
 }
 
@@ -110,13 +121,19 @@ QString rigaSpireAllineata(const std::array<int, 13>& spire, const QFontMetrics&
         da = at + misura.size();
         const int obiettivo = metrics.horizontalAdvance(intestazione.left(at));
         if (k > 0) riga += QLatin1Char(' ');
-        // Add blanks while one more brings the value closer to its place.
-        while (true) {
-            const int ora = metrics.horizontalAdvance(riga);
-            const int dopo = metrics.horizontalAdvance(riga + QLatin1Char(' '));
-            if (std::abs(dopo - obiettivo) >= std::abs(ora - obiettivo) || ora >= obiettivo) break;
-            riga += QLatin1Char(' ');
-        }
+        // The value goes after the number of blanks that brings it nearest to
+        // its place without passing it by more than it gains: the first count
+        // that reaches the place, or the one before when that is nearer.
+        // Widths grow with the blanks: start from the count that the width of
+        // one blank suggests and step to the first count that reaches it.
+        const auto larghezza = [&](int blanks) { return metrics.horizontalAdvance(riga + QString(blanks, QLatin1Char(' '))); };
+        const int spazio = qMax(1, metrics.horizontalAdvance(QLatin1Char(' ')));
+        int basso = qMax(0, (obiettivo - metrics.horizontalAdvance(riga)) / spazio);
+        while (larghezza(basso) < obiettivo) ++basso;
+        while (basso > 0 && larghezza(basso - 1) >= obiettivo) --basso;
+        int blanks = basso;
+        if (blanks > 0 && std::abs(larghezza(blanks) - obiettivo) >= std::abs(larghezza(blanks - 1) - obiettivo)) --blanks;
+        riga += QString(blanks, QLatin1Char(' '));
         riga += QString::number(spire[k]);
     }
     return riga;
