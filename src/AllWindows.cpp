@@ -9,6 +9,7 @@
 #include "ToroidWindows.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 #include <QStyleFactory>
 
 namespace ombrana {
@@ -25,6 +26,9 @@ void registerAllWindows() {
 void prepareApplication(QApplication& app) {
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installaSostitutiCaratteri();
+    // The style keeps button images per palette; windows come and go, so a
+    // small cache serves as well as the default 10 MiB and keeps memory flat.
+    QPixmapCache::setCacheLimit(1024);
     registerAllWindows();
 }
 
