@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QSignalSpy>
 
+#include <algorithm>
+
 using namespace ombrana;
 using namespace ombrana::hardening;
 
@@ -38,6 +40,12 @@ void attendiOltreGliAllarmi() {
     QSignalSpy scaduto(&segnale, &QTimer::timeout);
     segnale.start(InputAlert::secondDuration() * 12);
     QVERIFY(scaduto.wait(5000));
+}
+
+bool nessunaFinestraVisibile() {
+    const QWidgetList finestreDiPrimoLivello = QApplication::topLevelWidgets();
+    return std::none_of(finestreDiPrimoLivello.cbegin(), finestreDiPrimoLivello.cend(),
+                        [](const QWidget* w) { return w->isVisible(); });
 }
 
 QList<InputAlert*> allarmi(QWidget* w) { return w ? w->findChildren<InputAlert*>() : QList<InputAlert*>(); }
@@ -123,6 +131,8 @@ private slots:
         QVERIFY2(spia.visti().isEmpty(), qPrintable(spia.visti().join(", ")));
     }
 
+    // The program's own way in and out: the splash's "CONTINUA", then the
+    // menu's "CHIUDI", which closes the last window and so ends the program.
     void splashMenuChiudi() {
         for (int i = 0; i < giri(); ++i) {
             QWidget* s = test::openWindow(nomi::splash);
@@ -135,6 +145,8 @@ private slots:
             QTest::mouseClick(pulsante(menu, QStringLiteral("CHIUDI")), Qt::LeftButton);
             QCOMPARE(finestre().openNames(), QStringList());
             lasciaChiudere();
+            // No visible window is left to keep the program running.
+            QTRY_VERIFY(nessunaFinestraVisibile());
         }
     }
 
