@@ -17,7 +17,4 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 # there; project code is never.
 export LSAN_OPTIONS=suppressions=$PWD/scripts/ci/lsan.supp:print_suppressions=0
 export QT_QPA_PLATFORM=offscreen
-# The benchmark's figures mean nothing under the sanitizers (and its child
-# processes are run by it, not by a test); it runs in the ordinary build.
-echo "left out of the sanitizer run: tst_benchrun (benchmark figures)"
-ctest --test-dir $BUILD --output-on-failure -j"$(nproc)" --timeout 900 -E '^tst_benchrun$'
+ctest --test-dir $BUILD --output-on-failure -j"$(nproc)" --timeout 900
