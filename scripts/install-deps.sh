@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need on Debian 12. Returns at
-# once when everything is already there.
+# Installs what building, running and testing need on Debian 12, and any
+# further packages named as arguments. Returns at once when everything is
+# already there.
 set -euo pipefail
 
 PACKAGES=(
   g++ cmake ninja-build ccache
   qt6-base-dev qt6-qpa-plugins libgl-dev
   fontconfig fonts-liberation fonts-comic-neue
+  "$@"
 )
 
 missing=()

@@ -10,21 +10,13 @@ SUDO=()
 [[ $(id -u) -eq 0 ]] || SUDO=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 
-need=()
-for p in desktop-file-utils appstream; do
-  [[ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)" == "install ok installed" ]] || need+=("$p")
-done
-if [[ ${#need[@]} -gt 0 ]]; then
-  "${SUDO[@]}" apt-get update -qq
-  "${SUDO[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
+scripts/install-deps.sh desktop-file-utils appstream
 
 echo "== validating the desktop entry and the metainfo"
 desktop-file-validate packaging/org.ombrana.Ombrana.desktop
 appstreamcli validate --no-net packaging/org.ombrana.Ombrana.metainfo.xml
 
 echo "== building the package"
-scripts/install-deps.sh
 scripts/build.sh
 out=build/package
 rm -rf "$out"
