@@ -54,7 +54,7 @@ void apri(const QString& window, bool ignoraErrori) {
 
 WindowDesign menuDesign() {
     const QString title = nomi::menu + spazi(79) + QStringLiteral("by   QUENDAL") + spazi(18) + QStringLiteral("rev  1.02");
-    return {title, 11775, 8625, 0x008080, WindowDesign::Placement::Maximised};
+    return {title, 11775, 8625, kTeal, WindowDesign::Placement::Maximised};
 }
 
 }  // namespace

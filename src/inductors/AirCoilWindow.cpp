@@ -23,8 +23,8 @@ constexpr Font kFieldFont{"MS Sans Serif", 13.5, true};
 // result in the middle, the buttons to the right of the frame.
 constexpr Control kControls[] = {
     {Kind::Label, "Label1", nullptr, 240, 360, 11430, 615, "COSTRUZIONE   INDUTTANZE   IN   ARIA", kTitolo24,
-     0xFF0000, kTeal, Centre},
-    {Kind::Frame, "Frame1", nullptr, 3000, 2280, 5895, 4335, "", {}, kDefault, 0xFFC080},
+     kRosso, kTeal, Centre},
+    {Kind::Frame, "Frame1", nullptr, 3000, 2280, 5895, 4335, "", {}, kDefault, kArancioChiaro},
     {Kind::Label, "Label2", "Frame1", 360, 600, 3495, 300, "Input diametro supporto   mm", kGrassetto975, kBlu,
      kDefault, Transparent},
     {Kind::Field, "Text1", "Frame1", 4080, 510, 1455, 465, "", kFieldFont, kBlu, kDefault, NoFlags,
@@ -40,9 +40,9 @@ constexpr Control kControls[] = {
     {Kind::Label, "Label4", "Frame1", 360, 3300, 3495, 300, "Totale  \u00b5Henry", kGrassetto975, kDefault, kDefault,
      Transparent},
     {Kind::Label, "Label5", "Frame1", 4080, 3210, 1455, 435, "", kGrassetto12, kBlu, kDefault, Border},
-    {Kind::Button, "Command3", nullptr, 9240, 2760, 1335, 495, "CALCOLA", kGrassetto825, kDefault, 0xFF0000},
-    {Kind::Button, "Command1", nullptr, 9240, 3600, 1335, 495, "CANCELLA", kGrassetto825, kDefault, 0x00FF00},
-    {Kind::Button, "Command4", nullptr, 9240, 4440, 1335, 495, "CHIUDI", kGrassetto825, kDefault, 0xFFFF00},
+    {Kind::Button, "Command3", nullptr, 9240, 2760, 1335, 495, "CALCOLA", kGrassetto825, kDefault, kRosso},
+    {Kind::Button, "Command1", nullptr, 9240, 3600, 1335, 495, "CANCELLA", kGrassetto825, kDefault, kVerde},
+    {Kind::Button, "Command4", nullptr, 9240, 4440, 1335, 495, "CHIUDI", kGrassetto825, kDefault, kGiallo},
 };
 
 WindowDesign designOfAirCoil() {

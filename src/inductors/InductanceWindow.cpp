@@ -33,15 +33,15 @@ std::array<Control, 10> controlsOf(const InductanceVariant& v) {
          "Inserire la frequenza di taglio usata per il filtro"},
         {Kind::Label, "Label3", nullptr, 45, 1110, 1260, 255, "\u00b5Henry", kGrassetto975, kDefault, kDefault,
          Transparent},
-        {Kind::Label, "Label4", nullptr, 1320, 1050, 990, 405, "", kGrassetto12, 0x000000, 0xFFFFFF, Border,
+        {Kind::Label, "Label4", nullptr, 1320, 1050, 990, 405, "", kGrassetto12, 0x000000, kBianco, Border,
          "Nuovo valore di L1 calcolato con capacit\u00e0 standard"},
-        {Kind::Button, "Command1", nullptr, 2400, 90, 1215, 375, "CALCOLA", kGrassetto825, kDefault, 0xFF0000, NoFlags,
+        {Kind::Button, "Command1", nullptr, 2400, 90, 1215, 375, "CALCOLA", kGrassetto825, kDefault, kRosso, NoFlags,
          "Calcola i \u00b5Henry con capacit\u00e0 standard"},
-        {Kind::Button, v.cancella, nullptr, 2400, 570, 1215, 375, "CANCELLA", kGrassetto825, kDefault, 0x00FF00, NoFlags,
+        {Kind::Button, v.cancella, nullptr, 2400, 570, 1215, 375, "CANCELLA", kGrassetto825, kDefault, kVerde, NoFlags,
          v.cancellaTip},
-        {Kind::Button, v.chiudi, nullptr, 2400, 1050, 1215, 375, "CHIUDI", kGrassetto825, kDefault, 0xFFFF00, NoFlags,
+        {Kind::Button, v.chiudi, nullptr, 2400, 1050, 1215, 375, "CHIUDI", kGrassetto825, kDefault, kGiallo, NoFlags,
          "Chiude il calcolo INDUTTANZA"},
-        {Kind::Label, "Label5", nullptr, 0, 1530, kWidthTwips, 570, v.banner, kBannerFont, 0xFFFFFF, 0x0000FF,
+        {Kind::Label, "Label5", nullptr, 0, 1530, kWidthTwips, 570, v.banner, kBannerFont, kBianco, kBlu,
          Hidden | Centre},
     }};
 }
@@ -62,7 +62,7 @@ WindowDesign designOf(const InductanceVariant& v) {
 const InductanceVariant& varianteInduttanza() {
     static const InductanceVariant v{nomi::induttanza,
                                      kCostanteInduttanza,
-                                     0x80FFFF,
+                                     kCiano,
                                      WindowDesign::Border::Sizable,
                                      60,
                                      2145,
@@ -79,7 +79,7 @@ const InductanceVariant& varianteInduttanza() {
 const InductanceVariant& varianteInduttanza2() {
     static const InductanceVariant v{nomi::induttanza2,
                                      kCostanteInduttanza2,
-                                     0xC0FFFF,
+                                     kCianoPallido,
                                      WindowDesign::Border::Fixed,
                                      45,
                                      2130,

@@ -19,9 +19,9 @@ constexpr std::array kEsempiControls{
     Control{Kind::Frame, "Frame1", nullptr, 3360, 360, 4215, 2415, kPassaBassoPi, kFrameCaption, kDefault, 0xFFFFC0},
     Control{Kind::Frame, "Frame2", nullptr, 7560, 360, 4215, 2415, kPassaBassoPi, kFrameCaption, kDefault, 0xFFFFC0},
     Control{Kind::Frame, "Frame3", nullptr, 3360, 3120, 4215, 2415, "Cella Passa Basso a T", kFrameCaption, kDefault,
-            0xFFC080},
+            kArancioChiaro},
     Control{Kind::Frame, "Frame4", nullptr, 7560, 3120, 4215, 2415, "Cella Passa Basso a T", kFrameCaption, kDefault,
-            0xFFC080},
+            kArancioChiaro},
     Control{Kind::Frame, "Frame5", nullptr, 3360, 5880, 3015, 2415, kPassaBassoPi, kFrameCaption, kDefault, 0xC0FFC0},
     Control{Kind::Frame, "Frame6", nullptr, 6360, 5880, 2655, 2415, kPassaBassoPi, kFrameCaption, kDefault, 0xC0FFC0},
     Control{Kind::Frame, "Frame7", nullptr, 9000, 5880, 2775, 2415, kPassaBassoPi, kFrameCaption, kDefault, 0xC0FFC0},
@@ -51,14 +51,14 @@ constexpr std::array kEsempiCells{
 
 // Two band-pass filters, each a high-pass cell followed by a low-pass cell.
 constexpr std::array kPassabandaControls{
-    Control{Kind::Label, "Label1", nullptr, 0, 240, 11910, 615, "PASSA  BANDA", kTitolo24, 0xFF0000, kDefault,
+    Control{Kind::Label, "Label1", nullptr, 0, 240, 11910, 615, "PASSA  BANDA", kTitolo24, kRosso, kDefault,
             Centre | Transparent},
     Control{Kind::Frame, "Frame1", nullptr, 3240, 1080, 4215, 2655, "Cella Passa Alto a T", kGrassetto825, kGiallo,
-            0x000080},
-    Control{Kind::Frame, "Frame2", nullptr, 7440, 1080, 4215, 2655, kPassaBassoPi, kGrassetto825, kGiallo, 0x000080},
+            kBluNotte},
+    Control{Kind::Frame, "Frame2", nullptr, 7440, 1080, 4215, 2655, kPassaBassoPi, kGrassetto825, kGiallo, kBluNotte},
     Control{Kind::Frame, "Frame3", nullptr, 3240, 5040, 4215, 2535, "Cella  Passa Alto   Pi - Greco", kGrassetto825,
-            kGiallo, 0x000080},
-    Control{Kind::Frame, "Frame4", nullptr, 7440, 5040, 4215, 2535, kPassaBassoPi, kGrassetto825, kGiallo, 0x000080},
+            kGiallo, kBluNotte},
+    Control{Kind::Frame, "Frame4", nullptr, 7440, 5040, 4215, 2535, kPassaBassoPi, kGrassetto825, kGiallo, kBluNotte},
     Control{Kind::TextBox, "Text1", nullptr, 240, 1080, 2775, 2655,
             "Filtro Passa Banda \ncomposto\t da un filtro \nPassa Alto a T calcolato \nper la frequenza  pi\u00f9 "
             "\nbassa che dovr\u00e0 \npassare, e da un filtro \nPassa Basso a Pi-Greco \ncalcolato per la "
