@@ -1,4 +1,4 @@
-#include "ChildProcess.h"
+#include "bench/ChildProcess.h"
 
 #include <spawn.h>
 #include <sys/resource.h>

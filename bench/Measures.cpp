@@ -1,14 +1,14 @@
-#include "Measures.h"
+#include "bench/Measures.h"
 
-#include "BareWindow.h"
-#include "FirstPaint.h"
-#include "InputAlert.h"
-#include "ProcStatus.h"
-#include "Statistics.h"
-#include "WindowList.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
-#include "WindowShots.h"
+#include "bench/support/BareWindow.h"
+#include "bench/support/FirstPaint.h"
+#include "app/InputAlert.h"
+#include "bench/core/ProcStatus.h"
+#include "bench/core/Statistics.h"
+#include "tools/WindowList.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
+#include "tools/WindowShots.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

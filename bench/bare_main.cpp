@@ -1,7 +1,7 @@
 // The bare Qt Widgets program the benchmark compares against: one window
 // with one label, shown, and ended as soon as it has been painted.
-#include "BareWindow.h"
-#include "FirstPaint.h"
+#include "bench/support/BareWindow.h"
+#include "bench/support/FirstPaint.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -2,12 +2,12 @@
 // program, and runs itself as a child for each in-process measure, then
 // prints one table. "--quick" makes a short run that checks the machinery.
 #include "AllWindows.h"
-#include "ChildProcess.h"
-#include "FirstPaint.h"
-#include "InputAlert.h"
-#include "Measures.h"
-#include "ReportTable.h"
-#include "Statistics.h"
+#include "bench/ChildProcess.h"
+#include "bench/support/FirstPaint.h"
+#include "app/InputAlert.h"
+#include "bench/Measures.h"
+#include "bench/core/ReportTable.h"
+#include "bench/core/Statistics.h"
 
 #include <QApplication>
 #include <QDir>

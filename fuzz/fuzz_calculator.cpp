@@ -2,9 +2,9 @@
 // is always a number the calculator can read back, a sign being typed, or
 // the error text; never "inf" or "nan"; the operand count never goes
 // negative.
-#include "CalculatorEngine.h"
-#include "CalculatorText.h"
-#include "FuzzChecks.h"
+#include "calculator/core/CalculatorEngine.h"
+#include "calculator/core/CalculatorText.h"
+#include "fuzz/FuzzChecks.h"
 
 using namespace ombrana;
 using namespace ombrana::fuzz;

@@ -1,9 +1,9 @@
 // The filter windows' "CALCOLA" on any pair of field texts, for every cell:
 // the results are both empty or both well-formed numbers, the alert comes
 // only for a readable frequency above 300 MHz.
-#include "FilterCalculation.h"
-#include "FuzzChecks.h"
-#include "NumberText.h"
+#include "filters/core/FilterCalculation.h"
+#include "fuzz/FuzzChecks.h"
+#include "app/core/NumberText.h"
 
 using namespace ombrana;
 using namespace ombrana::fuzz;

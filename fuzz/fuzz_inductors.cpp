@@ -3,11 +3,11 @@
 // empty or a well-formed number; the alert comes only for a frequency that
 // is unreadable or above 300 MHz; the coil empties at most the one input
 // that is out of range.
-#include "AirCoil.h"
-#include "FuzzChecks.h"
-#include "InductanceCalculation.h"
-#include "NegativeText.h"
-#include "NumberText.h"
+#include "inductors/core/AirCoil.h"
+#include "fuzz/FuzzChecks.h"
+#include "inductors/core/InductanceCalculation.h"
+#include "inductors/core/NegativeText.h"
+#include "app/core/NumberText.h"
 
 using namespace ombrana;
 using namespace ombrana::fuzz;

@@ -2,10 +2,10 @@
 // remembered name: AL is finite and not negative, a limit belongs only to a
 // core of the picker list, the turns are empty or a whole number in the
 // 16-bit range, and the alert comes only above the remembered core's limit.
-#include "CalcoloSpire.h"
-#include "CatalogoToroidi.h"
-#include "FuzzChecks.h"
-#include "NumberText.h"
+#include "toroids/core/CalcoloSpire.h"
+#include "toroids/core/CatalogoToroidi.h"
+#include "fuzz/FuzzChecks.h"
+#include "app/core/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
 #include "AllWindows.h"
 
-#include "AppWindows.h"
-#include "CalculatorWindows.h"
-#include "FilterWindow.h"
-#include "Fonts.h"
-#include "HelpWindows.h"
-#include "InductorWindows.h"
-#include "ToroidWindows.h"
+#include "app/AppWindows.h"
+#include "calculator/CalculatorWindows.h"
+#include "filters/FilterWindow.h"
+#include "app/Fonts.h"
+#include "help/HelpWindows.h"
+#include "inductors/InductorWindows.h"
+#include "toroids/ToroidWindows.h"
 
 #include <QApplication>
 #include <QPixmapCache>

@@ -1,6 +1,6 @@
 #include "AllWindows.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "WindowList.h"
+#include "tools/WindowList.h"
 
-#include "WindowNames.h"
-#include "WindowRegistry.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
 
 namespace ombrana::tools {
 

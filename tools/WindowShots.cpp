@@ -1,7 +1,7 @@
-#include "WindowShots.h"
+#include "tools/WindowShots.h"
 
-#include "WindowList.h"
-#include "WindowRegistry.h"
+#include "tools/WindowList.h"
+#include "app/WindowRegistry.h"
 
 #include <QApplication>
 #include <QLineEdit>

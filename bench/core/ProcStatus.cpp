@@ -1,4 +1,4 @@
-#include "ProcStatus.h"
+#include "bench/core/ProcStatus.h"
 
 #include <charconv>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "ReportTable.h"
+#include "bench/core/ReportTable.h"
 
 #include <algorithm>
 #include <array>

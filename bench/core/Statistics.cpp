@@ -1,4 +1,4 @@
-#include "Statistics.h"
+#include "bench/core/Statistics.h"
 
 #include <algorithm>
 #include <cmath>

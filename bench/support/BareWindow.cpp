@@ -1,4 +1,4 @@
-#include "BareWindow.h"
+#include "bench/support/BareWindow.h"
 
 #include <QLabel>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "FirstPaint.h"
+#include "bench/support/FirstPaint.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "ProcStatus.h"
-#include "ReportTable.h"
-#include "Statistics.h"
+#include "bench/core/ProcStatus.h"
+#include "bench/core/ReportTable.h"
+#include "bench/core/Statistics.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 #include "AllWindows.h"
-#include "WindowList.h"
+#include "tools/WindowList.h"
 
 #include <QApplication>
 #include <QProcess>

@@ -1,9 +1,9 @@
-#include "AppWindows.h"
+#include "app/AppWindows.h"
 
-#include "MenuWindow.h"
-#include "SplashWindow.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
+#include "app/MenuWindow.h"
+#include "app/SplashWindow.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
 
 namespace ombrana {
 

@@ -1,4 +1,4 @@
-#include "CellDrawing.h"
+#include "app/CellDrawing.h"
 
 #include <QPainter>
 

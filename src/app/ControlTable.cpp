@@ -1,8 +1,8 @@
-#include "ControlTable.h"
+#include "app/ControlTable.h"
 
-#include "FramePanel.h"
-#include "KeyFilter.h"
-#include "WrapButton.h"
+#include "app/FramePanel.h"
+#include "app/KeyFilter.h"
+#include "app/WrapButton.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlTable.h"
+#include "app/ControlTable.h"
 
 // The colours and fonts that the windows share.
 namespace ombrana::design {

@@ -1,4 +1,4 @@
-#include "DesignedWindow.h"
+#include "app/DesignedWindow.h"
 
 #include <QAction>
 #include <QEvent>

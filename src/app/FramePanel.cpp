@@ -1,4 +1,4 @@
-#include "FramePanel.h"
+#include "app/FramePanel.h"
 
 #include <QMouseEvent>
 #include <QPainter>

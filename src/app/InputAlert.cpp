@@ -1,6 +1,6 @@
-#include "InputAlert.h"
+#include "app/InputAlert.h"
 
-#include "Beep.h"
+#include "app/Beep.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "KeyFilter.h"
+#include "app/KeyFilter.h"
 
-#include "Beep.h"
+#include "app/Beep.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

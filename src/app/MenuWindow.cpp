@@ -1,8 +1,8 @@
-#include "MenuWindow.h"
+#include "app/MenuWindow.h"
 
-#include "DesignLook.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
+#include "app/DesignLook.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
 
 #include <QPushButton>
 

@@ -1,10 +1,10 @@
-#include "SplashWindow.h"
+#include "app/SplashWindow.h"
 
-#include "DesignLook.h"
-#include "FramePanel.h"
-#include "Version.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
+#include "app/DesignLook.h"
+#include "app/FramePanel.h"
+#include "app/core/Version.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesignedWindow.h"
+#include "app/DesignedWindow.h"
 
 namespace ombrana {
 

@@ -1,4 +1,4 @@
-#include "WindowPrinter.h"
+#include "app/WindowPrinter.h"
 
 #include <QPainter>
 #include <QPrinter>

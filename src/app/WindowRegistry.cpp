@@ -1,6 +1,6 @@
-#include "WindowRegistry.h"
+#include "app/WindowRegistry.h"
 
-#include "DesignedWindow.h"
+#include "app/DesignedWindow.h"
 
 #include <QEvent>
 

@@ -1,13 +1,13 @@
-#include "Calculator.h"
+#include "calculator/Calculator.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <array>
 
-#include "DesignLook.h"
-#include "CalculatorIcon.h"
-#include "CalculatorMessage.h"
-#include "ReadoutLabel.h"
+#include "app/DesignLook.h"
+#include "calculator/CalculatorIcon.h"
+#include "calculator/CalculatorMessage.h"
+#include "calculator/ReadoutLabel.h"
 
 namespace ombrana {
 namespace {

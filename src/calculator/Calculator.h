@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CalculatorEngine.h"
-#include "DesignedWindow.h"
+#include "calculator/core/CalculatorEngine.h"
+#include "app/DesignedWindow.h"
 
 class QButtonGroup;
 

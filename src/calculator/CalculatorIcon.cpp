@@ -1,4 +1,4 @@
-#include "CalculatorIcon.h"
+#include "calculator/CalculatorIcon.h"
 
 #include <QPainter>
 #include <QPixmap>

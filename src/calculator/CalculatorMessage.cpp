@@ -1,4 +1,4 @@
-#include "CalculatorMessage.h"
+#include "calculator/CalculatorMessage.h"
 
 #include <utility>
 

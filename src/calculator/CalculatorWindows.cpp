@@ -1,8 +1,8 @@
-#include "CalculatorWindows.h"
+#include "calculator/CalculatorWindows.h"
 
-#include "Calculator.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
+#include "calculator/Calculator.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
 
 namespace ombrana {
 

@@ -1,4 +1,4 @@
-#include "ReadoutLabel.h"
+#include "calculator/ReadoutLabel.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "FilterVariants.h"
+#include "filters/FilterVariants.h"
 
-#include "WindowNames.h"
+#include "app/WindowNames.h"
 
 namespace ombrana {
 namespace {

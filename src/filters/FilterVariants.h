@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CellDrawing.h"
-#include "CellFormulas.h"
-#include "DesignedWindow.h"
+#include "app/CellDrawing.h"
+#include "filters/core/CellFormulas.h"
+#include "app/DesignedWindow.h"
 
 #include <QString>
 

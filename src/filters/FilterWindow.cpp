@@ -1,11 +1,11 @@
-#include "FilterWindow.h"
+#include "filters/FilterWindow.h"
 
-#include "DesignLook.h"
-#include "FilterCalculation.h"
-#include "InputAlert.h"
-#include "WindowNames.h"
-#include "WindowPrinter.h"
-#include "WindowRegistry.h"
+#include "app/DesignLook.h"
+#include "filters/core/FilterCalculation.h"
+#include "app/InputAlert.h"
+#include "app/WindowNames.h"
+#include "app/WindowPrinter.h"
+#include "app/WindowRegistry.h"
 
 #include <QAction>
 #include <QLabel>

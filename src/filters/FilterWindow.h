@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DesignedWindow.h"
-#include "FilterVariants.h"
+#include "app/DesignedWindow.h"
+#include "filters/FilterVariants.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "AirCoilWindow.h"
+#include "inductors/AirCoilWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -6,11 +6,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "DesignLook.h"
-#include "AirCoil.h"
-#include "WindowNames.h"
-#include "WindowPrinter.h"
-#include "WindowRegistry.h"
+#include "app/DesignLook.h"
+#include "inductors/core/AirCoil.h"
+#include "app/WindowNames.h"
+#include "app/WindowPrinter.h"
+#include "app/WindowRegistry.h"
 
 namespace ombrana {
 namespace {

@@ -1,14 +1,14 @@
-#include "InductanceWindow.h"
+#include "inductors/InductanceWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
 
-#include "DesignLook.h"
-#include "InductanceCalculation.h"
-#include "InputAlert.h"
-#include "WindowNames.h"
+#include "app/DesignLook.h"
+#include "inductors/core/InductanceCalculation.h"
+#include "app/InputAlert.h"
+#include "app/WindowNames.h"
 
 namespace ombrana {
 namespace {

@@ -1,9 +1,9 @@
-#include "InductorWindows.h"
+#include "inductors/InductorWindows.h"
 
-#include "AirCoilWindow.h"
-#include "InductanceWindow.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
+#include "inductors/AirCoilWindow.h"
+#include "inductors/InductanceWindow.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
 
 namespace ombrana {
 

@@ -1,8 +1,8 @@
-#include "ToroidTables.h"
+#include "toroids/ToroidTables.h"
 
-#include "ControlTable.h"
-#include "DesignLook.h"
-#include "TabelleToroidi.h"
+#include "app/ControlTable.h"
+#include "app/DesignLook.h"
+#include "toroids/core/TabelleToroidi.h"
 
 #include <QFontMetrics>
 #include <QHash>

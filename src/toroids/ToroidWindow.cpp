@@ -1,4 +1,4 @@
-#include "ToroidWindow.h"
+#include "toroids/ToroidWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -6,15 +6,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "DesignLook.h"
-#include "CalcoloSpire.h"
-#include "CatalogoToroidi.h"
-#include "InputAlert.h"
-#include "KeyFilter.h"
-#include "ToroidTables.h"
-#include "WindowNames.h"
-#include "WindowPrinter.h"
-#include "WindowRegistry.h"
+#include "app/DesignLook.h"
+#include "toroids/core/CalcoloSpire.h"
+#include "toroids/core/CatalogoToroidi.h"
+#include "app/InputAlert.h"
+#include "app/KeyFilter.h"
+#include "toroids/ToroidTables.h"
+#include "app/WindowNames.h"
+#include "app/WindowPrinter.h"
+#include "app/WindowRegistry.h"
 
 namespace ombrana {
 

@@ -1,8 +1,8 @@
-#include "ToroidWindows.h"
+#include "toroids/ToroidWindows.h"
 
-#include "ToroidWindow.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
+#include "toroids/ToroidWindow.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
 
 namespace ombrana {
 

@@ -1,11 +1,11 @@
-#include "AppWindows.h"
-#include "ControlTable.h"
-#include "FilterWindow.h"
-#include "FramePanel.h"
-#include "MenuWindow.h"
-#include "SplashWindow.h"
-#include "WindowNames.h"
-#include "WindowTestSupport.h"
+#include "app/AppWindows.h"
+#include "app/ControlTable.h"
+#include "filters/FilterWindow.h"
+#include "app/FramePanel.h"
+#include "app/MenuWindow.h"
+#include "app/SplashWindow.h"
+#include "app/WindowNames.h"
+#include "tests/support/WindowTestSupport.h"
 
 #include <QApplication>
 

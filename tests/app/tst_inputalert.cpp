@@ -1,5 +1,5 @@
-#include "Beep.h"
-#include "InputAlert.h"
+#include "app/Beep.h"
+#include "app/InputAlert.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "NumberText.h"
-#include "Truncation.h"
+#include "app/core/NumberText.h"
+#include "app/core/Truncation.h"
 
 #include <QTest>
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "CalculatorKeys.h"
+#include "calculator/core/CalculatorKeys.h"
 
 namespace ombrana::test {
 

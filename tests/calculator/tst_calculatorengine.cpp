@@ -5,9 +5,9 @@
 #include <string>
 
 #include "CalculatorCases.h"
-#include "CalculatorEngine.h"
+#include "calculator/core/CalculatorEngine.h"
 #include "CalculatorKeySequence.h"
-#include "CalculatorText.h"
+#include "calculator/core/CalculatorText.h"
 
 using namespace ombrana;
 using Outcome = CalculatorEngine::Outcome;

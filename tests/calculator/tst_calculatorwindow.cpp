@@ -5,13 +5,13 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "Calculator.h"
+#include "calculator/Calculator.h"
 #include "CalculatorCases.h"
-#include "CalculatorMessage.h"
-#include "CalculatorWindows.h"
-#include "ReadoutLabel.h"
-#include "WindowNames.h"
-#include "WindowTestSupport.h"
+#include "calculator/CalculatorMessage.h"
+#include "calculator/CalculatorWindows.h"
+#include "calculator/ReadoutLabel.h"
+#include "app/WindowNames.h"
+#include "tests/support/WindowTestSupport.h"
 
 using namespace ombrana;
 

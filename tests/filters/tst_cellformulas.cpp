@@ -1,4 +1,4 @@
-#include "FilterCalculation.h"
+#include "filters/core/FilterCalculation.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
-#include "AppWindows.h"
-#include "Beep.h"
-#include "FilterWindow.h"
-#include "InputAlert.h"
-#include "WindowNames.h"
-#include "WindowPrinter.h"
-#include "WindowTestSupport.h"
+#include "app/AppWindows.h"
+#include "app/Beep.h"
+#include "filters/FilterWindow.h"
+#include "app/InputAlert.h"
+#include "app/WindowNames.h"
+#include "app/WindowPrinter.h"
+#include "tests/support/WindowTestSupport.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "HardeningSupport.h"
+#include "tests/hardening/HardeningSupport.h"
 
 #include "AllWindows.h"
-#include "InputAlert.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
+#include "app/InputAlert.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
 
 #include <QAbstractButton>
 #include <QApplication>

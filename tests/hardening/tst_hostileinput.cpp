@@ -1,10 +1,10 @@
 // Hostile texts pasted into every text field of every window that has a
 // "CALCOLA" button, then "CALCOLA": the window survives, shows no dialog,
 // its results stay empty or well-formed numbers and no other field moves.
-#include "HardeningSupport.h"
-#include "InputAlert.h"
-#include "WindowRegistry.h"
-#include "WindowTestSupport.h"
+#include "tests/hardening/HardeningSupport.h"
+#include "app/InputAlert.h"
+#include "app/WindowRegistry.h"
+#include "tests/support/WindowTestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>

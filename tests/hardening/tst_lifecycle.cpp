@@ -1,11 +1,11 @@
 // Windows opened and closed many times, by the registry and by their own
 // buttons, and input alerts cut short by closing their window: nothing
 // crashes, no closed window comes back, nothing stays open.
-#include "HardeningSupport.h"
-#include "InputAlert.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
-#include "WindowTestSupport.h"
+#include "tests/hardening/HardeningSupport.h"
+#include "app/InputAlert.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
+#include "tests/support/WindowTestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>

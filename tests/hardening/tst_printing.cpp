@@ -3,10 +3,10 @@
 // virtual PDF printer is the default one and writes its files there: the test prints and reads the page back through
 // pdftoppm. Without it there must be no default printer: "Stampa" then
 // returns, shows nothing and changes nothing.
-#include "HardeningSupport.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
-#include "WindowTestSupport.h"
+#include "tests/hardening/HardeningSupport.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
+#include "tests/support/WindowTestSupport.h"
 
 #include <QAction>
 #include <QApplication>

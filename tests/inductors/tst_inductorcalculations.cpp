@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "AirCoil.h"
-#include "InductanceCalculation.h"
+#include "inductors/core/AirCoil.h"
+#include "inductors/core/InductanceCalculation.h"
 
 using namespace ombrana;
 

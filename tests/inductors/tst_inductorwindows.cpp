@@ -3,13 +3,13 @@
 #include <QMainWindow>
 #include <QSignalSpy>
 
-#include "Beep.h"
-#include "ControlTable.h"
-#include "InductorWindows.h"
-#include "InputAlert.h"
-#include "WindowNames.h"
-#include "WindowPrinter.h"
-#include "WindowTestSupport.h"
+#include "app/Beep.h"
+#include "app/ControlTable.h"
+#include "inductors/InductorWindows.h"
+#include "app/InputAlert.h"
+#include "app/WindowNames.h"
+#include "app/WindowPrinter.h"
+#include "tests/support/WindowTestSupport.h"
 
 using namespace ombrana;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowRegistry.h"
+#include "app/WindowRegistry.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "CalcoloSpire.h"
-#include "CatalogoToroidi.h"
+#include "toroids/core/CalcoloSpire.h"
+#include "toroids/core/CatalogoToroidi.h"
 
 using namespace ombrana;
 using Azione = EsitoSpire::Azione;

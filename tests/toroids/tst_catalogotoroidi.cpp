@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "CatalogoToroidi.h"
-#include "TabelleToroidi.h"
-#include "Truncation.h"
+#include "toroids/core/CatalogoToroidi.h"
+#include "toroids/core/TabelleToroidi.h"
+#include "app/core/Truncation.h"
 
 using namespace ombrana;
 

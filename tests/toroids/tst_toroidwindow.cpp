@@ -8,17 +8,17 @@
 #include <QTest>
 #include <algorithm>
 
-#include "Beep.h"
-#include "CatalogoToroidi.h"
-#include "InputAlert.h"
-#include "TabelleToroidi.h"
-#include "ToroidTables.h"
-#include "ToroidWindow.h"
-#include "ToroidWindows.h"
-#include "WindowNames.h"
-#include "WindowPrinter.h"
-#include "WindowRegistry.h"
-#include "WindowTestSupport.h"
+#include "app/Beep.h"
+#include "toroids/core/CatalogoToroidi.h"
+#include "app/InputAlert.h"
+#include "toroids/core/TabelleToroidi.h"
+#include "toroids/ToroidTables.h"
+#include "toroids/ToroidWindow.h"
+#include "toroids/ToroidWindows.h"
+#include "app/WindowNames.h"
+#include "app/WindowPrinter.h"
+#include "app/WindowRegistry.h"
+#include "tests/support/WindowTestSupport.h"
 
 using namespace ombrana;
 

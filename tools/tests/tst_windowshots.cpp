@@ -1,8 +1,8 @@
 #include "AllWindows.h"
-#include "WindowList.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
-#include "WindowShots.h"
+#include "tools/WindowList.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
+#include "tools/WindowShots.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "Truncation.h"
+#include "app/core/Truncation.h"
 
-#include "NumberText.h"
+#include "app/core/NumberText.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
-#include "CalculatorEngine.h"
+#include "calculator/core/CalculatorEngine.h"
 
 #include <cmath>
 #include <limits>
 #include <optional>
 
-#include "CalculatorText.h"
+#include "calculator/core/CalculatorText.h"
 
 namespace ombrana {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "CalculatorKeys.h"
-#include "CalculatorOperand.h"
+#include "calculator/core/CalculatorKeys.h"
+#include "calculator/core/CalculatorOperand.h"
 
 namespace ombrana {
 

@@ -1,8 +1,8 @@
-#include "CalculatorOperand.h"
+#include "calculator/core/CalculatorOperand.h"
 
 #include <utility>
 
-#include "CalculatorText.h"
+#include "calculator/core/CalculatorText.h"
 
 namespace ombrana {
 

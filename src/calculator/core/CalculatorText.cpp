@@ -1,4 +1,4 @@
-#include "CalculatorText.h"
+#include "calculator/core/CalculatorText.h"
 
 #include <charconv>
 #include <cmath>

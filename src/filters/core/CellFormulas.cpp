@@ -1,6 +1,6 @@
-#include "CellFormulas.h"
+#include "filters/core/CellFormulas.h"
 
-#include "Truncation.h"
+#include "app/core/Truncation.h"
 
 #include <cmath>
 

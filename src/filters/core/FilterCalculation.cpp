@@ -1,6 +1,6 @@
-#include "FilterCalculation.h"
+#include "filters/core/FilterCalculation.h"
 
-#include "NumberText.h"
+#include "app/core/NumberText.h"
 
 namespace ombrana {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CellFormulas.h"
+#include "filters/core/CellFormulas.h"
 
 #include <string>
 #include <string_view>

@@ -1,10 +1,10 @@
-#include "AirCoil.h"
+#include "inductors/core/AirCoil.h"
 
 #include <cmath>
 
-#include "NegativeText.h"
-#include "NumberText.h"
-#include "Truncation.h"
+#include "inductors/core/NegativeText.h"
+#include "app/core/NumberText.h"
+#include "app/core/Truncation.h"
 
 namespace ombrana {
 namespace {

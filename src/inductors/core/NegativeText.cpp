@@ -1,6 +1,6 @@
-#include "NegativeText.h"
+#include "inductors/core/NegativeText.h"
 
-#include "NumberText.h"
+#include "app/core/NumberText.h"
 
 namespace ombrana {
 

@@ -1,10 +1,10 @@
-#include "CalcoloSpire.h"
+#include "toroids/core/CalcoloSpire.h"
 
 #include <cmath>
 #include <limits>
 
-#include "CatalogoToroidi.h"
-#include "NumberText.h"
+#include "toroids/core/CatalogoToroidi.h"
+#include "app/core/NumberText.h"
 
 namespace ombrana {
 

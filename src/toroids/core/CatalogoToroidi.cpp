@@ -1,4 +1,4 @@
-#include "CatalogoToroidi.h"
+#include "toroids/core/CatalogoToroidi.h"
 
 namespace ombrana {
 

@@ -1,9 +1,9 @@
-#include "ExampleDesigns.h"
+#include "help/ExampleDesigns.h"
 
 #include <array>
 
-#include "DesignLook.h"
-#include "ExampleWindow.h"
+#include "app/DesignLook.h"
+#include "help/ExampleWindow.h"
 
 namespace ombrana {
 namespace {

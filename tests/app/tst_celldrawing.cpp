@@ -2,7 +2,7 @@
 #include <QPainter>
 #include <QTest>
 
-#include "CellDrawing.h"
+#include "app/CellDrawing.h"
 
 using namespace ombrana;
 

@@ -5,14 +5,14 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
-#include "CellDrawing.h"
-#include "ControlTable.h"
-#include "Fonts.h"
-#include "FramePanel.h"
-#include "HelpWindows.h"
-#include "WindowNames.h"
-#include "WindowPrinter.h"
-#include "WindowTestSupport.h"
+#include "app/CellDrawing.h"
+#include "app/ControlTable.h"
+#include "app/Fonts.h"
+#include "app/FramePanel.h"
+#include "help/HelpWindows.h"
+#include "app/WindowNames.h"
+#include "app/WindowPrinter.h"
+#include "tests/support/WindowTestSupport.h"
 
 using namespace ombrana;
 

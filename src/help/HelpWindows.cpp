@@ -1,9 +1,9 @@
-#include "HelpWindows.h"
+#include "help/HelpWindows.h"
 
-#include "ExampleDesigns.h"
-#include "ReadmeWindow.h"
-#include "WindowNames.h"
-#include "WindowRegistry.h"
+#include "help/ExampleDesigns.h"
+#include "help/ReadmeWindow.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
 
 namespace ombrana {
 

@@ -1,11 +1,11 @@
-#include "ExampleWindow.h"
+#include "help/ExampleWindow.h"
 
 #include <QAction>
 #include <QPushButton>
 
-#include "WindowNames.h"
-#include "WindowPrinter.h"
-#include "WindowRegistry.h"
+#include "app/WindowNames.h"
+#include "app/WindowPrinter.h"
+#include "app/WindowRegistry.h"
 
 namespace ombrana {
 namespace {

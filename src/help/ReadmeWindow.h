@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "DesignedWindow.h"
+#include "app/DesignedWindow.h"
 
 namespace ombrana {
 

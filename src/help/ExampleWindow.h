@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "CellDrawing.h"
-#include "DesignedWindow.h"
+#include "app/CellDrawing.h"
+#include "app/DesignedWindow.h"
 
 namespace ombrana {
 

@@ -1,11 +1,11 @@
-#include "ReadmeWindow.h"
+#include "help/ReadmeWindow.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
 #include <array>
 
-#include "DesignLook.h"
-#include "WindowNames.h"
+#include "app/DesignLook.h"
+#include "app/WindowNames.h"
 
 namespace ombrana {
 namespace {
