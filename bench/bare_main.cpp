@@ -2,13 +2,14 @@
 // with one label, shown, and ended as soon as it has been painted.
 #include "bench/support/BareWindow.h"
 #include "bench/support/FirstPaint.h"
+#include "app/QuietMessages.h"
 
 #include <QApplication>
 #include <QWidget>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    ombrana::bench::quietPlatformNotes();
+    ombrana::quietPlatformNotes();
     ombrana::bench::FirstPaint painted(ombrana::bench::kBareName, [] { QCoreApplication::quit(); });
     ombrana::bench::makeBareWindow()->show();
     return app.exec();

@@ -4,6 +4,7 @@
 #include "AllWindows.h"
 #include "bench/ChildProcess.h"
 #include "bench/support/FirstPaint.h"
+#include "app/QuietMessages.h"
 #include "app/InputAlert.h"
 #include "bench/Measures.h"
 #include "bench/core/ReportTable.h"
@@ -215,7 +216,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
-    quietPlatformNotes();
+    ombrana::quietPlatformNotes();
     ombrana::prepareApplication(app);
     ombrana::InputAlert::setSecondDuration(std::chrono::milliseconds(secondMs));
     QTextStream out(stdout);

@@ -2,6 +2,7 @@
 // has been painted: the benchmark times it from process start to exit.
 #include "AllWindows.h"
 #include "bench/support/FirstPaint.h"
+#include "app/QuietMessages.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 
@@ -9,7 +10,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    ombrana::bench::quietPlatformNotes();
+    ombrana::quietPlatformNotes();
     ombrana::prepareApplication(app);
     ombrana::bench::FirstPaint painted(ombrana::nomi::splash, [] { QCoreApplication::quit(); });
     ombrana::finestre().open(ombrana::nomi::splash);

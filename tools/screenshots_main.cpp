@@ -2,6 +2,7 @@
 // offscreen platform and with the program's own fonts.
 #include "AllWindows.h"
 #include "bench/support/FirstPaint.h"
+#include "app/QuietMessages.h"
 #include "tools/WindowList.h"
 #include "app/WindowRegistry.h"
 #include "tools/WindowShots.h"
@@ -14,7 +15,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
-    ombrana::bench::quietPlatformNotes();
+    ombrana::quietPlatformNotes();
     ombrana::prepareApplication(app);
 
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");

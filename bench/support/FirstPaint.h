@@ -31,8 +31,4 @@ private:
     bool m_done = false;
 };
 
-// Drops the offscreen platform's notes on raise() and size hints, which
-// would bury the report.
-void quietPlatformNotes();
-
 }  // namespace ombrana::bench

@@ -22,17 +22,17 @@ struct Elements {
     Element left, middle, right;
 };
 
-Elements elementsOf(CellLayout layout) {
+Elements elementsOf(TipoCella tipo) {
     using P = Part;
     using L = Placement;
-    switch (layout) {
-        case CellLayout::LowPassPi:
+    switch (tipo) {
+        case TipoCella::PassaBassoPiGreco:
             return {{P::Capacitor, L::Shunt}, {P::Inductor, L::Series}, {P::Capacitor, L::Shunt}};
-        case CellLayout::HighPassPi:
+        case TipoCella::PassaAltoPiGreco:
             return {{P::Inductor, L::Shunt}, {P::Capacitor, L::Series}, {P::Inductor, L::Shunt}};
-        case CellLayout::LowPassT:
+        case TipoCella::PassaBassoT:
             return {{P::Inductor, L::Series}, {P::Capacitor, L::Shunt}, {P::Inductor, L::Series}};
-        case CellLayout::HighPassT:
+        case TipoCella::PassaAltoT:
             return {{P::Capacitor, L::Series}, {P::Inductor, L::Shunt}, {P::Capacitor, L::Series}};
     }
     return {};
@@ -123,14 +123,14 @@ double halfWidth(const Element& e, double coilLength) {
 
 }  // namespace
 
-CellDrawing::CellDrawing(CellLayout layout, CellStyle style, CellOptions options, QWidget* parent)
-    : QWidget(parent), m_layout(layout), m_style(style), m_options(options) {
+CellDrawing::CellDrawing(TipoCella tipo, CellStyle style, CellOptions options, QWidget* parent)
+    : QWidget(parent), m_tipo(tipo), m_style(style), m_options(options) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void CellDrawing::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    paint(p, rect(), m_layout, m_style, m_options, logicalDpiX() / 1440.0);
+    paint(p, rect(), m_tipo, m_style, m_options, logicalDpiX() / 1440.0);
 }
 
 CellRails CellDrawing::rails(double heightPixels, const CellOptions& options, double pixelsPerTwip) {
@@ -141,7 +141,7 @@ CellRails CellDrawing::rails(double heightPixels, const CellOptions& options, do
     return {top * pixelsPerTwip, bottom * pixelsPerTwip};
 }
 
-void CellDrawing::paint(QPainter& painter, const QRectF& rect, CellLayout layout, const CellStyle& style,
+void CellDrawing::paint(QPainter& painter, const QRectF& rect, TipoCella tipo, const CellStyle& style,
                         const CellOptions& options, double pixelsPerTwip) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -161,7 +161,7 @@ void CellDrawing::paint(QPainter& painter, const QRectF& rect, CellLayout layout
     const double xs[3] = {xIn + span * 0.22, xIn + span * 0.5, xIn + span * 0.78};
 
     Pen pen(painter, rect, pixelsPerTwip, style);
-    const Elements els = elementsOf(layout);
+    const Elements els = elementsOf(tipo);
     const Element list[3] = {els.left, els.middle, els.right};
 
     // Top rail, broken by the series elements; bottom rail whole.

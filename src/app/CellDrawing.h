@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/DesignLook.h"
+#include "app/core/TipoCella.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -7,17 +10,10 @@ class QPainter;
 
 namespace ombrana {
 
-// The four filter cells, elements listed from input to output.
-enum class CellLayout {
-    LowPassPi,   // shunt C1, series L1, shunt C1
-    HighPassPi,  // shunt L1, series C1, shunt L1
-    LowPassT,    // series L1, shunt C1, series L1
-    HighPassT,   // series C1, shunt L1, series C1
-};
 
 struct CellStyle {
     QColor wire = Qt::white;
-    QColor plate = QColor(0x80, 0x80, 0xFF);
+    QColor plate = design::colour(design::kLavender);
     QColor coilBorder = Qt::white;
     QColor hatch = Qt::red;
     QColor text = Qt::white;
@@ -47,13 +43,13 @@ struct CellRails {
 class CellDrawing : public QWidget {
     Q_OBJECT
 public:
-    CellDrawing(CellLayout layout, CellStyle style, CellOptions options, QWidget* parent = nullptr);
+    CellDrawing(TipoCella tipo, CellStyle style, CellOptions options, QWidget* parent = nullptr);
 
-    CellLayout cellLayout() const { return m_layout; }
+    TipoCella tipo() const { return m_tipo; }
 
     // Paints the cell in rect; sizes are worked out in twips and scaled by
     // pixelsPerTwip (1/15 at 96 dpi).
-    static void paint(QPainter& painter, const QRectF& rect, CellLayout layout, const CellStyle& style,
+    static void paint(QPainter& painter, const QRectF& rect, TipoCella tipo, const CellStyle& style,
                       const CellOptions& options, double pixelsPerTwip);
 
     static CellRails rails(double heightPixels, const CellOptions& options, double pixelsPerTwip);
@@ -62,7 +58,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    CellLayout m_layout;
+    TipoCella m_tipo;
     CellStyle m_style;
     CellOptions m_options;
 };

@@ -116,21 +116,26 @@ QFont makeFont(const Font& font, const QFont& base) {
     return f;
 }
 
-void place(QWidget* widget, int left, int top, int width, int height) {
+void place(QWidget* widget, Twips at) {
     const double dpi = dpiOf(widget->parentWidget());
-    widget->setGeometry(twipsToPixels(left, dpi), twipsToPixels(top, dpi), twipsToPixels(width, dpi),
-                        twipsToPixels(height, dpi));
+    widget->setGeometry(twipsToPixels(at.left, dpi), twipsToPixels(at.top, dpi), twipsToPixels(at.width, dpi),
+                        twipsToPixels(at.height, dpi));
 }
 
 QHash<QString, QWidget*> build(QWidget* area, std::span<const Control> rows) {
     QHash<QString, QWidget*> made;
     for (const Control& row : rows) {
-        QWidget* parent = row.parent ? made.value(QString::fromLatin1(row.parent), area) : area;
+        QWidget* parent = area;
+        if (row.in) {
+            parent = made.value(QString::fromLatin1(row.in));
+            // A row may only sit in a frame made by an earlier row.
+            if (!parent) qFatal("control %s: no frame %s above it in the table", row.name, row.in);
+        }
         QWidget* w = create(row, parent);
         w->setObjectName(QString::fromUtf8(row.name));
         w->setFont(makeFont(row.font, area->font()));
         if (row.tip) w->setToolTip(QString::fromUtf8(row.tip));
-        place(w, row.left, row.top, row.width, row.height);
+        place(w, row.at);
         if (row.flags & AutoSize) w->resize(w->sizeHint());
         if (row.flags & Hidden) w->hide();
         made.insert(w->objectName(), w);

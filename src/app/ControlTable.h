@@ -46,16 +46,22 @@ struct Font {
 
 inline constexpr int kDefault = -1;
 
-// One control of a window's design, one row of its table.
+// A rectangle in twips: the corner inside its parent, then the size.
+struct Twips {
+    int left, top, width, height;
+};
+
+// One control of a window's design, one row of its table. Rows name their
+// values: {.kind = Kind::Button, .name = "Command6", .at = {...}, .text = "CALCOLA", ...}.
 struct Control {
     Kind kind;
     const char* name;
-    const char* parent;  // nullptr: the design area; otherwise a Frame row above
-    int left, top, width, height;
+    const char* in = nullptr;  // the Frame row that holds it; nullptr: the design area
+    Twips at;
     const char* text = "";
     Font font = {};
-    int fg = kDefault;   // 0xRRGGBB
-    int bg = kDefault;   // 0xRRGGBB
+    int fg = kDefault;  // 0xRRGGBB
+    int bg = kDefault;  // 0xRRGGBB
     unsigned flags = NoFlags;
     const char* tip = nullptr;
 };
@@ -67,6 +73,6 @@ QFont makeFont(const Font& font, const QFont& base);
 QHash<QString, QWidget*> build(QWidget* area, std::span<const Control> rows);
 
 // Places a widget at a twips rectangle of its parent.
-void place(QWidget* widget, int left, int top, int width, int height);
+void place(QWidget* widget, Twips at);
 
 }  // namespace ombrana::design

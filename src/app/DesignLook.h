@@ -2,25 +2,62 @@
 
 #include "app/ControlTable.h"
 
-// The colours and fonts that the windows share.
+#include <QColor>
+
+// The colours and fonts that the windows share: the only place that names a
+// colour value or a font family.
 namespace ombrana::design {
 
-inline constexpr int kTeal = 0x008080;          // ground of the large windows
-inline constexpr int kRosso = 0xFF0000;         // headings, "CALCOLA"
-inline constexpr int kVerde = 0x00FF00;         // "CANCELLA"
-inline constexpr int kGiallo = 0xFFFF00;        // "CHIUDI"
-inline constexpr int kBlu = 0x0000FF;
-inline constexpr int kBluNotte = 0x000080;      // frames that hold a cell drawing
-inline constexpr int kBluScuro = 0x0000C0;      // captions on the orange frames
-inline constexpr int kBianco = 0xFFFFFF;
-inline constexpr int kNero = 0x000000;
-inline constexpr int kCiano = 0x80FFFF;         // tool buttons
-inline constexpr int kCianoPallido = 0xC0FFFF;  // text boxes
-inline constexpr int kArancioChiaro = 0xFFC080; // frames holding the inputs
+// Colours, 0xRRGGBB.
+inline constexpr int kTeal = 0x008080;         // ground of the large windows
+inline constexpr int kRed = 0xFF0000;          // headings, "CALCOLA"
+inline constexpr int kGreen = 0x00FF00;        // "CANCELLA", "CONTINUA"
+inline constexpr int kYellow = 0xFFFF00;       // "CHIUDI"
+inline constexpr int kBlue = 0x0000FF;
+inline constexpr int kNavy = 0x000080;         // frames that hold a cell drawing
+inline constexpr int kDarkBlue = 0x0000C0;     // captions on the orange frames
+inline constexpr int kWhite = 0xFFFFFF;
+inline constexpr int kBlack = 0x000000;
+inline constexpr int kLightCyan = 0x80FFFF;    // tool buttons
+inline constexpr int kPaleCyan = 0xC0FFFF;     // text boxes
+inline constexpr int kLightOrange = 0xFFC080;  // frames holding the inputs
+inline constexpr int kOrange = 0xFF8000;       // "INDUTTANZA"
+inline constexpr int kPink = 0xFFC0FF;         // the air-core coil button
+inline constexpr int kMagenta = 0xFF00FF;      // "FINE"
+inline constexpr int kPaleYellow = 0xFFFFC0;   // example frames
+inline constexpr int kPaleGreen = 0xC0FFC0;    // example frames
+inline constexpr int kDarkGrey = 0x404040;     // caption of the turns frame
+inline constexpr int kSilver = 0xC0C0C0;       // reference table rows
+inline constexpr int kLightGrey = 0xE0E0E0;    // reference table rows
+inline constexpr int kLavender = 0x8080FF;     // capacitor plates on the dark frames
+inline constexpr int kSkyBlue = 0x80C0FF;      // capacitor plates on the band-pass frames
+inline constexpr int kIconInk = 0x202020;      // the calculator's icon: outlines
+inline constexpr int kIconBody = 0x909098;     // its case
+inline constexpr int kIconKey = 0xF0F0F0;      // its keys
 
-inline constexpr Font kGrassetto825{"MS Sans Serif", 8.25, true};
-inline constexpr Font kGrassetto975{"MS Sans Serif", 9.75, true};
-inline constexpr Font kGrassetto12{"MS Sans Serif", 12, true};
-inline constexpr Font kTitolo24{"MS Sans Serif", 24, true};
+inline QColor colour(int rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); }
+
+// Font families of the design; Fonts.cpp maps each to a free look-alike.
+inline constexpr const char* kMsSansSerif = "MS Sans Serif";
+inline constexpr const char* kArial = "Arial";
+inline constexpr const char* kTahoma = "Tahoma";
+inline constexpr const char* kSystem = "System";
+inline constexpr const char* kBalloon = "Balloon";
+
+constexpr Font bold(double points) { return {.family = kMsSansSerif, .points = points}; }
+
+inline constexpr Font kRegular825{.family = kMsSansSerif, .points = 8.25, .bold = false};
+inline constexpr Font kBold825 = bold(8.25);
+inline constexpr Font kBold975 = bold(9.75);
+inline constexpr Font kBold12 = bold(12);
+inline constexpr Font kBold135 = bold(13.5);
+inline constexpr Font kBold18 = bold(18);
+inline constexpr Font kBold24 = bold(24);
+inline constexpr Font kArialBold12{.family = kArial, .points = 12};
+inline constexpr Font kArialBold48{.family = kArial, .points = 48};
+inline constexpr Font kArialUnderlined1125{.family = kArial, .points = 11.25, .underline = true};
+inline constexpr Font kBalloon1575{.family = kBalloon, .points = 15.75, .bold = false};
+inline constexpr Font kSystemBold975{.family = kSystem, .points = 9.75};
+inline constexpr Font kTahomaBold825{.family = kTahoma, .points = 8.25};
 
 }  // namespace ombrana::design

@@ -1,5 +1,7 @@
 #include "app/DesignedWindow.h"
 
+#include "app/DesignLook.h"
+
 #include <QAction>
 #include <QEvent>
 #include <QGuiApplication>
@@ -34,7 +36,7 @@ DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent)
 
     m_area = new QWidget(m_ground);
     m_area->setObjectName(QStringLiteral("designArea"));
-    m_area->setFont(design::makeFont({"MS Sans Serif", 8.25, false}, font()));
+    m_area->setFont(design::makeFont(design::kRegular825, font()));
     const double dpi = logicalDpiX();
     const QSize size(design::twipsToPixels(design.widthTwips, dpi), design::twipsToPixels(design.heightTwips, dpi));
     m_area->setFixedSize(size);
@@ -44,6 +46,16 @@ DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent)
 void DesignedWindow::build(std::span<const design::Control> rows) {
     const auto made = design::build(m_area, rows);
     for (auto it = made.cbegin(); it != made.cend(); ++it) m_controls.insert(it.key(), it.value());
+}
+
+QWidget* DesignedWindow::control(const QString& name) const {
+    QWidget* w = m_controls.value(name);
+    if (!w) qFatal("%s \"%s\" has no control %s", metaObject()->className(), qPrintable(windowTitle()), qPrintable(name));
+    return w;
+}
+
+void DesignedWindow::wrongType(const char* name, const char* type) const {
+    qFatal("%s \"%s\": control %s is not a %s", metaObject()->className(), qPrintable(windowTitle()), name, type);
 }
 
 QAction* DesignedWindow::addMenuEntry(const char* name, const QString& caption) {
@@ -56,7 +68,6 @@ void DesignedWindow::setTabOrder(std::initializer_list<const char*> names) {
     QWidget* previous = nullptr;
     for (const char* name : names) {
         QWidget* w = control(QString::fromUtf8(name));
-        if (!w) continue;
         if (previous)
             QWidget::setTabOrder(previous, w);
         else

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ControlTable.h"
+#include "app/DesignLook.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -19,8 +20,8 @@ struct WindowDesign {
     QString title;
     int widthTwips;
     int heightTwips;
-    int ground;  // 0xRRGGBB
-    Placement placement;
+    int ground = design::kTeal;  // 0xRRGGBB
+    Placement placement = Placement::Maximised;
     Border border = Border::Fixed;
     int leftTwips = 0;  // client area's corner on the screen, for AtDesignPosition
     int topTwips = 0;
@@ -41,11 +42,16 @@ public:
     // A plain entry of the menu bar, without a drop-down.
     QAction* addMenuEntry(const char* name, const QString& caption);
 
-    // The control of the table with that name (nullptr if there is none).
-    QWidget* control(const QString& name) const { return m_controls.value(name); }
+    // The control of the table with that name. A name that the table does
+    // not hold, or a control of another type, stops the program with both
+    // names: a misspelt name fails the first test that opens the window.
+    QWidget* control(const QString& name) const;
     template <typename T>
     T* control(const char* name) const {
-        return qobject_cast<T*>(m_controls.value(QString::fromUtf8(name)));
+        QWidget* w = control(QString::fromUtf8(name));
+        T* typed = qobject_cast<T*>(w);
+        if (!typed) wrongType(name, T::staticMetaObject.className());
+        return typed;
     }
 
     // Chains the tab order through the named controls; the first gets the
@@ -61,6 +67,7 @@ protected:
 
 private:
     void centreArea();
+    [[noreturn]] void wrongType(const char* name, const char* type) const;
 
     WindowDesign m_design;
     QWidget* m_ground;

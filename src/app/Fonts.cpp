@@ -1,5 +1,7 @@
 #include "app/Fonts.h"
 
+#include "app/DesignLook.h"
+
 #include <QFont>
 #include <QStringList>
 
@@ -7,9 +9,9 @@ namespace ombrana {
 
 void installaSostitutiCaratteri() {
     const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
-    for (const char* family : {"MS Sans Serif", "Arial", "Tahoma", "System"})
+    for (const char* family : {design::kMsSansSerif, design::kArial, design::kTahoma, design::kSystem})
         QFont::insertSubstitutions(QString::fromLatin1(family), sans);
-    QFont::insertSubstitutions(QStringLiteral("Balloon"),
+    QFont::insertSubstitutions(QString::fromLatin1(design::kBalloon),
                                {QStringLiteral("Comic Neue"), QStringLiteral("Comic Relief"), QStringLiteral("Liberation Sans")});
 }
 

@@ -13,48 +13,34 @@ using namespace design;
 
 
 constexpr Control kControls[] = {
-    {Kind::Label, "Label1", nullptr, 3720, 240, 5415, 615, "BOBINE  e  OMBRANA", {"MS Sans Serif", 24, true}, kRosso},
-    {Kind::Frame, "Frame1", nullptr, 4680, 1200, 3015, 6735, "", {}, kDefault, kBlu},
-    {Kind::Button, "Command2", "Frame1", 240, 240, 2535, 600, " Filtro Passa Alto  a   Pi-Greco", kGrassetto975, kDefault, kCiano},
-    {Kind::Button, "Command3", "Frame1", 240, 960, 2535, 600, " Filtro Passa Basso a   Pi-Greco", kGrassetto975, kDefault, kCiano},
-    {Kind::Button, "Command4", "Frame1", 240, 1680, 2535, 600, "Filtro Passa Alto a   T", kGrassetto975, kDefault, kCiano},
-    {Kind::Button, "Command5", "Frame1", 240, 2400, 2535, 600, "Filtro Passa Basso a T", kGrassetto975, kDefault, kCiano},
-    {Kind::Button, "Command6", "Frame1", 240, 3120, 2535, 615, "Toroidi Amidon", kGrassetto975, kDefault, kCiano},
-    {Kind::Button, "Command8", "Frame1", 240, 3840, 2535, 600, "   Filtro Passa Banda      ( esempi )", kGrassetto975, kDefault, kCiano},
-    {Kind::Button, "Command9", "Frame1", 240, 4560, 2535, 600, "Esempi", kGrassetto975, kDefault, kCiano},
-    {Kind::Button, "Command7", "Frame1", 240, 5280, 2535, 600, "Leggimi", kGrassetto975, kDefault, kCiano},
-    {Kind::Button, "Command1", "Frame1", 240, 6000, 2535, 600, "CHIUDI", kGrassetto975, kDefault, kCiano},
+    {.kind = Kind::Label, .name = "Label1", .at = {3720, 240, 5415, 615}, .text = "BOBINE  e  OMBRANA", .font = kBold24, .fg = kRed},
+    {.kind = Kind::Frame, .name = "Frame1", .at = {4680, 1200, 3015, 6735}, .bg = kBlue},
+    {.kind = Kind::Button, .name = "Command2", .in = "Frame1", .at = {240, 240, 2535, 600}, .text = " Filtro Passa Alto  a   Pi-Greco", .font = kBold975, .bg = kLightCyan},
+    {.kind = Kind::Button, .name = "Command3", .in = "Frame1", .at = {240, 960, 2535, 600}, .text = " Filtro Passa Basso a   Pi-Greco", .font = kBold975, .bg = kLightCyan},
+    {.kind = Kind::Button, .name = "Command4", .in = "Frame1", .at = {240, 1680, 2535, 600}, .text = "Filtro Passa Alto a   T", .font = kBold975, .bg = kLightCyan},
+    {.kind = Kind::Button, .name = "Command5", .in = "Frame1", .at = {240, 2400, 2535, 600}, .text = "Filtro Passa Basso a T", .font = kBold975, .bg = kLightCyan},
+    {.kind = Kind::Button, .name = "Command6", .in = "Frame1", .at = {240, 3120, 2535, 615}, .text = "Toroidi Amidon", .font = kBold975, .bg = kLightCyan},
+    {.kind = Kind::Button, .name = "Command8", .in = "Frame1", .at = {240, 3840, 2535, 600}, .text = "   Filtro Passa Banda      ( esempi )", .font = kBold975, .bg = kLightCyan},
+    {.kind = Kind::Button, .name = "Command9", .in = "Frame1", .at = {240, 4560, 2535, 600}, .text = "Esempi", .font = kBold975, .bg = kLightCyan},
+    {.kind = Kind::Button, .name = "Command7", .in = "Frame1", .at = {240, 5280, 2535, 600}, .text = "Leggimi", .font = kBold975, .bg = kLightCyan},
+    {.kind = Kind::Button, .name = "Command1", .in = "Frame1", .at = {240, 6000, 2535, 600}, .text = "CHIUDI", .font = kBold975, .bg = kLightCyan},
 };
 
-// Which window each opening button shows. Three of them carry on as if
-// nothing happened when their window fails to open.
+// Which window each opening button shows.
 struct Apertura {
     const char* button;
     const QString& window;
-    bool ignoraErrori;
 };
 
 const Apertura kAperture[] = {
-    {"Command2", nomi::passaAltoPiGreco, false}, {"Command3", nomi::passaBassoPiGreco, false},
-    {"Command4", nomi::passaAltoT, false},       {"Command5", nomi::passaBassoT, false},
-    {"Command6", nomi::tabelle, true},           {"Command8", nomi::passabanda, false},
-    {"Command9", nomi::esempi, true},            {"Command7", nomi::leggimiMenu, true},
+    {"Command2", nomi::passaAltoPiGreco}, {"Command3", nomi::passaBassoPiGreco}, {"Command4", nomi::passaAltoT},
+    {"Command5", nomi::passaBassoT},      {"Command6", nomi::tabelle},           {"Command8", nomi::passabanda},
+    {"Command9", nomi::esempi},           {"Command7", nomi::leggimiMenu},
 };
 
-void apri(const QString& window, bool ignoraErrori) {
-    if (!ignoraErrori) {
-        finestre().open(window);
-        return;
-    }
-    try {
-        finestre().open(window);
-    } catch (...) {
-    }
-}
-
-WindowDesign menuDesign() {
+WindowDesign designOf() {
     const QString title = nomi::menu + spazi(79) + QStringLiteral("by   QUENDAL") + spazi(18) + QStringLiteral("rev  1.02");
-    return {title, 11775, 8625, kTeal, WindowDesign::Placement::Maximised};
+    return {.title = title, .widthTwips = 11775, .heightTwips = 8625};
 }
 
 }  // namespace
@@ -69,18 +55,17 @@ const QStringList& MenuWindow::ordineChiusura() {
     return order;
 }
 
-MenuWindow::MenuWindow(QWidget* parent) : DesignedWindow(menuDesign(), parent) {
+MenuWindow::MenuWindow(QWidget* parent) : DesignedWindow(designOf(), parent) {
     build(kControls);
     for (const Apertura& a : kAperture) {
         const QString window = a.window;
-        const bool ignora = a.ignoraErrori;
-        connect(control<QPushButton>(a.button), &QPushButton::clicked, this, [window, ignora] { apri(window, ignora); });
+        connect(control<QPushButton>(a.button), &QPushButton::clicked, this, [window] { finestre().open(window); });
     }
-    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &MenuWindow::Command1_Click);
+    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &MenuWindow::chiudi);
     setTabOrder({"Command2", "Command3", "Command4", "Command5", "Command6", "Command8", "Command9", "Command7", "Command1"});
 }
 
-void MenuWindow::Command1_Click() {
+void MenuWindow::chiudi() {
     for (const QString& name : ordineChiusura()) finestre().close(name);
 }
 

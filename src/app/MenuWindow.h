@@ -15,7 +15,8 @@ public:
     static const QStringList& ordineChiusura();
 
 private:
-    void Command1_Click();
+    // Handlers of the buttons, named by the caption they answer.
+    void chiudi();
 };
 
 }  // namespace ombrana

@@ -15,33 +15,35 @@ namespace {
 
 using namespace design;
 
-constexpr Font kArial12{"Arial", 12, true};
-constexpr Font kArialUnderlined{"Arial", 11.25, true, true};
 
 constexpr Control kControls[] = {
-    {Kind::Frame, "Frame1", nullptr, 120, 120, 7080, 4650, "", {}, kDefault, kGiallo},
-    {Kind::Picture, "imgLogo", "Frame1", 120, 480, 1815, 2025, ":/images/logo.jpg"},
-    {Kind::Label, "lblCompanyProduct", "Frame1", 2025, 840, 4815, 1125, "OMBRANA", {"Arial", 48, true}, kBlu, kGiallo, Centre | AutoSize},
-    {Kind::Label, "Label2", "Frame1", 2880, 2280, 1575, 375, "QUENDAL", {"Balloon", 15.75, false}, kRosso, kGiallo, Centre},
-    {Kind::Label, "lblVersion", "Frame1", 5160, 2520, 1665, 285, "Versione 1.02  ", kArial12, kNero, kGiallo, AutoSize},
-    {Kind::Label, "Label3", "Frame1", 5520, 2760, 975, 375, "", {"MS Sans Serif", 13.5, true}, kDefault, kGiallo},
-    {Kind::Label, "Label1", "Frame1", 720, 3480, 5655, 375, "PRIMA DI AVVIARE IL PROGRAMMA IMPOSTARE LA ", kArialUnderlined, kRosso, kGiallo},
-    {Kind::Label, "lblWarning", "Frame1", 1680, 4080, 3615, 315, "RISOLUZIONE  VIDEO    800 * 600", kArialUnderlined, kRosso, kGiallo, Centre},
-    {Kind::Button, "Command2", "Frame1", 120, 4080, 1335, 375, "FINE", kGrassetto975, kDefault, 0xFF00FF},
-    {Kind::Button, "Command1", "Frame1", 5640, 4080, 1335, 375, "CONTINUA", kGrassetto975, kDefault, kVerde},
+    {.kind = Kind::Frame, .name = "Frame1", .at = {120, 120, 7080, 4650}, .bg = kYellow},
+    {.kind = Kind::Picture, .name = "imgLogo", .in = "Frame1", .at = {120, 480, 1815, 2025}, .text = ":/images/logo.jpg"},
+    {.kind = Kind::Label, .name = "lblCompanyProduct", .in = "Frame1", .at = {2025, 840, 4815, 1125}, .text = "OMBRANA", .font = kArialBold48, .fg = kBlue, .bg = kYellow, .flags = Centre | AutoSize},
+    {.kind = Kind::Label, .name = "Label2", .in = "Frame1", .at = {2880, 2280, 1575, 375}, .text = "QUENDAL", .font = kBalloon1575, .fg = kRed, .bg = kYellow, .flags = Centre},
+    {.kind = Kind::Label, .name = "lblVersion", .in = "Frame1", .at = {5160, 2520, 1665, 285}, .text = "Versione 1.02  ", .font = kArialBold12, .fg = kBlack, .bg = kYellow, .flags = AutoSize},
+    {.kind = Kind::Label, .name = "Label3", .in = "Frame1", .at = {5520, 2760, 975, 375}, .font = kBold135, .bg = kYellow},
+    {.kind = Kind::Label, .name = "Label1", .in = "Frame1", .at = {720, 3480, 5655, 375}, .text = "PRIMA DI AVVIARE IL PROGRAMMA IMPOSTARE LA ", .font = kArialUnderlined1125, .fg = kRed, .bg = kYellow},
+    {.kind = Kind::Label, .name = "lblWarning", .in = "Frame1", .at = {1680, 4080, 3615, 315}, .text = "RISOLUZIONE  VIDEO    800 * 600", .font = kArialUnderlined1125, .fg = kRed, .bg = kYellow, .flags = Centre},
+    {.kind = Kind::Button, .name = "Command2", .in = "Frame1", .at = {120, 4080, 1335, 375}, .text = "FINE", .font = kBold975, .bg = kMagenta},
+    {.kind = Kind::Button, .name = "Command1", .in = "Frame1", .at = {5640, 4080, 1335, 375}, .text = "CONTINUA", .font = kBold975, .bg = kGreen},
 };
 
-WindowDesign splashDesign() {
-    return {QString(), 7335, 4875, kBlu, WindowDesign::Placement::Centred, WindowDesign::Border::NoCaption};
+WindowDesign designOf() {
+    return {.widthTwips = 7335,
+            .heightTwips = 4875,
+            .ground = kBlue,
+            .placement = WindowDesign::Placement::Centred,
+            .border = WindowDesign::Border::NoCaption};
 }
 
 }  // namespace
 
 QString SplashWindow::testoVersione() {
-    return QStringLiteral("Versione %1.%2.%3").arg(versione::major).arg(versione::minor).arg(versione::revisione);
+    return QStringLiteral("Versione %1.%2.%3").arg(version::major).arg(version::minor).arg(version::revision);
 }
 
-SplashWindow::SplashWindow(QWidget* parent) : DesignedWindow(splashDesign(), parent) {
+SplashWindow::SplashWindow(QWidget* parent) : DesignedWindow(designOf(), parent) {
     build(kControls);
 
     // Form_Load
@@ -53,8 +55,8 @@ SplashWindow::SplashWindow(QWidget* parent) : DesignedWindow(splashDesign(), par
     // pass theirs on.
     for (QLabel* label : area()->findChildren<QLabel*>()) label->setAttribute(Qt::WA_NoMousePropagation);
     connect(control<FramePanel>("Frame1"), &FramePanel::clicked, this, &QWidget::close);
-    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &SplashWindow::Command1_Click);
-    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this, &SplashWindow::Command2_Click);
+    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &SplashWindow::continua);
+    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this, &SplashWindow::fine);
     setTabOrder({"Command1", "Command2"});
 
     // Key preview: every typed character reaches the window first.
@@ -62,13 +64,13 @@ SplashWindow::SplashWindow(QWidget* parent) : DesignedWindow(splashDesign(), par
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
-void SplashWindow::Command1_Click() {
+void SplashWindow::continua() {
     // The menu opens before the splash closes, so the program keeps running.
     finestre().open(nomi::menu);
     close();
 }
 
-void SplashWindow::Command2_Click() { close(); }
+void SplashWindow::fine() { close(); }
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {

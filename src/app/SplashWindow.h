@@ -18,8 +18,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Command1_Click();
-    void Command2_Click();
+    // Handlers of the buttons, named by the caption they answer.
+    void continua();
+    void fine();
 };
 
 }  // namespace ombrana

@@ -11,7 +11,10 @@ WindowRegistry& WindowRegistry::instance() {
     return registry;
 }
 
-void WindowRegistry::registerWindow(const QString& name, Factory factory) { m_factories.insert(name, std::move(factory)); }
+void WindowRegistry::registerWindow(const QString& name, Factory factory) {
+    if (!m_factories.contains(name)) m_names << name;
+    m_factories.insert(name, std::move(factory));
+}
 
 bool WindowRegistry::isRegistered(const QString& name) const { return m_factories.contains(name); }
 

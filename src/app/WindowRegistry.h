@@ -22,6 +22,8 @@ public:
 
     void registerWindow(const QString& name, Factory factory);
     bool isRegistered(const QString& name) const;
+    // Every registered window name, in the order of registration.
+    const QStringList& names() const { return m_names; }
 
     // Returns the window, or nullptr when no window of that name is known
     // (or it could not be created).
@@ -43,6 +45,7 @@ protected:
 
 private:
     QHash<QString, Factory> m_factories;
+    QStringList m_names;
     QHash<QString, QPointer<QWidget>> m_open;
 };
 

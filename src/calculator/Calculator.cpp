@@ -14,59 +14,61 @@ namespace {
 
 using namespace design;
 
-constexpr Font kWindowFont{"System", 9.75, true};
-constexpr Font kClearFont{"Tahoma", 8.25, true};
+constexpr Font kWindowFont = kSystemBold975;
+constexpr Font kClearFont = kTahomaBold825;
 
 // The keys; `Number` and `Operator` are control arrays, their members named
 // by the array's name and their index.
 constexpr std::array<Control, 19> kKeys{{
-    {Kind::Button, "Number7", nullptr, 120, 600, 360, 345, "7", kWindowFont},
-    {Kind::Button, "Number8", nullptr, 600, 600, 360, 345, "8", kWindowFont},
-    {Kind::Button, "Number9", nullptr, 1080, 600, 360, 345, "9", kWindowFont},
-    {Kind::Button, "Cancel", nullptr, 1680, 600, 360, 345, "C", kClearFont},
-    {Kind::Button, "CancelEntry", nullptr, 2160, 600, 360, 345, "CE", kClearFont},
-    {Kind::Button, "Number4", nullptr, 120, 1080, 345, 345, "4", kWindowFont},
-    {Kind::Button, "Number5", nullptr, 600, 1080, 360, 345, "5", kWindowFont},
-    {Kind::Button, "Number6", nullptr, 1080, 1080, 360, 345, "6", kWindowFont},
-    {Kind::Button, "Operator1", nullptr, 1680, 1080, 360, 345, "+", kWindowFont},
-    {Kind::Button, "Operator3", nullptr, 2160, 1080, 360, 345, "-", kWindowFont},
-    {Kind::Button, "Number1", nullptr, 120, 1560, 360, 345, "1", kWindowFont},
-    {Kind::Button, "Number2", nullptr, 600, 1560, 345, 345, "2", kWindowFont},
-    {Kind::Button, "Number3", nullptr, 1080, 1560, 360, 345, "3", kWindowFont},
-    {Kind::Button, "Operator2", nullptr, 1680, 1560, 360, 345, "X", kWindowFont},
-    {Kind::Button, "Operator0", nullptr, 2160, 1560, 360, 345, "/", kWindowFont},
-    {Kind::Button, "Number0", nullptr, 120, 2040, 840, 345, "0", kWindowFont},
-    {Kind::Button, "Decimal", nullptr, 1080, 2040, 360, 345, ".", kWindowFont},
-    {Kind::Button, "Operator4", nullptr, 1680, 2040, 360, 345, "=", kWindowFont},
-    {Kind::Button, "Percent", nullptr, 2160, 2040, 360, 345, "%", kWindowFont},
+    {.kind = Kind::Button, .name = "Number7", .at = {120, 600, 360, 345}, .text = "7", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Number8", .at = {600, 600, 360, 345}, .text = "8", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Number9", .at = {1080, 600, 360, 345}, .text = "9", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Cancel", .at = {1680, 600, 360, 345}, .text = "C", .font = kClearFont},
+    {.kind = Kind::Button, .name = "CancelEntry", .at = {2160, 600, 360, 345}, .text = "CE", .font = kClearFont},
+    {.kind = Kind::Button, .name = "Number4", .at = {120, 1080, 345, 345}, .text = "4", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Number5", .at = {600, 1080, 360, 345}, .text = "5", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Number6", .at = {1080, 1080, 360, 345}, .text = "6", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Operator1", .at = {1680, 1080, 360, 345}, .text = "+", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Operator3", .at = {2160, 1080, 360, 345}, .text = "-", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Number1", .at = {120, 1560, 360, 345}, .text = "1", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Number2", .at = {600, 1560, 345, 345}, .text = "2", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Number3", .at = {1080, 1560, 360, 345}, .text = "3", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Operator2", .at = {1680, 1560, 360, 345}, .text = "X", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Operator0", .at = {2160, 1560, 360, 345}, .text = "/", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Number0", .at = {120, 2040, 840, 345}, .text = "0", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Decimal", .at = {1080, 2040, 360, 345}, .text = ".", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Operator4", .at = {1680, 2040, 360, 345}, .text = "=", .font = kWindowFont},
+    {.kind = Kind::Button, .name = "Percent", .at = {2160, 2040, 360, 345}, .text = "%", .font = kWindowFont},
 }};
 
-WindowDesign calculatorDesign() {
-    WindowDesign d{QStringLiteral("Calcolatrice"), 2610, 2535, kBlu, WindowDesign::Placement::AtDesignPosition};
-    d.border = WindowDesign::Border::Fixed;
-    d.leftTwips = 240;
-    d.topTwips = 1830;
-    return d;
+WindowDesign designOf() {
+    return {.title = QStringLiteral("Calcolatrice"),
+            .widthTwips = 2610,
+            .heightTwips = 2535,
+            .ground = kBlue,
+            .placement = WindowDesign::Placement::AtDesignPosition,
+            .leftTwips = 240,
+            .topTwips = 1830};
 }
 
 }  // namespace
 
-Calculator::Calculator(QWidget* parent) : DesignedWindow(calculatorDesign(), parent) {
+Calculator::Calculator(QWidget* parent) : DesignedWindow(designOf(), parent) {
     setWindowIcon(calculatorIcon());
     area()->setFont(makeFont(kWindowFont, area()->font()));
 
     m_readout = new ReadoutLabel(area());
     m_readout->setObjectName(QStringLiteral("Readout"));
-    m_readout->setFont(makeFont(kGrassetto12, area()->font()));
+    m_readout->setFont(makeFont(kBold12, area()->font()));
     m_readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_readout->setTextFormat(Qt::PlainText);
     m_readout->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_readout->setAutoFillBackground(true);
     QPalette pal = m_readout->palette();
-    pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(kGiallo)));
+    pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(kYellow)));
     pal.setColor(QPalette::WindowText, Qt::black);
     m_readout->setPalette(pal);
-    place(m_readout, 120, 105, 2400, 375);
+    place(m_readout, {120, 105, 2400, 375});
 
     build(kKeys);
 

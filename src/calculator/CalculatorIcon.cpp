@@ -1,5 +1,7 @@
 #include "calculator/CalculatorIcon.h"
 
+#include "app/DesignLook.h"
+
 #include <QPainter>
 #include <QPixmap>
 
@@ -12,11 +14,11 @@ QIcon calculatorIcon() {
     p.setRenderHint(QPainter::Antialiasing, false);
 
     // Body.
-    p.setPen(QColor(0x20, 0x20, 0x20));
-    p.setBrush(QColor(0x90, 0x90, 0x98));
+    p.setPen(design::colour(design::kIconInk));
+    p.setBrush(design::colour(design::kIconBody));
     p.drawRect(4, 1, 23, 29);
     // Display.
-    p.setBrush(QColor(0xFF, 0xFF, 0x00));
+    p.setBrush(design::colour(design::kYellow));
     p.drawRect(7, 4, 17, 6);
     p.setPen(Qt::black);
     p.drawLine(20, 6, 22, 6);
@@ -24,8 +26,8 @@ QIcon calculatorIcon() {
     // Four rows of four keys; the last column in blue as the operators.
     for (int row = 0; row < 4; ++row) {
         for (int col = 0; col < 4; ++col) {
-            p.setPen(QColor(0x20, 0x20, 0x20));
-            p.setBrush(col == 3 ? QColor(0x00, 0x00, 0xFF) : QColor(0xF0, 0xF0, 0xF0));
+            p.setPen(design::colour(design::kIconInk));
+            p.setBrush(col == 3 ? design::colour(design::kBlue) : design::colour(design::kIconKey));
             p.drawRect(7 + col * 5, 13 + row * 4, 3, 2);
         }
     }

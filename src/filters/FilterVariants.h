@@ -1,8 +1,7 @@
 #pragma once
 
-#include "app/CellDrawing.h"
-#include "filters/core/CellFormulas.h"
 #include "app/DesignedWindow.h"
+#include "app/core/TipoCella.h"
 
 #include <QString>
 
@@ -10,15 +9,12 @@ namespace ombrana {
 
 // Everything in which the four filter windows differ: the cell, control
 // names, captions, tool tips, the windows they lead to and two details of
-// behaviour.
+// behaviour. Whether the cell is a low-pass follows from its TipoCella.
 struct FilterVariant {
     QString windowName;
     TipoCella tipo;
-    CellLayout cell;
-    bool passaBasso;
     QString title;
     int heightTwips;
-    WindowDesign::Border border;
     const char* alertName;  // the alert procedure's name
 
     // Control names that differ between the windows.
@@ -31,19 +27,19 @@ struct FilterVariant {
 
     // Captions and tool tips that differ.
     const char* heading;
-    bool headingLeft;
+    bool headingLeft = false;
     const char* frameCaption;
     const char* frequencyCaption;
     const char* impedanceCaption;
     const char* c1CaptionText;
-    const char* airButton;
-    const char* impedanceTip;
-    const char* toroidTip;
+    const char* airButton = "Costruzione   induttanza in aria";
+    const char* impedanceTip = "Digitare l'impedenza della linea tx";
+    const char* toroidTip = "Passa al calcolo di induttanza su Toroide";
 
     QString inductanceWindow;
     QString readmeWindow;
-    bool chiudiClosesCalculator;
-    bool chiudiBeforeCancella;  // in the tab order
+    bool chiudiClosesCalculator = false;
+    bool chiudiBeforeCancella = false;  // in the tab order
 };
 
 const FilterVariant& variantePassaBassoPiGreco();

@@ -1,5 +1,6 @@
 #include "filters/FilterWindow.h"
 
+#include "app/CellDrawing.h"
 #include "app/DesignLook.h"
 #include "filters/core/FilterCalculation.h"
 #include "app/InputAlert.h"
@@ -21,33 +22,33 @@ using namespace design;
 
 
 std::vector<Control> controlsOf(const FilterVariant& v) {
-    const int frameCaption = v.passaBasso ? kBianco : kGiallo;
-    const char* frequencyTip = v.passaBasso ? "Digitare la massima frequenza transitabile nel filtro"
+    const int frameCaption = passaBasso(v.tipo) ? kWhite : kYellow;
+    const char* frequencyTip = passaBasso(v.tipo) ? "Digitare la massima frequenza transitabile nel filtro"
                                             : "Digitare la minima frequenza transitabile nel filtro";
     return {
-        {Kind::Label, "Label1", nullptr, 2400, 120, 7095, 495, v.heading, kTitolo24, kRosso, kTeal, v.headingLeft ? NoFlags : Centre},
-        {Kind::Frame, "Frame2", nullptr, 3840, 1080, 4215, 3015, v.frameCaption, kGrassetto825, frameCaption, kBluNotte},
-        {Kind::Label, v.c1Caption, "Frame2", 120, 2640, 795, 255, v.c1CaptionText, kGrassetto825, kBianco, kDefault, Transparent},
-        {Kind::Label, v.c1Result, "Frame2", 960, 2610, 855, 255, "", kGrassetto975, kNero, kBianco, Border},
-        {Kind::Label, v.l1Caption, "Frame2", 2040, 2640, 795, 255, "L1 = \u00b5H", kGrassetto825, kBianco, kDefault, Transparent},
-        {Kind::Label, v.l1Result, "Frame2", 2880, 2610, 855, 255, "", kGrassetto975, kNero, kBianco, Border},
-        {Kind::Frame, "Frame1", nullptr, 3120, 4440, 5655, 1695, "", {}, kDefault, kArancioChiaro},
-        {Kind::Label, "Label2", "Frame1", 240, 420, 4100, 255, v.frequencyCaption, kGrassetto975, kBluScuro, kDefault, Transparent},
-        {Kind::Label, "Label3", "Frame1", 240, 1020, 4100, 255, v.impedanceCaption, kGrassetto975, kBluScuro, kDefault, Transparent},
-        {Kind::Field, "Text1", "Frame1", 4440, 360, 975, 360, "", {"MS Sans Serif", 12, true}, kDefault, kDefault, NoFlags, frequencyTip},
-        {Kind::Field, "Text2", "Frame1", 4440, 960, 975, 360, "", {"MS Sans Serif", 12, true}, kDefault, kDefault, NoFlags, v.impedanceTip},
-        {Kind::Button, "Command4", nullptr, 8520, 1080, 2415, 615, "Costruzione   induttanza su Toroide", kGrassetto975, kDefault, kCiano, NoFlags, v.toroidTip},
-        {Kind::Button, "Command5", nullptr, 8520, 2040, 2415, 615, v.airButton, kGrassetto975, kDefault, 0xFFC0FF, NoFlags, "Passa al calcolo di induttanza in aria"},
-        {Kind::Button, "Command3", nullptr, 9120, 3000, 1335, 375, "INDUTTANZA", kGrassetto825, kDefault, 0xFF8000, NoFlags, "Passa al calcolo della nuova INDUTTANZA con capacit\u00e0 standard"},
-        {Kind::Button, "Command6", nullptr, 9120, 4560, 1095, 375, "CALCOLA", kGrassetto825, kDefault, kRosso},
-        {Kind::Button, v.cancella, nullptr, 9120, 5160, 1095, 375, "CANCELLA", kGrassetto825, kDefault, kVerde},
-        {Kind::Button, v.chiudi, nullptr, 9120, 5760, 1095, 375, "CHIUDI", kGrassetto825, kDefault, kGiallo, NoFlags, "Passa al men\u00f9"},
-        {Kind::Label, "Label13", nullptr, 2400, 6240, 7095, 1215, "LA  FREQUENZA  MASSIMA  INSERIBILE  E'  DI  300  MHz", kTitolo24, kBianco, kBlu, Hidden | Centre | WordWrap},
+        {.kind = Kind::Label, .name = "Label1", .at = {2400, 120, 7095, 495}, .text = v.heading, .font = kBold24, .fg = kRed, .bg = kTeal, .flags = v.headingLeft ? NoFlags : Centre},
+        {.kind = Kind::Frame, .name = "Frame2", .at = {3840, 1080, 4215, 3015}, .text = v.frameCaption, .font = kBold825, .fg = frameCaption, .bg = kNavy},
+        {.kind = Kind::Label, .name = v.c1Caption, .in = "Frame2", .at = {120, 2640, 795, 255}, .text = v.c1CaptionText, .font = kBold825, .fg = kWhite, .flags = Transparent},
+        {.kind = Kind::Label, .name = v.c1Result, .in = "Frame2", .at = {960, 2610, 855, 255}, .font = kBold975, .fg = kBlack, .bg = kWhite, .flags = Border},
+        {.kind = Kind::Label, .name = v.l1Caption, .in = "Frame2", .at = {2040, 2640, 795, 255}, .text = "L1 = \u00b5H", .font = kBold825, .fg = kWhite, .flags = Transparent},
+        {.kind = Kind::Label, .name = v.l1Result, .in = "Frame2", .at = {2880, 2610, 855, 255}, .font = kBold975, .fg = kBlack, .bg = kWhite, .flags = Border},
+        {.kind = Kind::Frame, .name = "Frame1", .at = {3120, 4440, 5655, 1695}, .bg = kLightOrange},
+        {.kind = Kind::Label, .name = "Label2", .in = "Frame1", .at = {240, 420, 4100, 255}, .text = v.frequencyCaption, .font = kBold975, .fg = kDarkBlue, .flags = Transparent},
+        {.kind = Kind::Label, .name = "Label3", .in = "Frame1", .at = {240, 1020, 4100, 255}, .text = v.impedanceCaption, .font = kBold975, .fg = kDarkBlue, .flags = Transparent},
+        {.kind = Kind::Field, .name = "Text1", .in = "Frame1", .at = {4440, 360, 975, 360}, .font = kBold12, .tip = frequencyTip},
+        {.kind = Kind::Field, .name = "Text2", .in = "Frame1", .at = {4440, 960, 975, 360}, .font = kBold12, .tip = v.impedanceTip},
+        {.kind = Kind::Button, .name = "Command4", .at = {8520, 1080, 2415, 615}, .text = "Costruzione   induttanza su Toroide", .font = kBold975, .bg = kLightCyan, .tip = v.toroidTip},
+        {.kind = Kind::Button, .name = "Command5", .at = {8520, 2040, 2415, 615}, .text = v.airButton, .font = kBold975, .bg = kPink, .tip = "Passa al calcolo di induttanza in aria"},
+        {.kind = Kind::Button, .name = "Command3", .at = {9120, 3000, 1335, 375}, .text = "INDUTTANZA", .font = kBold825, .bg = kOrange, .tip = "Passa al calcolo della nuova INDUTTANZA con capacit\u00e0 standard"},
+        {.kind = Kind::Button, .name = "Command6", .at = {9120, 4560, 1095, 375}, .text = "CALCOLA", .font = kBold825, .bg = kRed},
+        {.kind = Kind::Button, .name = v.cancella, .at = {9120, 5160, 1095, 375}, .text = "CANCELLA", .font = kBold825, .bg = kGreen},
+        {.kind = Kind::Button, .name = v.chiudi, .at = {9120, 5760, 1095, 375}, .text = "CHIUDI", .font = kBold825, .bg = kYellow, .tip = "Passa al men\u00f9"},
+        {.kind = Kind::Label, .name = "Label13", .at = {2400, 6240, 7095, 1215}, .text = "LA  FREQUENZA  MASSIMA  INSERIBILE  E'  DI  300  MHz", .font = kBold24, .fg = kWhite, .bg = kBlue, .flags = Hidden | Centre | WordWrap},
     };
 }
 
 WindowDesign designOf(const FilterVariant& v) {
-    return {v.title, 11910, v.heightTwips, kTeal, WindowDesign::Placement::Maximised, v.border};
+    return {.title = v.title, .widthTwips = 11910, .heightTwips = v.heightTwips};
 }
 
 }  // namespace
@@ -62,9 +63,9 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
     control<QLabel>("Label13")->setAlignment(Qt::AlignCenter);
 
     // The cell, drawn above the row of results.
-    auto* drawing = new CellDrawing(m_v.cell, CellStyle{}, CellOptions{}, control("Frame2"));
+    auto* drawing = new CellDrawing(m_v.tipo, CellStyle{}, CellOptions{}, control("Frame2"));
     drawing->setObjectName(QStringLiteral("cella"));
-    place(drawing, 60, 240, 4095, 2280);
+    place(drawing, {60, 240, 4095, 2280});
     drawing->lower();
 
     m_alert = new InputAlert({control<QLabel>("Label13"), 5, {m_frequency}, {m_c1, m_l1}}, this);
@@ -73,7 +74,7 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
     const auto onClick = [this](const char* name, auto slot) {
         connect(control<QPushButton>(name), &QPushButton::clicked, this, slot);
     };
-    onClick("Command6", &FilterWindow::Command6_Click);
+    onClick("Command6", &FilterWindow::calcola);
     onClick(m_v.cancella, &FilterWindow::cancella);
     onClick(m_v.chiudi, &FilterWindow::chiudi);
     const auto opens = [this](const char* button, const QString& window) {
@@ -95,7 +96,7 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
         setTabOrder({"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", m_v.cancella, m_v.chiudi});
 }
 
-void FilterWindow::Command6_Click() {
+void FilterWindow::calcola() {
     const EsitoFiltro esito = calcolaFiltro(m_v.tipo, m_frequency->text().toStdString(), m_impedance->text().toStdString());
     switch (esito.azione) {
     case EsitoFiltro::Azione::SvuotaRisultati:

@@ -20,7 +20,8 @@ public:
 
     InputAlert* alert() const { return m_alert; }
 
-    void Command6_Click();  // CALCOLA
+    // Handlers of the buttons, named by the caption they answer.
+    void calcola();
     void cancella();
     void chiudi();
 

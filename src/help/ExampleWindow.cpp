@@ -21,30 +21,27 @@ ExampleWindow::ExampleWindow(const ExampleDesign& d, QWidget* parent) : Designed
     build(d.controls);
     for (const ExampleCell& cell : d.cells) {
         QWidget* frame = control(QString::fromUtf8(cell.frame));
-        if (!frame) continue;
-        CellOptions options;
-        options.inPort = cell.first;
-        options.outPort = cell.last;
-        options.ground = cell.ground;
-        options.railsToEdges = true;
-        const bool tCell = cell.layout == CellLayout::LowPassT || cell.layout == CellLayout::HighPassT;
-        options.coilLengthTwips = tCell ? 735 : 855;
-        auto* drawing = new CellDrawing(cell.layout, d.style, options, frame);
+        const CellOptions options{.inPort = cell.inPort,
+                                  .outPort = cell.outPort,
+                                  .ground = passaBasso(cell.tipo),
+                                  .coilLengthTwips = cellaAT(cell.tipo) ? 735 : 855,
+                                  .railsToEdges = true};
+        auto* drawing = new CellDrawing(cell.tipo, d.style, options, frame);
         drawing->setObjectName(QStringLiteral("cella"));
         const double dpi = frame->logicalDpiX();
         const int top = design::twipsToPixels(kCaptionRoom, dpi);
         drawing->setGeometry(0, top, frame->width(), frame->height() - top - design::twipsToPixels(kFootRoom, dpi));
     }
-    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &ExampleWindow::Command1_Click);
-    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this, &ExampleWindow::stampa_Click);
+    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &ExampleWindow::chiudi);
+    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this, &ExampleWindow::stampa);
 }
 
-void ExampleWindow::Command1_Click() {
+void ExampleWindow::chiudi() {
     finestre().open(nomi::menu);
     close();
 }
 
-void ExampleWindow::stampa_Click() {
+void ExampleWindow::stampa() {
     stampaFinestra(this);
 }
 

@@ -10,10 +10,9 @@ namespace ombrana {
 // One frame of an example row and the cell drawn in it.
 struct ExampleCell {
     const char* frame;
-    CellLayout layout;
-    bool first;  // "in" at its input
-    bool last;   // "out" at its output
-    bool ground;
+    TipoCella tipo;  // a low-pass cell carries a ground sign
+    bool inPort = false;   // "in" at its input
+    bool outPort = false;  // "out" at its output
 };
 
 struct ExampleDesign {
@@ -31,8 +30,9 @@ public:
     explicit ExampleWindow(const ExampleDesign& design, QWidget* parent = nullptr);
 
 public slots:
-    void Command1_Click();
-    void stampa_Click();
+    // Handlers of the buttons, named by the caption they answer.
+    void chiudi();
+    void stampa();
 };
 
 }  // namespace ombrana

@@ -16,17 +16,18 @@ constexpr int kAreaWidth = 11910;
 constexpr int kAreaHeight = 8625;
 
 constexpr std::array kVarianti{
-    ReadmeVariant{&nomi::leggimiMenu, "", 36, 0, ":/texts/leggimi_menu.txt", 120, 120, 11775, 8535, 12, true},
-    ReadmeVariant{&nomi::leggimiPassaBassoPiGreco, "PASSA  BASSO  a  PI - GRECO", 57, 0,
-                  ":/texts/leggimi_passa_basso_pigreco.txt", 1800, 840, 8175, 6135, 13.5, false},
-    ReadmeVariant{&nomi::leggimiPassaBassoT, "PASSA  BASSO   a  T", 64, 0, ":/texts/leggimi_passa_basso_t.txt", 2040,
-                  840, 7935, 6255, 13.5, false},
-    ReadmeVariant{&nomi::leggimiPassaAltoPiGreco, "PASSA  ALTO  PI - GRECO", 56, 0,
-                  ":/texts/leggimi_passa_alto_pigreco.txt", 1560, 840, 8655, 5895, 13.5, false},
-    ReadmeVariant{&nomi::leggimiPassaAltoT, "PASSA  ALTO  a  T", 55, 0, ":/texts/leggimi_passa_alto_t.txt", 1680, 1080,
-                  8535, 6615, 13.5, false},
-    ReadmeVariant{&nomi::leggimiToroidi, "TOROIDI", 63, 23, ":/texts/leggimi_toroidi.txt", 240, 120, 11415, 8535, 13.5,
-                  true},
+    ReadmeVariant{.windowName = &nomi::leggimiMenu, .titleTopic = "", .titleBlanks = 36,
+                  .textFile = ":/texts/leggimi_menu.txt", .box = {120, 120, 11775, 8535}, .points = 12, .scrollBar = true},
+    ReadmeVariant{.windowName = &nomi::leggimiPassaBassoPiGreco, .titleTopic = "PASSA  BASSO  a  PI - GRECO", .titleBlanks = 57,
+                  .textFile = ":/texts/leggimi_passa_basso_pigreco.txt", .box = {1800, 840, 8175, 6135}},
+    ReadmeVariant{.windowName = &nomi::leggimiPassaBassoT, .titleTopic = "PASSA  BASSO   a  T", .titleBlanks = 64,
+                  .textFile = ":/texts/leggimi_passa_basso_t.txt", .box = {2040, 840, 7935, 6255}},
+    ReadmeVariant{.windowName = &nomi::leggimiPassaAltoPiGreco, .titleTopic = "PASSA  ALTO  PI - GRECO", .titleBlanks = 56,
+                  .textFile = ":/texts/leggimi_passa_alto_pigreco.txt", .box = {1560, 840, 8655, 5895}},
+    ReadmeVariant{.windowName = &nomi::leggimiPassaAltoT, .titleTopic = "PASSA  ALTO  a  T", .titleBlanks = 55,
+                  .textFile = ":/texts/leggimi_passa_alto_t.txt", .box = {1680, 1080, 8535, 6615}},
+    ReadmeVariant{.windowName = &nomi::leggimiToroidi, .titleTopic = "TOROIDI", .titleBlanks = 63, .titleTrailingBlanks = 23,
+                  .textFile = ":/texts/leggimi_toroidi.txt", .box = {240, 120, 11415, 8535}, .scrollBar = true},
 };
 
 QString titleOf(const ReadmeVariant& v) {
@@ -52,11 +53,9 @@ QString testoLeggimi(const char* textFile) {
 }
 
 ReadmeWindow::ReadmeWindow(const ReadmeVariant& v, QWidget* parent)
-    : DesignedWindow({titleOf(v), kAreaWidth, kAreaHeight, kTeal, WindowDesign::Placement::Maximised}, parent) {
-    const Control row{Kind::TextBox, "Text1",   nullptr,
-                      v.left,        v.top,     v.width,
-                      v.height,      "",        {"MS Sans Serif", v.points, true},
-                      kDefault,      kCianoPallido, v.scrollBar ? ScrollBar : NoFlags};
+    : DesignedWindow({.title = titleOf(v), .widthTwips = kAreaWidth, .heightTwips = kAreaHeight}, parent) {
+    const Control row{.kind = Kind::TextBox, .name = "Text1", .at = v.box, .font = bold(v.points), .bg = kPaleCyan,
+                      .flags = v.scrollBar ? ScrollBar : NoFlags};
     build(std::span(&row, 1));
     control<QPlainTextEdit>("Text1")->setPlainText(testoLeggimi(v.textFile));
 }

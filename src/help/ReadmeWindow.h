@@ -13,11 +13,11 @@ struct ReadmeVariant {
     const QString* windowName;
     const char* titleTopic;
     int titleBlanks;
-    int titleTrailingBlanks;
+    int titleTrailingBlanks = 0;
     const char* textFile;  // resource path of the UTF-8 text
-    int left, top, width, height;
-    double points;
-    bool scrollBar;
+    design::Twips box;     // where the text box stands
+    double points = 13.5;
+    bool scrollBar = false;
 };
 
 std::span<const ReadmeVariant> variantiLeggimi();

@@ -17,47 +17,35 @@ namespace {
 
 using namespace design;
 
-constexpr Font kFieldFont{"MS Sans Serif", 13.5, true};
+constexpr Font kFieldFont = kBold135;
 
 // The heading across the top, the orange frame with the inputs and the
 // result in the middle, the buttons to the right of the frame.
 constexpr Control kControls[] = {
-    {Kind::Label, "Label1", nullptr, 240, 360, 11430, 615, "COSTRUZIONE   INDUTTANZE   IN   ARIA", kTitolo24,
-     kRosso, kTeal, Centre},
-    {Kind::Frame, "Frame1", nullptr, 3000, 2280, 5895, 4335, "", {}, kDefault, kArancioChiaro},
-    {Kind::Label, "Label2", "Frame1", 360, 600, 3495, 300, "Input diametro supporto   mm", kGrassetto975, kBlu,
-     kDefault, Transparent},
-    {Kind::Field, "Text1", "Frame1", 4080, 510, 1455, 465, "", kFieldFont, kBlu, kDefault, NoFlags,
-     "Digitare il diametro del supporto in millimetri"},
-    {Kind::Label, "Label6", "Frame1", 360, 1440, 3495, 300, "Input   N\u00b0 spire ", kGrassetto975, kDefault, kDefault,
-     Transparent},
-    {Kind::Field, "Text2", "Frame1", 4080, 1350, 1455, 465, "", kFieldFont, kBlu, kDefault, NoFlags,
-     "Digitare il numero delle spire da avvolgere"},
-    {Kind::Label, "Label3", "Frame1", 360, 2280, 3495, 300, "Input lunghezza bobina  mm ", kGrassetto975, kDefault,
-     kDefault, Transparent},
-    {Kind::Field, "Text3", "Frame1", 4080, 2190, 1455, 465, "", kFieldFont, kBlu, kDefault, NoFlags,
-     "Digitare la lunghezza delle sole spire avvolte"},
-    {Kind::Label, "Label4", "Frame1", 360, 3300, 3495, 300, "Totale  \u00b5Henry", kGrassetto975, kDefault, kDefault,
-     Transparent},
-    {Kind::Label, "Label5", "Frame1", 4080, 3210, 1455, 435, "", kGrassetto12, kBlu, kDefault, Border},
-    {Kind::Button, "Command3", nullptr, 9240, 2760, 1335, 495, "CALCOLA", kGrassetto825, kDefault, kRosso},
-    {Kind::Button, "Command1", nullptr, 9240, 3600, 1335, 495, "CANCELLA", kGrassetto825, kDefault, kVerde},
-    {Kind::Button, "Command4", nullptr, 9240, 4440, 1335, 495, "CHIUDI", kGrassetto825, kDefault, kGiallo},
+    {.kind = Kind::Label, .name = "Label1", .at = {240, 360, 11430, 615}, .text = "COSTRUZIONE   INDUTTANZE   IN   ARIA", .font = kBold24, .fg = kRed, .bg = kTeal, .flags = Centre},
+    {.kind = Kind::Frame, .name = "Frame1", .at = {3000, 2280, 5895, 4335}, .bg = kLightOrange},
+    {.kind = Kind::Label, .name = "Label2", .in = "Frame1", .at = {360, 600, 3495, 300}, .text = "Input diametro supporto   mm", .font = kBold975, .fg = kBlue, .flags = Transparent},
+    {.kind = Kind::Field, .name = "Text1", .in = "Frame1", .at = {4080, 510, 1455, 465}, .font = kFieldFont, .fg = kBlue, .tip = "Digitare il diametro del supporto in millimetri"},
+    {.kind = Kind::Label, .name = "Label6", .in = "Frame1", .at = {360, 1440, 3495, 300}, .text = "Input   N\u00b0 spire ", .font = kBold975, .flags = Transparent},
+    {.kind = Kind::Field, .name = "Text2", .in = "Frame1", .at = {4080, 1350, 1455, 465}, .font = kFieldFont, .fg = kBlue, .tip = "Digitare il numero delle spire da avvolgere"},
+    {.kind = Kind::Label, .name = "Label3", .in = "Frame1", .at = {360, 2280, 3495, 300}, .text = "Input lunghezza bobina  mm ", .font = kBold975, .flags = Transparent},
+    {.kind = Kind::Field, .name = "Text3", .in = "Frame1", .at = {4080, 2190, 1455, 465}, .font = kFieldFont, .fg = kBlue, .tip = "Digitare la lunghezza delle sole spire avvolte"},
+    {.kind = Kind::Label, .name = "Label4", .in = "Frame1", .at = {360, 3300, 3495, 300}, .text = "Totale  \u00b5Henry", .font = kBold975, .flags = Transparent},
+    {.kind = Kind::Label, .name = "Label5", .in = "Frame1", .at = {4080, 3210, 1455, 435}, .font = kBold12, .fg = kBlue, .flags = Border},
+    {.kind = Kind::Button, .name = "Command3", .at = {9240, 2760, 1335, 495}, .text = "CALCOLA", .font = kBold825, .bg = kRed},
+    {.kind = Kind::Button, .name = "Command1", .at = {9240, 3600, 1335, 495}, .text = "CANCELLA", .font = kBold825, .bg = kGreen},
+    {.kind = Kind::Button, .name = "Command4", .at = {9240, 4440, 1335, 495}, .text = "CHIUDI", .font = kBold825, .bg = kYellow},
 };
 
-WindowDesign designOfAirCoil() {
-    return {QStringLiteral("INDUTTANZE IN  ARIA") + spazi(58) + QStringLiteral("by QUENDAL") + spazi(25) +
-                QStringLiteral("rev 1.02"),
-            11910,
-            8595,
-            kTeal,
-            WindowDesign::Placement::SystemPlaced,
-            WindowDesign::Border::Fixed};
+WindowDesign designOf() {
+    const QString title = QStringLiteral("INDUTTANZE IN  ARIA") + spazi(58) + QStringLiteral("by QUENDAL") +
+                          spazi(25) + QStringLiteral("rev 1.02");
+    return {.title = title, .widthTwips = 11910, .heightTwips = 8595, .placement = WindowDesign::Placement::SystemPlaced};
 }
 
 }  // namespace
 
-AirCoilWindow::AirCoilWindow(QWidget* parent) : DesignedWindow(designOfAirCoil(), parent) {
+AirCoilWindow::AirCoilWindow(QWidget* parent) : DesignedWindow(designOf(), parent) {
     build(kControls);
     m_diameter = control<QLineEdit>("Text1");
     m_turns = control<QLineEdit>("Text2");
@@ -72,8 +60,8 @@ AirCoilWindow::AirCoilWindow(QWidget* parent) : DesignedWindow(designOfAirCoil()
     m_result->setPalette(pal);
     m_result->setAutoFillBackground(true);
 
-    connect(control<QPushButton>("Command3"), &QPushButton::clicked, this, &AirCoilWindow::Command3_Click);
-    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &AirCoilWindow::Command1_Click);
+    connect(control<QPushButton>("Command3"), &QPushButton::clicked, this, &AirCoilWindow::calcola);
+    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &AirCoilWindow::cancella);
     connect(control<QPushButton>("Command4"), &QPushButton::clicked, this, &QWidget::close);
 
     connect(addMenuEntry("calcolatrice", QStringLiteral("Calcolatrice")), &QAction::triggered, this,
@@ -84,7 +72,7 @@ AirCoilWindow::AirCoilWindow(QWidget* parent) : DesignedWindow(designOfAirCoil()
     setTabOrder({"Text1", "Text2", "Text3", "Command3", "Command4", "Command1"});
 }
 
-void AirCoilWindow::Command3_Click() {
+void AirCoilWindow::calcola() {
     const EsitoBobinaAria esito = calcolaBobinaAria(m_diameter->text().toStdString(), m_turns->text().toStdString(),
                                                     m_length->text().toStdString());
     switch (esito.svuota) {
@@ -96,7 +84,7 @@ void AirCoilWindow::Command3_Click() {
     m_result->setText(QString::fromStdString(esito.risultato));
 }
 
-void AirCoilWindow::Command1_Click() {
+void AirCoilWindow::cancella() {
     m_diameter->clear();
     m_turns->clear();
     m_length->clear();

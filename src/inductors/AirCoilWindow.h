@@ -14,8 +14,9 @@ class AirCoilWindow : public DesignedWindow {
 public:
     explicit AirCoilWindow(QWidget* parent = nullptr);
 
-    void Command3_Click();  // CALCOLA
-    void Command1_Click();  // CANCELLA
+    // Handlers of the buttons, named by the caption they answer.
+    void calcola();
+    void cancella();
 
 private:
     QLineEdit* m_diameter;

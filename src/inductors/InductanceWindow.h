@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DesignedWindow.h"
+#include "inductors/InductanceVariants.h"
 
 class QLabel;
 class QLineEdit;
@@ -8,28 +9,6 @@ class QLineEdit;
 namespace ombrana {
 
 class InputAlert;
-
-// Everything in which the two inductance windows differ: the constant of
-// the formula, a few captions and tool tips, the frame, the ground colour,
-// the design position and the names of the CANCELLA and CHIUDI buttons.
-struct InductanceVariant {
-    QString windowName;
-    double k;
-    int ground;  // 0xRRGGBB
-    WindowDesign::Border border;
-    int leftTwips;
-    int topTwips;
-    const char* alertName;
-    const char* capacitanceTip;
-    const char* frequencyCaption;
-    const char* banner;
-    const char* cancella;
-    const char* cancellaTip;
-    const char* chiudi;
-};
-
-const InductanceVariant& varianteInduttanza();   // high-pass cells
-const InductanceVariant& varianteInduttanza2();  // low-pass cells
 
 // The inductance that goes with a standard capacitor at the same cut-off
 // frequency: capacitance and frequency in, L out.
@@ -40,7 +19,8 @@ public:
 
     InputAlert* alert() const { return m_alert; }
 
-    void Command1_Click();  // CALCOLA
+    // Handlers of the buttons, named by the caption they answer.
+    void calcola();
     void cancella();
 
 private:

@@ -17,8 +17,6 @@ namespace {
 
 using namespace design;
 
-constexpr int kGrigioMedio = 0xC0C0C0;
-constexpr int kGrigioChiaro = 0xE0E0E0;
 
 constexpr int kTopIntestazione = 240;
 constexpr int kTopPrimaRiga = 480;
@@ -42,14 +40,14 @@ QLabel* cella(QWidget* frame, const QString& name, const QString& text, const Co
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment((c.centrata ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-    label->setFont(design::makeFont(kGrassetto825, frame->font()));
-    const int ground = intestazione ? kBluNotte : (riga % 2 == 0 ? kGrigioMedio : kGrigioChiaro);
+    label->setFont(design::makeFont(kBold825, frame->font()));
+    const int ground = intestazione ? kNavy : (riga % 2 == 0 ? kSilver : kLightGrey);
     QPalette pal = label->palette();
     pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(ground)));
-    pal.setColor(QPalette::WindowText, QColor::fromRgb(static_cast<QRgb>(intestazione ? kBianco : kNero)));
+    pal.setColor(QPalette::WindowText, QColor::fromRgb(static_cast<QRgb>(intestazione ? kWhite : kBlack)));
     label->setPalette(pal);
     label->setAutoFillBackground(true);
-    design::place(label, c.left, top, c.width, kPasso);
+    design::place(label, {c.left, top, c.width, kPasso});
     return label;
 }
 
@@ -98,7 +96,7 @@ void riempiTabellaSpire(QWidget* frame) {
     // Spacing the values takes many text measurements; the rows depend only
     // on the font, so they are worked out once per font and kept.
     static QHash<QString, QStringList> righePerCarattere;
-    const QFont font = design::makeFont(kGrassetto825, frame->font());
+    const QFont font = design::makeFont(kBold825, frame->font());
     QStringList& righe = righePerCarattere[font.key()];
     if (righe.isEmpty()) {
         const QFontMetrics metrics(font);

@@ -20,15 +20,16 @@ public:
 
     InputAlert* alert() const { return m_alert; }
 
-    void Command2_Click();  // CALCOLA
-    void Command4_Click();  // CANCELLA
-    void Command5_Click();  // CHIUDI
+    // Handlers of the buttons, named by the caption they answer.
+    void calcola();
+    void cancella();
+    void chiudi();
 
 private:
     QComboBox* m_picker;
-    QLineEdit* m_induttanza;
-    QLabel* m_risultato;
-    QLabel* m_nomeRicordato;  // the core of the last calculation, never shown
+    QLineEdit* m_inductance;
+    QLabel* m_result;
+    QLabel* m_rememberedCore;  // the core of the last calculation, never shown
     InputAlert* m_alert;
 };
 

@@ -9,7 +9,6 @@
 
 #include <QApplication>
 
-#include <stdexcept>
 
 using namespace ombrana;
 
@@ -165,7 +164,7 @@ private slots:
     }
 
     void toroidButtonIgnoresAFailingWindow() {
-        finestre().registerWindow(nomi::tabelle, []() -> QWidget* { throw std::runtime_error("no window"); });
+        finestre().registerWindow(nomi::tabelle, []() -> QWidget* { return nullptr; });
         QWidget* menu = test::openWindow(nomi::menu);
         test::click(menu, "Command6");
         QVERIFY(!finestre().isOpen(nomi::tabelle));

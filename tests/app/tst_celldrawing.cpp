@@ -26,7 +26,7 @@ CellStyle testStyle() {
     return s;
 }
 
-QImage render(CellLayout layout, const CellOptions& options, QSize size = {281, 145}) {
+QImage render(TipoCella layout, const CellOptions& options, QSize size = {281, 145}) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(kGround);
     QPainter p(&image);
@@ -61,13 +61,13 @@ private slots:
 };
 
 void TestCellDrawing::rails_data() {
-    QTest::addColumn<CellLayout>("layout");
+    QTest::addColumn<TipoCella>("layout");
     QTest::addColumn<bool>("toEdges");
     QTest::addColumn<bool>("ground");
-    const std::pair<const char*, CellLayout> layouts[] = {{"lowPi", CellLayout::LowPassPi},
-                                                          {"highPi", CellLayout::HighPassPi},
-                                                          {"lowT", CellLayout::LowPassT},
-                                                          {"highT", CellLayout::HighPassT}};
+    const std::pair<const char*, TipoCella> layouts[] = {{"lowPi", TipoCella::PassaBassoPiGreco},
+                                                          {"highPi", TipoCella::PassaAltoPiGreco},
+                                                          {"lowT", TipoCella::PassaBassoT},
+                                                          {"highT", TipoCella::PassaAltoT}};
     for (const auto& [name, layout] : layouts)
         for (bool edges : {false, true})
             for (bool ground : {false, true})
@@ -79,7 +79,7 @@ void TestCellDrawing::rails_data() {
 // under the middle of the bottom rail only when asked for; every cell shows
 // its capacitor plates and its coil hatch.
 void TestCellDrawing::rails() {
-    QFETCH(CellLayout, layout);
+    QFETCH(TipoCella, layout);
     QFETCH(bool, toEdges);
     QFETCH(bool, ground);
     CellOptions options;
@@ -110,20 +110,20 @@ void TestCellDrawing::rails() {
 void TestCellDrawing::elementsStandWhereTheLayoutSays_data() {
     // From input to output: C or L, in the top rail (series) or between the
     // rails (shunt).
-    QTest::addColumn<CellLayout>("layout");
+    QTest::addColumn<TipoCella>("layout");
     QTest::addColumn<QString>("elements");
-    QTest::newRow("low-pass pi") << CellLayout::LowPassPi << "C shunt,L series,C shunt";
-    QTest::newRow("high-pass pi") << CellLayout::HighPassPi << "L shunt,C series,L shunt";
-    QTest::newRow("low-pass T") << CellLayout::LowPassT << "L series,C shunt,L series";
-    QTest::newRow("high-pass T") << CellLayout::HighPassT << "C series,L shunt,C series";
+    QTest::newRow("low-pass pi") << TipoCella::PassaBassoPiGreco << "C shunt,L series,C shunt";
+    QTest::newRow("high-pass pi") << TipoCella::PassaAltoPiGreco << "L shunt,C series,L shunt";
+    QTest::newRow("low-pass T") << TipoCella::PassaBassoT << "L series,C shunt,L series";
+    QTest::newRow("high-pass T") << TipoCella::PassaAltoT << "C series,L shunt,C series";
 }
 
 void TestCellDrawing::elementsStandWhereTheLayoutSays() {
-    QFETCH(CellLayout, layout);
+    QFETCH(TipoCella, layout);
     QFETCH(QString, elements);
     CellOptions options;
     options.railsToEdges = true;
-    options.coilLengthTwips = (layout == CellLayout::LowPassT || layout == CellLayout::HighPassT) ? 735 : 855;
+    options.coilLengthTwips = (layout == TipoCella::PassaBassoT || layout == TipoCella::PassaAltoT) ? 735 : 855;
     const QImage image = render(layout, options);
     const CellRails r = CellDrawing::rails(image.height(), options, kScale);
     const double mid = (r.top + r.bottom) / 2;
@@ -154,8 +154,8 @@ void TestCellDrawing::chainedRailsLineUpWithAndWithoutGround() {
     QCOMPARE(a.top, b.top);
     QCOMPARE(a.bottom, b.bottom);
 
-    const QImage left = render(CellLayout::HighPassT, without, {281, 161});
-    const QImage right = render(CellLayout::LowPassPi, withGround, {281, 161});
+    const QImage left = render(TipoCella::PassaAltoT, without, {281, 161});
+    const QImage right = render(TipoCella::PassaBassoPiGreco, withGround, {281, 161});
     QVERIFY(wireAt(left, left.width() - 1, b.bottom));
     QVERIFY(wireAt(right, 0, a.bottom));
 }

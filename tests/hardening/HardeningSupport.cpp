@@ -2,6 +2,7 @@
 
 #include "AllWindows.h"
 #include "app/InputAlert.h"
+#include "app/QuietMessages.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 
@@ -15,37 +16,11 @@
 
 namespace ombrana::hardening {
 
-QStringList nomiRegistrati() {
-    const QStringList tutti{
-        nomi::splash,         nomi::menu,           nomi::passaBassoPiGreco,        nomi::passaAltoPiGreco,
-        nomi::passaBassoT,    nomi::passaAltoT,     nomi::induttanza,               nomi::induttanza2,
-        nomi::induttanzaAria, nomi::tabelle,        nomi::calcolatrice,             nomi::leggimiMenu,
-        nomi::leggimiPassaBassoPiGreco,             nomi::leggimiPassaBassoT,       nomi::leggimiPassaAltoPiGreco,
-        nomi::leggimiPassaAltoT,                    nomi::leggimiToroidi,           nomi::esempi,
-        nomi::passabanda,
-    };
-    QStringList registrati;
-    for (const QString& n : tutti)
-        if (finestre().isRegistered(n)) registrati << n;
-    return registrati;
-}
-
-namespace {
-
-// The offscreen platform warns about every raise(); thousands of openings
-// would bury any warning that matters.
-QtMessageHandler g_precedente = nullptr;
-
-void filtroMessaggi(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) return;
-    if (g_precedente) g_precedente(type, context, message);
-}
-
-}  // namespace
+QStringList nomiRegistrati() { return finestre().names(); }
 
 void preparaProgramma() {
     static const bool fatto = [] {
-        g_precedente = qInstallMessageHandler(filtroMessaggi);
+        quietPlatformNotes();
         prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
         QApplication::setQuitOnLastWindowClosed(false);
         return true;

@@ -14,8 +14,7 @@ class QWidget;
 
 namespace ombrana::hardening {
 
-// Every window name the program has; the registry tells which of them are
-// built in this program.
+// Every window registered in this program, as the registry lists them.
 QStringList nomiRegistrati();
 
 // Registers every window once, with the program's own set-up.

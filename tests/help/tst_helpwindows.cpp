@@ -326,34 +326,34 @@ void TestHelpWindows::exampleFrames_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QColor>("ground");
-    QTest::addColumn<CellLayout>("layout");
+    QTest::addColumn<TipoCella>("layout");
     const QString lowPi = QStringLiteral("Cella Passa Basso  Pi - Greco");
     const QColor yellow(0xFF, 0xFF, 0xC0), orange(0xFF, 0xC0, 0x80), green(0xC0, 0xFF, 0xC0), blue(0, 0, 0x80);
     QTest::newRow("esempi 1") << nomi::esempi << "Frame1" << lowPi << twips(3360, 360, 4215, 2415) << yellow
-                              << CellLayout::LowPassPi;
+                              << TipoCella::PassaBassoPiGreco;
     QTest::newRow("esempi 2") << nomi::esempi << "Frame2" << lowPi << twips(7560, 360, 4215, 2415) << yellow
-                              << CellLayout::LowPassPi;
+                              << TipoCella::PassaBassoPiGreco;
     QTest::newRow("esempi 3") << nomi::esempi << "Frame3"
                               << "Cella Passa Basso a T" << twips(3360, 3120, 4215, 2415) << orange
-                              << CellLayout::LowPassT;
+                              << TipoCella::PassaBassoT;
     QTest::newRow("esempi 4") << nomi::esempi << "Frame4"
                               << "Cella Passa Basso a T" << twips(7560, 3120, 4215, 2415) << orange
-                              << CellLayout::LowPassT;
+                              << TipoCella::PassaBassoT;
     QTest::newRow("esempi 5") << nomi::esempi << "Frame5" << lowPi << twips(3360, 5880, 3015, 2415) << green
-                              << CellLayout::LowPassPi;
+                              << TipoCella::PassaBassoPiGreco;
     QTest::newRow("esempi 6") << nomi::esempi << "Frame6" << lowPi << twips(6360, 5880, 2655, 2415) << green
-                              << CellLayout::LowPassPi;
+                              << TipoCella::PassaBassoPiGreco;
     QTest::newRow("esempi 7") << nomi::esempi << "Frame7" << lowPi << twips(9000, 5880, 2775, 2415) << green
-                              << CellLayout::LowPassPi;
+                              << TipoCella::PassaBassoPiGreco;
     QTest::newRow("band 1") << nomi::passabanda << "Frame1"
-                            << "Cella Passa Alto a T" << twips(3240, 1080, 4215, 2655) << blue << CellLayout::HighPassT;
+                            << "Cella Passa Alto a T" << twips(3240, 1080, 4215, 2655) << blue << TipoCella::PassaAltoT;
     QTest::newRow("band 2") << nomi::passabanda << "Frame2" << lowPi << twips(7440, 1080, 4215, 2655) << blue
-                            << CellLayout::LowPassPi;
+                            << TipoCella::PassaBassoPiGreco;
     QTest::newRow("band 3") << nomi::passabanda << "Frame3"
                             << "Cella  Passa Alto   Pi - Greco" << twips(3240, 5040, 4215, 2535) << blue
-                            << CellLayout::HighPassPi;
+                            << TipoCella::PassaAltoPiGreco;
     QTest::newRow("band 4") << nomi::passabanda << "Frame4" << lowPi << twips(7440, 5040, 4215, 2535) << blue
-                            << CellLayout::LowPassPi;
+                            << TipoCella::PassaBassoPiGreco;
 }
 
 void TestHelpWindows::exampleFrames() {
@@ -362,7 +362,7 @@ void TestHelpWindows::exampleFrames() {
     QFETCH(QString, caption);
     QFETCH(QRect, geometry);
     QFETCH(QColor, ground);
-    QFETCH(CellLayout, layout);
+    QFETCH(TipoCella, layout);
     QWidget* w = test::openWindow(name);
     QVERIFY(w);
     auto* f = test::child<FramePanel>(w, frame);
@@ -372,7 +372,7 @@ void TestHelpWindows::exampleFrames() {
     QCOMPARE(f->palette().color(QPalette::Window), ground);
     auto* cell = f->findChild<CellDrawing*>();
     QVERIFY(cell);
-    QCOMPARE(cell->cellLayout(), layout);
+    QCOMPARE(cell->tipo(), layout);
     // The drawing spans the frame so its rails meet the neighbours'.
     QCOMPARE(cell->x(), 0);
     QCOMPARE(cell->width(), f->width());

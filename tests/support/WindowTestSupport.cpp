@@ -1,33 +1,12 @@
 #include "tests/support/WindowTestSupport.h"
 
+#include "app/QuietMessages.h"
+
 #include <QApplication>
 
 namespace ombrana::test {
-namespace {
-
-// The offscreen platform warns about every raise() and size hint; those
-// lines say nothing about the program and would bury real warnings.
-QtMessageHandler g_previous = nullptr;
-
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) return;
-    if (g_previous) g_previous(type, context, message);
-}
-
-// Installed on the first window a test opens, after the test runner has
-// put its own handler in place.
-void quietPlatformWarnings() {
-    static const bool installed = [] {
-        g_previous = qInstallMessageHandler(quietHandler);
-        return true;
-    }();
-    (void)installed;
-}
-
-}  // namespace
-
 QWidget* openWindow(const QString& name) {
-    quietPlatformWarnings();
+    quietPlatformNotes();
     QWidget* w = finestre().open(name);
     if (w && !QTest::qWaitForWindowExposed(w)) qWarning("window %s not exposed", qPrintable(name));
     return w;

@@ -16,7 +16,11 @@ QWidget* openWindow(const QString& name);
 template <typename T>
 T* child(QWidget* window, const QString& name) {
     T* w = window ? window->findChild<T*>(name) : nullptr;
-    if (!w) qWarning("missing control %s", qPrintable(name));
+    if (!w)
+        QTest::qFail(qPrintable(QStringLiteral("window %1 has no %2 named %3")
+                                    .arg(window ? window->objectName() : QStringLiteral("(none)"),
+                                         QString::fromLatin1(T::staticMetaObject.className()), name)),
+                     __FILE__, __LINE__);
     return w;
 }
 

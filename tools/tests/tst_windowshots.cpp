@@ -45,8 +45,8 @@ private slots:
         static const QRegularExpression declaration(QStringLiteral("inline const QString (\\w+) ="));
         qsizetype declared = 0;
         for (auto it = declaration.globalMatch(text); it.hasNext(); it.next()) ++declared;
-        QCOMPARE(tools::allWindowNames().size(), declared);
-        QCOMPARE(tools::allWindowNames().removeDuplicates(), 0);
+        QCOMPARE(tools::registeredWindows().size(), declared);
+        QCOMPARE(tools::registeredWindows().removeDuplicates(), 0);
     }
 
     void everyWindowIsPictured_data() {

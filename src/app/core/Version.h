@@ -1,9 +1,9 @@
 #pragma once
 
-namespace ombrana::versione {
+namespace ombrana::version {
 
 inline constexpr int major = 1;
 inline constexpr int minor = 0;
-inline constexpr int revisione = 2;
+inline constexpr int revision = 2;
 
-}  // namespace ombrana::versione
+}  // namespace ombrana::version

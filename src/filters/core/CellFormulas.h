@@ -1,13 +1,13 @@
 #pragma once
 
+#include "app/core/TipoCella.h"
+
 #include <optional>
 
 namespace ombrana {
 
-// The four filter cells. Each has a fixed pair of rounded constants, used
-// exactly as written: the values users have built filters from.
-enum class TipoCella { PassaBassoPiGreco, PassaAltoPiGreco, PassaBassoT, PassaAltoT };
-
+// Each cell has a fixed pair of rounded constants, used exactly as written:
+// the values users have built filters from.
 struct CostantiCella {
     double kl;  // multiplier of the inductance, µH
     double kc;  // numerator of the capacitance, pF

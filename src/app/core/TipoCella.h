@@ -1,0 +1,20 @@
+#pragma once
+
+namespace ombrana {
+
+// The four filter cells, elements listed from input to output. The filter
+// formulas, the filter windows and the cell drawing all name a cell by it.
+enum class TipoCella {
+    PassaBassoPiGreco,  // shunt C1, series L1, shunt C1
+    PassaAltoPiGreco,   // shunt L1, series C1, shunt L1
+    PassaBassoT,        // series L1, shunt C1, series L1
+    PassaAltoT,         // series C1, shunt L1, series C1
+};
+
+constexpr bool passaBasso(TipoCella tipo) {
+    return tipo == TipoCella::PassaBassoPiGreco || tipo == TipoCella::PassaBassoT;
+}
+
+constexpr bool cellaAT(TipoCella tipo) { return tipo == TipoCella::PassaBassoT || tipo == TipoCella::PassaAltoT; }
+
+}  // namespace ombrana
