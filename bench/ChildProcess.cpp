@@ -1,12 +1,11 @@
 #include "bench/ChildProcess.h"
 
+#include <cerrno>
+#include <chrono>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <chrono>
 
 extern char** environ;
 

@@ -1,13 +1,13 @@
 #include "bench/Measures.h"
 
-#include "bench/support/BareWindow.h"
-#include "bench/support/FirstPaint.h"
 #include "app/InputAlert.h"
-#include "bench/core/ProcStatus.h"
-#include "bench/core/Statistics.h"
-#include "tools/WindowList.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
+#include "bench/core/ProcStatus.h"
+#include "bench/core/Statistics.h"
+#include "bench/support/BareWindow.h"
+#include "bench/support/FirstPaint.h"
+#include "tools/WindowList.h"
 #include "tools/WindowShots.h"
 
 #include <QApplication>
@@ -18,9 +18,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <sys/resource.h>
-
 #include <map>
+#include <sys/resource.h>
 #include <vector>
 
 namespace ombrana::bench {
@@ -64,7 +63,9 @@ double cpuMsOfProcess() {
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
-QStringList windowsWithBare() { return QStringList{kBareName} + tools::registeredWindows(); }
+QStringList windowsWithBare() {
+    return QStringList{kBareName} + tools::registeredWindows();
+}
 
 }  // namespace
 
@@ -100,7 +101,9 @@ void openEverything(QTextStream& out) {
 }
 
 void measureCycles(int cycles, bool bare, const QString& only, QTextStream& out) {
-    const QStringList names = bare ? QStringList{kBareName} : only.isEmpty() ? tools::registeredWindows() : QStringList{only};
+    const QStringList names = bare             ? QStringList{kBareName}
+                              : only.isEmpty() ? tools::registeredWindows()
+                                               : QStringList{only};
     const auto cycle = [&] {
         for (const QString& name : names) {
             QWidget* w = nullptr;

@@ -1,8 +1,8 @@
 // The bare Qt Widgets program the benchmark compares against: one window
 // with one label, shown, and ended as soon as it has been painted.
+#include "app/QuietMessages.h"
 #include "bench/support/BareWindow.h"
 #include "bench/support/FirstPaint.h"
-#include "app/QuietMessages.h"
 
 #include <QApplication>
 #include <QWidget>

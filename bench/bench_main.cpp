@@ -2,24 +2,24 @@
 // program, and runs itself as a child for each in-process measure, then
 // prints one table. "--quick" makes a short run that checks the machinery.
 #include "AllWindows.h"
-#include "bench/ChildProcess.h"
-#include "bench/support/FirstPaint.h"
-#include "app/QuietMessages.h"
 #include "app/InputAlert.h"
+#include "app/QuietMessages.h"
+#include "bench/ChildProcess.h"
 #include "bench/Measures.h"
 #include "bench/core/ReportTable.h"
 #include "bench/core/Statistics.h"
+#include "bench/support/FirstPaint.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QWidget>
 #include <QFileInfo>
 #include <QTextStream>
+#include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
-#include <algorithm>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -72,7 +72,9 @@ std::optional<double> number(const Values& values, const std::string& key) {
     }
 }
 
-std::string mib(std::optional<double> kib) { return cifra(kib ? std::optional(*kib / 1024.0) : std::nullopt, 1, "MiB"); }
+std::string mib(std::optional<double> kib) {
+    return cifra(kib ? std::optional(*kib / 1024.0) : std::nullopt, 1, "MiB");
+}
 
 int runDriver(const std::string& self, const std::string& folder, const Settings& s) {
     const std::string bare = folder + "/ombrana_bench_bare";
@@ -118,8 +120,8 @@ int runDriver(const std::string& self, const std::string& folder, const Settings
         if (key.rfind("open:", 0) != 0 || key == "open:bare") continue;
         const auto ms = number(open, key);
         rows.push_back({"Apertura di " + key.substr(5) + " (mediana di " + std::to_string(s.openRuns) + ")",
-                        cifra(ms, 2, "ms"), cifra(bareOpen, 2, "ms"), cifraRapporto(rapporto(ms, bareOpen)),
-                        "< 10 ms", esito(ms, 10.0)});
+                        cifra(ms, 2, "ms"), cifra(bareOpen, 2, "ms"), cifraRapporto(rapporto(ms, bareOpen)), "< 10 ms",
+                        esito(ms, 10.0)});
     }
 
     std::cerr << "every window open at once..." << std::endl;
@@ -152,8 +154,7 @@ int runDriver(const std::string& self, const std::string& folder, const Settings
     const auto alertCpu = percent(alert), idleCpu = percent(idle);
     const std::string alertLength = cifra(5.0 * s.secondMs / 1000.0, s.secondMs < 1000 ? 2 : 0, "s");
     rows.push_back({"CPU durante un avviso di " + alertLength + " (PassaBpig, F = 301)", cifra(alertCpu, 2, "%"),
-                    cifra(idleCpu, 2, "%"), cifraRapporto(rapporto(alertCpu, idleCpu)), "< 2 %",
-                    esito(alertCpu, 2.0)});
+                    cifra(idleCpu, 2, "%"), cifraRapporto(rapporto(alertCpu, idleCpu)), "< 2 %", esito(alertCpu, 2.0)});
 
     std::cerr << "open-and-close cycles..." << std::endl;
     const auto cycles = child({"--cycles", std::to_string(s.cycles)});
@@ -174,7 +175,8 @@ int runDriver(const std::string& self, const std::string& folder, const Settings
 
     std::cout << impagina(rows);
     if (surfaces)
-        std::cout << "Con " << windows << " finestre aperte, le loro superfici di disegno (larghezza x altezza x 4 byte) "
+        std::cout << "Con " << windows
+                  << " finestre aperte, le loro superfici di disegno (larghezza x altezza x 4 byte) "
                   << "occupano " << mib(surfaces) << ".\n";
     for (const std::string& note : notes) std::cout << "Nota: " << note << "\n";
     return notes.empty() ? 0 : 1;
@@ -194,8 +196,9 @@ int main(int argc, char* argv[]) {
     };
     const int secondMs = valueAfter(QStringLiteral("--second-ms"), 1000);
     const bool childMode = args.contains(QStringLiteral("--open")) || args.contains(QStringLiteral("--all-open")) ||
-                           args.contains(QStringLiteral("--cycles")) || args.contains(QStringLiteral("--bare-cycles")) ||
-                           args.contains(QStringLiteral("--alert")) || args.contains(QStringLiteral("--bare-idle"));
+                           args.contains(QStringLiteral("--cycles")) ||
+                           args.contains(QStringLiteral("--bare-cycles")) || args.contains(QStringLiteral("--alert")) ||
+                           args.contains(QStringLiteral("--bare-idle"));
 
     if (!childMode) {
         // Every child inherits these: no screen, and a private runtime
@@ -228,7 +231,8 @@ int main(int argc, char* argv[]) {
         measureOpening(valueAfter(QStringLiteral("--open"), 21), only, out);
     }
     if (args.contains(QStringLiteral("--all-open"))) openEverything(out);
-    if (args.contains(QStringLiteral("--cycles"))) measureCycles(valueAfter(QStringLiteral("--cycles"), 500), false, only, out);
+    if (args.contains(QStringLiteral("--cycles")))
+        measureCycles(valueAfter(QStringLiteral("--cycles"), 500), false, only, out);
     if (args.contains(QStringLiteral("--bare-cycles")))
         measureCycles(valueAfter(QStringLiteral("--bare-cycles"), 500), true, QString(), out);
     if (args.contains(QStringLiteral("--alert"))) measureAlert(5, false, out);

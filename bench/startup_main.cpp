@@ -1,10 +1,10 @@
 // The program's own start-up, as in its main(), ended as soon as the splash
 // has been painted: the benchmark times it from process start to exit.
 #include "AllWindows.h"
-#include "bench/support/FirstPaint.h"
 #include "app/QuietMessages.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
+#include "bench/support/FirstPaint.h"
 
 #include <QApplication>
 

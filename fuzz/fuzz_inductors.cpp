@@ -3,11 +3,11 @@
 // empty or a well-formed number; the alert comes only for a frequency that
 // is unreadable or above 300 MHz; the coil empties at most the one input
 // that is out of range.
-#include "inductors/core/AirCoil.h"
+#include "app/core/NumberText.h"
 #include "fuzz/FuzzChecks.h"
+#include "inductors/core/AirCoil.h"
 #include "inductors/core/InductanceCalculation.h"
 #include "inductors/core/NegativeText.h"
-#include "app/core/NumberText.h"
 
 using namespace ombrana;
 using namespace ombrana::fuzz;
@@ -18,19 +18,15 @@ void provaInduttanza(double k, std::string_view capacita, std::string_view frequ
     const EsitoInduttanza e = calcolaInduttanza(k, capacita, frequenza);
     using Azione = EsitoInduttanza::Azione;
     switch (e.azione) {
-    case Azione::MostraRisultato:
-        verifica(eNumeroScritto(e.testo), "inductance malformed", e.testo);
-        break;
-    case Azione::Allarme: {
-        const auto f = leggiNumero(frequenza);
-        verifica(!frequenza.empty() && (!f || *f > kFrequenzaMassimaInduttanzaMHz),
-                 "alert for a readable frequency up to 300", frequenza);
-        verifica(e.testo.empty(), "alert with a result", e.testo);
-        break;
-    }
-    case Azione::SvuotaRisultato:
-        verifica(e.testo.empty(), "result to empty but text given", e.testo);
-        break;
+        case Azione::MostraRisultato: verifica(eNumeroScritto(e.testo), "inductance malformed", e.testo); break;
+        case Azione::Allarme: {
+            const auto f = leggiNumero(frequenza);
+            verifica(!frequenza.empty() && (!f || *f > kFrequenzaMassimaInduttanzaMHz),
+                     "alert for a readable frequency up to 300", frequenza);
+            verifica(e.testo.empty(), "alert with a result", e.testo);
+            break;
+        }
+        case Azione::SvuotaRisultato: verifica(e.testo.empty(), "result to empty but text given", e.testo); break;
     }
 }
 

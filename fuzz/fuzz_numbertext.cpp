@@ -2,8 +2,8 @@
 // text that reads again, writing is idempotent, a text of at most 15
 // significant digits survives the round trip exactly, and no double ever
 // writes as "inf", "nan" or an exponent.
-#include "fuzz/FuzzChecks.h"
 #include "app/core/NumberText.h"
+#include "fuzz/FuzzChecks.h"
 
 #include <cmath>
 #include <cstring>

@@ -2,10 +2,10 @@
 // remembered name: AL is finite and not negative, a limit belongs only to a
 // core of the picker list, the turns are empty or a whole number in the
 // 16-bit range, and the alert comes only above the remembered core's limit.
+#include "app/core/NumberText.h"
+#include "fuzz/FuzzChecks.h"
 #include "toroids/core/CalcoloSpire.h"
 #include "toroids/core/CatalogoToroidi.h"
-#include "fuzz/FuzzChecks.h"
-#include "app/core/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,10 +28,11 @@ bool eInteroCorto(std::string_view s) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto [picker, induttanza, ricordato] = campi<3>(data, size);
 
-    if (const auto al = fattoreAL(picker)) verifica(std::isfinite(*al) && *al >= 0, "AL not finite or negative", picker);
+    if (const auto al = fattoreAL(picker))
+        verifica(std::isfinite(*al) && *al >= 0, "AL not finite or negative", picker);
     if (limiteInduttanza(picker)) {
-        const bool nellaLista = std::find(toroidiSelezionabili.begin(), toroidiSelezionabili.end(), picker) !=
-                                toroidiSelezionabili.end();
+        const bool nellaLista =
+            std::find(toroidiSelezionabili.begin(), toroidiSelezionabili.end(), picker) != toroidiSelezionabili.end();
         verifica(nellaLista, "a limit for a text outside the picker list", picker);
     }
 

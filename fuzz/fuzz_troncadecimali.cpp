@@ -2,8 +2,8 @@
 // no undefined behaviour, a finite result exactly for a finite input, never
 // a move away from zero beyond the 15-digit rounding, no sign change, no
 // negative zero, and cutting twice changes nothing.
-#include "fuzz/FuzzChecks.h"
 #include "app/core/Truncation.h"
+#include "fuzz/FuzzChecks.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,9 +1,9 @@
 #include "AllWindows.h"
 
 #include "app/AppWindows.h"
+#include "app/Fonts.h"
 #include "calculator/CalculatorWindows.h"
 #include "filters/FilterWindow.h"
-#include "app/Fonts.h"
 #include "help/HelpWindows.h"
 #include "inductors/InductorWindows.h"
 #include "toroids/ToroidWindows.h"

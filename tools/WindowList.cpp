@@ -5,7 +5,9 @@
 
 namespace ombrana::tools {
 
-QStringList registeredWindows() { return finestre().names(); }
+QStringList registeredWindows() {
+    return finestre().names();
+}
 
 bool isFilterWindow(const QString& name) {
     return name == nomi::passaBassoPiGreco || name == nomi::passaAltoPiGreco || name == nomi::passaBassoT ||

@@ -1,7 +1,7 @@
 #include "tools/WindowShots.h"
 
-#include "tools/WindowList.h"
 #include "app/WindowRegistry.h"
+#include "tools/WindowList.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -32,8 +32,8 @@ QImage grabWindow(const QString& name) {
 QString shotFileName(const QString& name) {
     QString out;
     for (const QChar c : name.normalized(QString::NormalizationForm_D)) {
-        const bool plain = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
-                           c == u'_' || c == u'-';
+        const bool plain =
+            (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_' || c == u'-';
         if (plain) out += c;
     }
     return out + QStringLiteral(".png");

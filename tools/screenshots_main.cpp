@@ -1,10 +1,10 @@
 // Renders every registered window of the program to a PNG file, on the
 // offscreen platform and with the program's own fonts.
 #include "AllWindows.h"
-#include "bench/support/FirstPaint.h"
 #include "app/QuietMessages.h"
-#include "tools/WindowList.h"
 #include "app/WindowRegistry.h"
+#include "bench/support/FirstPaint.h"
+#include "tools/WindowList.h"
 #include "tools/WindowShots.h"
 
 #include <QApplication>

@@ -13,8 +13,7 @@ std::optional<long> campoStatusKiB(std::string_view text, std::string_view field
         const std::size_t end = std::min(text.find('\n', pos), text.size());
         const std::string_view line = text.substr(pos, end - pos);
         pos = end + 1;
-        if (line.size() <= field.size() || line.substr(0, field.size()) != field || line[field.size()] != ':')
-            continue;
+        if (line.size() <= field.size() || line.substr(0, field.size()) != field || line[field.size()] != ':') continue;
         std::string_view rest = line.substr(field.size() + 1);
         while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) rest.remove_prefix(1);
         long value = 0;

@@ -50,5 +50,4 @@ bool FirstPaint::wait(int timeoutMs) {
     return m_done;
 }
 
-
 }  // namespace ombrana::bench

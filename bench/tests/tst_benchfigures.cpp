@@ -54,10 +54,14 @@ private slots:
         QTest::addColumn<int>("decimals");
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("text");
-        QTest::newRow("milliseconds") << 12.345 << 2 << "ms" << "12.35 ms";
-        QTest::newRow("no unit") << 3.0 << 0 << "" << "3";
-        QTest::newRow("negative growth") << -12.0 << 0 << "KiB" << "-12 KiB";
-        QTest::newRow("infinite") << double(INFINITY) << 1 << "ms" << "-";
+        QTest::newRow("milliseconds") << 12.345 << 2 << "ms"
+                                      << "12.35 ms";
+        QTest::newRow("no unit") << 3.0 << 0 << ""
+                                 << "3";
+        QTest::newRow("negative growth") << -12.0 << 0 << "KiB"
+                                         << "-12 KiB";
+        QTest::newRow("infinite") << double(INFINITY) << 1 << "ms"
+                                  << "-";
     }
     void figure() {
         QFETCH(double, value);
@@ -112,9 +116,12 @@ private slots:
         QTest::newRow("prefix of another field is not it") << status << "VmR" << -1L;
         QTest::newRow("missing") << status << "VmSwap" << -1L;
         QTest::newRow("not a size") << status << "Name" << -1L;
-        QTest::newRow("last line without newline") << "VmRSS:\t 7 kB" << "VmRSS" << 7L;
-        QTest::newRow("other unit") << "VmRSS:\t 7 MB\n" << "VmRSS" << -1L;
-        QTest::newRow("empty") << "" << "VmRSS" << -1L;
+        QTest::newRow("last line without newline") << "VmRSS:\t 7 kB"
+                                                   << "VmRSS" << 7L;
+        QTest::newRow("other unit") << "VmRSS:\t 7 MB\n"
+                                    << "VmRSS" << -1L;
+        QTest::newRow("empty") << ""
+                               << "VmRSS" << -1L;
     }
     void statusField() {
         QFETCH(QString, text);

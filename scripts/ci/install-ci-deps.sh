@@ -6,6 +6,6 @@
 set -euo pipefail
 
 exec "$(dirname "$0")/../install-deps.sh" \
-  clang libclang-rt-14-dev llvm-14 \
+  clang clang-format libclang-rt-14-dev llvm-14 \
   xvfb xauth \
   cups cups-client printer-driver-cups-pdf poppler-utils

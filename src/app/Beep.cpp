@@ -12,6 +12,8 @@ void beep() {
     QApplication::beep();
 }
 
-int beepCount() { return g_beeps; }
+int beepCount() {
+    return g_beeps;
+}
 
 }  // namespace ombrana

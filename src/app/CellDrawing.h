@@ -10,7 +10,6 @@ class QPainter;
 
 namespace ombrana {
 
-
 struct CellStyle {
     QColor wire = Qt::white;
     QColor plate = design::colour(design::kLavender);

@@ -14,13 +14,19 @@
 
 namespace ombrana::design {
 
-int twipsToPixels(int twips, double logicalDpi) { return static_cast<int>(std::lround(twips * logicalDpi / 1440.0)); }
+int twipsToPixels(int twips, double logicalDpi) {
+    return static_cast<int>(std::lround(twips * logicalDpi / 1440.0));
+}
 
 namespace {
 
-QColor rgb(int value) { return QColor::fromRgb(static_cast<QRgb>(value)); }
+QColor rgb(int value) {
+    return QColor::fromRgb(static_cast<QRgb>(value));
+}
 
-double dpiOf(const QWidget* w) { return w ? w->logicalDpiX() : 96.0; }
+double dpiOf(const QWidget* w) {
+    return w ? w->logicalDpiX() : 96.0;
+}
 
 void applyColours(QWidget* w, const Control& row, QPalette::ColorRole ground, QPalette::ColorRole text) {
     QPalette pal = w->palette();
@@ -41,66 +47,66 @@ Qt::Alignment alignmentOf(unsigned flags) {
 QWidget* create(const Control& row, QWidget* parent) {
     const QString text = QString::fromUtf8(row.text);
     switch (row.kind) {
-    case Kind::Label: {
-        auto* label = new QLabel(text, parent);
-        label->setAlignment(alignmentOf(row.flags));
-        if (row.flags & Border) {
-            // A framed label is a read-out: its line sits in the middle.
-            label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
-            label->setIndent(3);
+        case Kind::Label: {
+            auto* label = new QLabel(text, parent);
+            label->setAlignment(alignmentOf(row.flags));
+            if (row.flags & Border) {
+                // A framed label is a read-out: its line sits in the middle.
+                label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+                label->setIndent(3);
+            }
+            label->setWordWrap(row.flags & WordWrap);
+            label->setTextFormat(Qt::PlainText);
+            if (row.flags & Border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+            const bool ownGround = row.bg != kDefault && !(row.flags & Transparent);
+            label->setAutoFillBackground(ownGround);
+            applyColours(label, row, QPalette::Window, QPalette::WindowText);
+            return label;
         }
-        label->setWordWrap(row.flags & WordWrap);
-        label->setTextFormat(Qt::PlainText);
-        if (row.flags & Border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        const bool ownGround = row.bg != kDefault && !(row.flags & Transparent);
-        label->setAutoFillBackground(ownGround);
-        applyColours(label, row, QPalette::Window, QPalette::WindowText);
-        return label;
-    }
-    case Kind::Button: {
-        auto* button = new WrapButton(text, parent);
-        applyColours(button, row, QPalette::Button, QPalette::ButtonText);
-        return button;
-    }
-    case Kind::Field: {
-        auto* field = new QLineEdit(text, parent);
-        if (!(row.flags & NoKeyFilter)) rendiCampoNumerico(field);
-        applyColours(field, row, QPalette::Base, QPalette::Text);
-        return field;
-    }
-    case Kind::Frame: {
-        auto* frame = new FramePanel(parent);
-        frame->setCaption(text);
-        QPalette pal = frame->palette();
-        if (row.bg != kDefault) pal.setColor(QPalette::Window, rgb(row.bg));
-        frame->setPalette(pal);
-        if (row.fg != kDefault) frame->setCaptionColor(rgb(row.fg));
-        return frame;
-    }
-    case Kind::Combo: {
-        auto* combo = new QComboBox(parent);
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setEditText(text);
-        applyColours(combo, row, QPalette::Base, QPalette::Text);
-        return combo;
-    }
-    case Kind::Picture: {
-        auto* picture = new QLabel(parent);
-        picture->setPixmap(QPixmap(text));
-        picture->setScaledContents(true);
-        return picture;
-    }
-    case Kind::TextBox: {
-        auto* box = new QPlainTextEdit(parent);
-        box->setPlainText(text);
-        box->setReadOnly(true);
-        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        box->setVerticalScrollBarPolicy((row.flags & ScrollBar) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        applyColours(box, row, QPalette::Base, QPalette::Text);
-        return box;
-    }
+        case Kind::Button: {
+            auto* button = new WrapButton(text, parent);
+            applyColours(button, row, QPalette::Button, QPalette::ButtonText);
+            return button;
+        }
+        case Kind::Field: {
+            auto* field = new QLineEdit(text, parent);
+            if (!(row.flags & NoKeyFilter)) rendiCampoNumerico(field);
+            applyColours(field, row, QPalette::Base, QPalette::Text);
+            return field;
+        }
+        case Kind::Frame: {
+            auto* frame = new FramePanel(parent);
+            frame->setCaption(text);
+            QPalette pal = frame->palette();
+            if (row.bg != kDefault) pal.setColor(QPalette::Window, rgb(row.bg));
+            frame->setPalette(pal);
+            if (row.fg != kDefault) frame->setCaptionColor(rgb(row.fg));
+            return frame;
+        }
+        case Kind::Combo: {
+            auto* combo = new QComboBox(parent);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setEditText(text);
+            applyColours(combo, row, QPalette::Base, QPalette::Text);
+            return combo;
+        }
+        case Kind::Picture: {
+            auto* picture = new QLabel(parent);
+            picture->setPixmap(QPixmap(text));
+            picture->setScaledContents(true);
+            return picture;
+        }
+        case Kind::TextBox: {
+            auto* box = new QPlainTextEdit(parent);
+            box->setPlainText(text);
+            box->setReadOnly(true);
+            box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            box->setVerticalScrollBarPolicy((row.flags & ScrollBar) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            applyColours(box, row, QPalette::Base, QPalette::Text);
+            return box;
+        }
     }
     return nullptr;
 }

@@ -17,11 +17,11 @@ int twipsToPixels(int twips, double logicalDpi = 96.0);
 enum class Kind {
     Label,
     Button,
-    Field,      // single-line text field, numeric entry filter unless NoKeyFilter
-    Frame,      // FramePanel; text is its caption, fg the caption colour
-    Combo,      // editable combo box; text is the initial edit text
-    Picture,    // stretched image; text is the resource path
-    TextBox,    // multi-line text box, read-only; text is its content
+    Field,    // single-line text field, numeric entry filter unless NoKeyFilter
+    Frame,    // FramePanel; text is its caption, fg the caption colour
+    Combo,    // editable combo box; text is the initial edit text
+    Picture,  // stretched image; text is the resource path
+    TextBox,  // multi-line text box, read-only; text is its content
 };
 
 enum Flag : unsigned {

@@ -9,13 +9,13 @@
 namespace ombrana::design {
 
 // Colours, 0xRRGGBB.
-inline constexpr int kTeal = 0x008080;         // ground of the large windows
-inline constexpr int kRed = 0xFF0000;          // headings, "CALCOLA"
-inline constexpr int kGreen = 0x00FF00;        // "CANCELLA", "CONTINUA"
-inline constexpr int kYellow = 0xFFFF00;       // "CHIUDI"
+inline constexpr int kTeal = 0x008080;    // ground of the large windows
+inline constexpr int kRed = 0xFF0000;     // headings, "CALCOLA"
+inline constexpr int kGreen = 0x00FF00;   // "CANCELLA", "CONTINUA"
+inline constexpr int kYellow = 0xFFFF00;  // "CHIUDI"
 inline constexpr int kBlue = 0x0000FF;
-inline constexpr int kNavy = 0x000080;         // frames that hold a cell drawing
-inline constexpr int kDarkBlue = 0x0000C0;     // captions on the orange frames
+inline constexpr int kNavy = 0x000080;      // frames that hold a cell drawing
+inline constexpr int kDarkBlue = 0x0000C0;  // captions on the orange frames
 inline constexpr int kWhite = 0xFFFFFF;
 inline constexpr int kBlack = 0x000000;
 inline constexpr int kLightCyan = 0x80FFFF;    // tool buttons
@@ -35,7 +35,9 @@ inline constexpr int kIconInk = 0x202020;      // the calculator's icon: outline
 inline constexpr int kIconBody = 0x909098;     // its case
 inline constexpr int kIconKey = 0xF0F0F0;      // its keys
 
-inline QColor colour(int rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); }
+inline QColor colour(int rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
 
 // Font families of the design; Fonts.cpp maps each to a free look-alike.
 inline constexpr const char* kMsSansSerif = "MS Sans Serif";
@@ -44,7 +46,9 @@ inline constexpr const char* kTahoma = "Tahoma";
 inline constexpr const char* kSystem = "System";
 inline constexpr const char* kBalloon = "Balloon";
 
-constexpr Font bold(double points) { return {.family = kMsSansSerif, .points = points}; }
+constexpr Font bold(double points) {
+    return {.family = kMsSansSerif, .points = points};
+}
 
 inline constexpr Font kRegular825{.family = kMsSansSerif, .points = 8.25, .bold = false};
 inline constexpr Font kBold825 = bold(8.25);

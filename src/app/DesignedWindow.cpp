@@ -10,7 +10,9 @@
 
 namespace ombrana {
 
-QString spazi(int n) { return QString(n, QLatin1Char(' ')); }
+QString spazi(int n) {
+    return QString(n, QLatin1Char(' '));
+}
 
 namespace {
 
@@ -50,7 +52,8 @@ void DesignedWindow::build(std::span<const design::Control> rows) {
 
 QWidget* DesignedWindow::control(const QString& name) const {
     QWidget* w = m_controls.value(name);
-    if (!w) qFatal("%s \"%s\" has no control %s", metaObject()->className(), qPrintable(windowTitle()), qPrintable(name));
+    if (!w)
+        qFatal("%s \"%s\" has no control %s", metaObject()->className(), qPrintable(windowTitle()), qPrintable(name));
     return w;
 }
 
@@ -85,25 +88,23 @@ void DesignedWindow::showFromDesign() {
         resize(client);
 
     switch (m_design.placement) {
-    case Placement::Maximised:
-        showMaximized();
-        break;
-    case Placement::Centred: {
-        const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-        move(screen.center() - QPoint(client.width() / 2, client.height() / 2));
-        show();
-        break;
-    }
-    case Placement::AtDesignPosition: {
-        const double dpi = logicalDpiX();
-        setGeometry(QRect(QPoint(design::twipsToPixels(m_design.leftTwips, dpi), design::twipsToPixels(m_design.topTwips, dpi)),
-                          client));
-        show();
-        break;
-    }
-    case Placement::SystemPlaced:
-        show();
-        break;
+        case Placement::Maximised: showMaximized(); break;
+        case Placement::Centred: {
+            const QRect screen =
+                (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+            move(screen.center() - QPoint(client.width() / 2, client.height() / 2));
+            show();
+            break;
+        }
+        case Placement::AtDesignPosition: {
+            const double dpi = logicalDpiX();
+            setGeometry(QRect(
+                QPoint(design::twipsToPixels(m_design.leftTwips, dpi), design::twipsToPixels(m_design.topTwips, dpi)),
+                client));
+            show();
+            break;
+        }
+        case Placement::SystemPlaced: show(); break;
     }
     centreArea();
 }

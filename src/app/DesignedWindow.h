@@ -17,7 +17,7 @@ struct WindowDesign {
     enum class Placement { Maximised, Centred, AtDesignPosition, SystemPlaced };
     enum class Border { Fixed, Sizable, NoCaption };
 
-    QString title;
+    QString title = {};
     int widthTwips;
     int heightTwips;
     int ground = design::kTeal;  // 0xRRGGBB

@@ -5,7 +5,9 @@
 
 namespace ombrana {
 
-FramePanel::FramePanel(QWidget* parent) : QFrame(parent) { setAutoFillBackground(true); }
+FramePanel::FramePanel(QWidget* parent) : QFrame(parent) {
+    setAutoFillBackground(true);
+}
 
 void FramePanel::setCaption(const QString& caption) {
     m_caption = caption;

@@ -12,8 +12,12 @@ namespace {
 std::chrono::milliseconds g_second{1000};
 }
 
-void InputAlert::setSecondDuration(std::chrono::milliseconds duration) { g_second = duration; }
-std::chrono::milliseconds InputAlert::secondDuration() { return g_second; }
+void InputAlert::setSecondDuration(std::chrono::milliseconds duration) {
+    g_second = duration;
+}
+std::chrono::milliseconds InputAlert::secondDuration() {
+    return g_second;
+}
 
 void svuotaTesto(QWidget* control) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {

@@ -22,10 +22,10 @@ class InputAlert : public QObject {
     Q_OBJECT
 public:
     struct Particolari {
-        QLabel* banner;                 // W: shown and hidden, caption untouched
-        int secondi;                    // D
-        QList<QWidget*> tenutiVuoti;    // P: line edits, combo boxes or labels
-        QList<QWidget*> svuotatiDopo;   // A: emptied in this order at the end
+        QLabel* banner;                // W: shown and hidden, caption untouched
+        int secondi;                   // D
+        QList<QWidget*> tenutiVuoti;   // P: line edits, combo boxes or labels
+        QList<QWidget*> svuotatiDopo;  // A: emptied in this order at the end
     };
 
     InputAlert(Particolari particolari, QWidget* window);

@@ -22,9 +22,9 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Backspace) return false;
 
-    static const QKeySequence::StandardKey clipboard[] = {
-        QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Undo, QKeySequence::Redo,
-        QKeySequence::SelectAll};
+    static const QKeySequence::StandardKey clipboard[] = {QKeySequence::Paste, QKeySequence::Cut,
+                                                          QKeySequence::Copy,  QKeySequence::Undo,
+                                                          QKeySequence::Redo,  QKeySequence::SelectAll};
     for (auto sequence : clipboard) {
         if (key->matches(sequence)) {
             beep();
@@ -40,6 +40,8 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void rendiCampoNumerico(QLineEdit* field) { KeyFilter::install(field, KeyFilter::cifreEVirgola); }
+void rendiCampoNumerico(QLineEdit* field) {
+    KeyFilter::install(field, KeyFilter::cifreEVirgola);
+}
 
 }  // namespace ombrana

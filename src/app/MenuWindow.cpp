@@ -11,7 +11,7 @@ namespace {
 
 using namespace design;
 
-
+// clang-format off
 constexpr Control kControls[] = {
     {.kind = Kind::Label, .name = "Label1", .at = {3720, 240, 5415, 615}, .text = "BOBINE  e  OMBRANA", .font = kBold24, .fg = kRed},
     {.kind = Kind::Frame, .name = "Frame1", .at = {4680, 1200, 3015, 6735}, .bg = kBlue},
@@ -25,6 +25,7 @@ constexpr Control kControls[] = {
     {.kind = Kind::Button, .name = "Command7", .in = "Frame1", .at = {240, 5280, 2535, 600}, .text = "Leggimi", .font = kBold975, .bg = kLightCyan},
     {.kind = Kind::Button, .name = "Command1", .in = "Frame1", .at = {240, 6000, 2535, 600}, .text = "CHIUDI", .font = kBold975, .bg = kLightCyan},
 };
+// clang-format on
 
 // Which window each opening button shows.
 struct Apertura {
@@ -39,7 +40,8 @@ const Apertura kAperture[] = {
 };
 
 WindowDesign designOf() {
-    const QString title = nomi::menu + spazi(79) + QStringLiteral("by   QUENDAL") + spazi(18) + QStringLiteral("rev  1.02");
+    const QString title =
+        nomi::menu + spazi(79) + QStringLiteral("by   QUENDAL") + spazi(18) + QStringLiteral("rev  1.02");
     return {.title = title, .widthTwips = 11775, .heightTwips = 8625};
 }
 
@@ -47,10 +49,24 @@ WindowDesign designOf() {
 
 const QStringList& MenuWindow::ordineChiusura() {
     static const QStringList order{
-        nomi::calcolatrice,   nomi::esempi,      nomi::induttanzaAria, nomi::leggimiMenu, nomi::leggimiToroidi,
-        nomi::passaAltoT,     nomi::passaAltoPiGreco, nomi::passabanda,   nomi::passaBassoT, nomi::passaBassoPiGreco,
-        nomi::induttanza,     nomi::tabelle,     nomi::menu,           nomi::leggimiPassaAltoPiGreco,
-        nomi::induttanza2,    nomi::leggimiPassaAltoT, nomi::leggimiPassaBassoT, nomi::leggimiPassaBassoPiGreco,
+        nomi::calcolatrice,
+        nomi::esempi,
+        nomi::induttanzaAria,
+        nomi::leggimiMenu,
+        nomi::leggimiToroidi,
+        nomi::passaAltoT,
+        nomi::passaAltoPiGreco,
+        nomi::passabanda,
+        nomi::passaBassoT,
+        nomi::passaBassoPiGreco,
+        nomi::induttanza,
+        nomi::tabelle,
+        nomi::menu,
+        nomi::leggimiPassaAltoPiGreco,
+        nomi::induttanza2,
+        nomi::leggimiPassaAltoT,
+        nomi::leggimiPassaBassoT,
+        nomi::leggimiPassaBassoPiGreco,
     };
     return order;
 }
@@ -62,7 +78,8 @@ MenuWindow::MenuWindow(QWidget* parent) : DesignedWindow(designOf(), parent) {
         connect(control<QPushButton>(a.button), &QPushButton::clicked, this, [window] { finestre().open(window); });
     }
     connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &MenuWindow::chiudi);
-    setTabOrder({"Command2", "Command3", "Command4", "Command5", "Command6", "Command8", "Command9", "Command7", "Command1"});
+    setTabOrder(
+        {"Command2", "Command3", "Command4", "Command5", "Command6", "Command8", "Command9", "Command7", "Command1"});
 }
 
 void MenuWindow::chiudi() {

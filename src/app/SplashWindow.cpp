@@ -2,9 +2,9 @@
 
 #include "app/DesignLook.h"
 #include "app/FramePanel.h"
-#include "app/core/Version.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
+#include "app/core/Version.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,7 +15,7 @@ namespace {
 
 using namespace design;
 
-
+// clang-format off
 constexpr Control kControls[] = {
     {.kind = Kind::Frame, .name = "Frame1", .at = {120, 120, 7080, 4650}, .bg = kYellow},
     {.kind = Kind::Picture, .name = "imgLogo", .in = "Frame1", .at = {120, 480, 1815, 2025}, .text = ":/images/logo.jpg"},
@@ -28,6 +28,7 @@ constexpr Control kControls[] = {
     {.kind = Kind::Button, .name = "Command2", .in = "Frame1", .at = {120, 4080, 1335, 375}, .text = "FINE", .font = kBold975, .bg = kMagenta},
     {.kind = Kind::Button, .name = "Command1", .in = "Frame1", .at = {5640, 4080, 1335, 375}, .text = "CONTINUA", .font = kBold975, .bg = kGreen},
 };
+// clang-format on
 
 WindowDesign designOf() {
     return {.widthTwips = 7335,
@@ -70,7 +71,9 @@ void SplashWindow::continua() {
     close();
 }
 
-void SplashWindow::fine() { close(); }
+void SplashWindow::fine() {
+    close();
+}
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {

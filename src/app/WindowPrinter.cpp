@@ -10,7 +10,9 @@ namespace {
 std::function<void(const QImage&)> g_sink;
 }
 
-void setPrintSinkForTests(std::function<void(const QImage&)> sink) { g_sink = std::move(sink); }
+void setPrintSinkForTests(std::function<void(const QImage&)> sink) {
+    g_sink = std::move(sink);
+}
 
 bool stampaImmagine(const QImage& image, QPagedPaintDevice& device) {
     QPainter painter;

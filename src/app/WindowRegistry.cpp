@@ -16,7 +16,9 @@ void WindowRegistry::registerWindow(const QString& name, Factory factory) {
     m_factories.insert(name, std::move(factory));
 }
 
-bool WindowRegistry::isRegistered(const QString& name) const { return m_factories.contains(name); }
+bool WindowRegistry::isRegistered(const QString& name) const {
+    return m_factories.contains(name);
+}
 
 QWidget* WindowRegistry::find(const QString& name) const {
     const auto it = m_open.constFind(name);

@@ -49,6 +49,8 @@ private:
     QHash<QString, QPointer<QWidget>> m_open;
 };
 
-inline WindowRegistry& finestre() { return WindowRegistry::instance(); }
+inline WindowRegistry& finestre() {
+    return WindowRegistry::instance();
+}
 
 }  // namespace ombrana

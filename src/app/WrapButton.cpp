@@ -17,7 +17,8 @@ void WrapButton::paintEvent(QPaintEvent*) {
     const QChar nonBreakingHyphen(0x2011);
     if (QFontMetrics(font()).inFont(nonBreakingHyphen)) caption.replace(QLatin1Char('-'), nonBreakingHyphen);
     const int shift = isDown() ? 1 : 0;
-    p.drawText(rect().adjusted(3 + shift, 2 + shift, -3 + shift, -2 + shift), Qt::AlignCenter | Qt::TextWordWrap, caption);
+    p.drawText(rect().adjusted(3 + shift, 2 + shift, -3 + shift, -2 + shift), Qt::AlignCenter | Qt::TextWordWrap,
+               caption);
 }
 
 }  // namespace ombrana

@@ -1,13 +1,14 @@
 #include "calculator/Calculator.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
-#include <array>
-
 #include "app/DesignLook.h"
 #include "calculator/CalculatorIcon.h"
 #include "calculator/CalculatorMessage.h"
 #include "calculator/ReadoutLabel.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+
+#include <array>
 
 namespace ombrana {
 namespace {
@@ -19,6 +20,7 @@ constexpr Font kClearFont = kTahomaBold825;
 
 // The keys; `Number` and `Operator` are control arrays, their members named
 // by the array's name and their index.
+// clang-format off
 constexpr std::array<Control, 19> kKeys{{
     {.kind = Kind::Button, .name = "Number7", .at = {120, 600, 360, 345}, .text = "7", .font = kWindowFont},
     {.kind = Kind::Button, .name = "Number8", .at = {600, 600, 360, 345}, .text = "8", .font = kWindowFont},
@@ -40,6 +42,7 @@ constexpr std::array<Control, 19> kKeys{{
     {.kind = Kind::Button, .name = "Operator4", .at = {1680, 2040, 360, 345}, .text = "=", .font = kWindowFont},
     {.kind = Kind::Button, .name = "Percent", .at = {2160, 2040, 360, 345}, .text = "%", .font = kWindowFont},
 }};
+// clang-format on
 
 WindowDesign designOf() {
     return {.title = QStringLiteral("Calcolatrice"),

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculator/core/CalculatorEngine.h"
 #include "app/DesignedWindow.h"
+#include "calculator/core/CalculatorEngine.h"
 
 class QButtonGroup;
 

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+
 #include <functional>
 
 class QWidget;

@@ -1,8 +1,8 @@
 #include "calculator/CalculatorWindows.h"
 
-#include "calculator/Calculator.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
+#include "calculator/Calculator.h"
 
 namespace ombrana {
 

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+
 #include <algorithm>
 
 namespace ombrana {

@@ -2,11 +2,11 @@
 
 #include "app/CellDrawing.h"
 #include "app/DesignLook.h"
-#include "filters/core/FilterCalculation.h"
 #include "app/InputAlert.h"
 #include "app/WindowNames.h"
 #include "app/WindowPrinter.h"
 #include "app/WindowRegistry.h"
+#include "filters/core/FilterCalculation.h"
 
 #include <QAction>
 #include <QLabel>
@@ -20,11 +20,11 @@ namespace {
 
 using namespace design;
 
-
 std::vector<Control> controlsOf(const FilterVariant& v) {
     const int frameCaption = passaBasso(v.tipo) ? kWhite : kYellow;
     const char* frequencyTip = passaBasso(v.tipo) ? "Digitare la massima frequenza transitabile nel filtro"
-                                            : "Digitare la minima frequenza transitabile nel filtro";
+                                                  : "Digitare la minima frequenza transitabile nel filtro";
+    // clang-format off
     return {
         {.kind = Kind::Label, .name = "Label1", .at = {2400, 120, 7095, 495}, .text = v.heading, .font = kBold24, .fg = kRed, .bg = kTeal, .flags = v.headingLeft ? NoFlags : Centre},
         {.kind = Kind::Frame, .name = "Frame2", .at = {3840, 1080, 4215, 3015}, .text = v.frameCaption, .font = kBold825, .fg = frameCaption, .bg = kNavy},
@@ -45,6 +45,7 @@ std::vector<Control> controlsOf(const FilterVariant& v) {
         {.kind = Kind::Button, .name = v.chiudi, .at = {9120, 5760, 1095, 375}, .text = "CHIUDI", .font = kBold825, .bg = kYellow, .tip = "Passa al men\u00f9"},
         {.kind = Kind::Label, .name = "Label13", .at = {2400, 6240, 7095, 1215}, .text = "LA  FREQUENZA  MASSIMA  INSERIBILE  E'  DI  300  MHz", .font = kBold24, .fg = kWhite, .bg = kBlue, .flags = Hidden | Centre | WordWrap},
     };
+    // clang-format on
 }
 
 WindowDesign designOf(const FilterVariant& v) {
@@ -85,10 +86,12 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
     opens("Command5", nomi::induttanzaAria);
 
     const QString readme = m_v.readmeWindow;
-    connect(addMenuEntry("leggimi", QStringLiteral("Leggimi")), &QAction::triggered, this, [readme] { finestre().open(readme); });
+    connect(addMenuEntry("leggimi", QStringLiteral("Leggimi")), &QAction::triggered, this,
+            [readme] { finestre().open(readme); });
     connect(addMenuEntry("calcolatrice", QStringLiteral("Calcolatrice")), &QAction::triggered, this,
             [] { finestre().open(nomi::calcolatrice); });
-    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this, [this] { stampaFinestra(this); });
+    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this,
+            [this] { stampaFinestra(this); });
 
     if (m_v.chiudiBeforeCancella)
         setTabOrder({"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", m_v.chiudi, m_v.cancella});
@@ -97,19 +100,18 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
 }
 
 void FilterWindow::calcola() {
-    const EsitoFiltro esito = calcolaFiltro(m_v.tipo, m_frequency->text().toStdString(), m_impedance->text().toStdString());
+    const EsitoFiltro esito =
+        calcolaFiltro(m_v.tipo, m_frequency->text().toStdString(), m_impedance->text().toStdString());
     switch (esito.azione) {
-    case EsitoFiltro::Azione::SvuotaRisultati:
-        m_c1->clear();
-        m_l1->clear();
-        break;
-    case EsitoFiltro::Azione::Allarme:
-        m_alert->start();
-        break;
-    case EsitoFiltro::Azione::MostraRisultati:
-        m_c1->setText(QString::fromStdString(esito.c1));
-        m_l1->setText(QString::fromStdString(esito.l1));
-        break;
+        case EsitoFiltro::Azione::SvuotaRisultati:
+            m_c1->clear();
+            m_l1->clear();
+            break;
+        case EsitoFiltro::Azione::Allarme: m_alert->start(); break;
+        case EsitoFiltro::Azione::MostraRisultati:
+            m_c1->setText(QString::fromStdString(esito.c1));
+            m_l1->setText(QString::fromStdString(esito.l1));
+            break;
     }
 }
 
@@ -127,8 +129,8 @@ void FilterWindow::chiudi() {
 }
 
 void registerFilterWindows() {
-    for (const FilterVariant* v : {&variantePassaBassoPiGreco(), &variantePassaAltoPiGreco(), &variantePassaBassoT(),
-                                   &variantePassaAltoT()})
+    for (const FilterVariant* v :
+         {&variantePassaBassoPiGreco(), &variantePassaAltoPiGreco(), &variantePassaBassoT(), &variantePassaAltoT()})
         finestre().registerWindow(v->windowName, [v] { return new FilterWindow(*v); });
 }
 

@@ -1,9 +1,9 @@
 #include "help/ExampleDesigns.h"
 
-#include <array>
-
 #include "app/DesignLook.h"
 #include "help/ExampleWindow.h"
+
+#include <array>
 
 namespace ombrana {
 namespace {
@@ -33,6 +33,7 @@ constexpr const char* kTestoTreCelle =
     "Utilizzando tre celle,si pu\u00f2 ottenere un'attenuazione di 72 dB per ottava.\n";
 
 // Three rows of low-pass cells; neighbouring frames overlap by 15 twips.
+// clang-format off
 constexpr std::array kEsempiControls{
     Control{.kind = Kind::Frame, .name = "Frame1", .at = {3360, 360, 4215, 2415}, .text = kPassaBassoPi, .font = kFrameCaption, .bg = kPaleYellow},
     Control{.kind = Kind::Frame, .name = "Frame2", .at = {7560, 360, 4215, 2415}, .text = kPassaBassoPi, .font = kFrameCaption, .bg = kPaleYellow},
@@ -46,6 +47,7 @@ constexpr std::array kEsempiControls{
     Control{.kind = Kind::TextBox, .name = "Text3", .at = {0, 5880, 3255, 2415}, .text = kTestoTreCelle, .font = kBold975, .bg = kPaleCyan},
     Control{.kind = Kind::Button, .name = "Command1", .at = {1080, 7920, 1095, 375}, .text = "CHIUDI", .font = kBold825, .bg = kYellow},
 };
+// clang-format on
 
 constexpr std::array kEsempiCells{
     ExampleCell{.frame = "Frame1", .tipo = TipoCella::PassaBassoPiGreco, .inPort = true},
@@ -82,6 +84,7 @@ constexpr const char* kTestoBandaPi =
     "dovr\u00e0 passare\n";
 
 // Two band-pass filters, each a high-pass cell followed by a low-pass cell.
+// clang-format off
 constexpr std::array kPassabandaControls{
     Control{.kind = Kind::Label, .name = "Label1", .at = {0, 240, 11910, 615}, .text = "PASSA  BANDA", .font = kBold24, .fg = kRed, .flags = Centre | Transparent},
     Control{.kind = Kind::Frame, .name = "Frame1", .at = {3240, 1080, 4215, 2655}, .text = "Cella Passa Alto a T", .font = kBold825, .fg = kYellow, .bg = kNavy},
@@ -92,6 +95,7 @@ constexpr std::array kPassabandaControls{
     Control{.kind = Kind::TextBox, .name = "Text2", .at = {240, 5040, 2775, 2535}, .text = kTestoBandaPi, .font = kBold975, .bg = kPaleCyan},
     Control{.kind = Kind::Button, .name = "Command1", .at = {1080, 4200, 1095, 375}, .text = "CHIUDI", .font = kBold825, .bg = kYellow},
 };
+// clang-format on
 
 constexpr std::array kPassabandaCells{
     ExampleCell{.frame = "Frame1", .tipo = TipoCella::PassaAltoT, .inPort = true},

@@ -1,11 +1,11 @@
 #include "help/ExampleWindow.h"
 
-#include <QAction>
-#include <QPushButton>
-
 #include "app/WindowNames.h"
 #include "app/WindowPrinter.h"
 #include "app/WindowRegistry.h"
+
+#include <QAction>
+#include <QPushButton>
 
 namespace ombrana {
 namespace {

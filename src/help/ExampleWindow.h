@@ -1,16 +1,16 @@
 #pragma once
 
-#include <span>
-
 #include "app/CellDrawing.h"
 #include "app/DesignedWindow.h"
+
+#include <span>
 
 namespace ombrana {
 
 // One frame of an example row and the cell drawn in it.
 struct ExampleCell {
     const char* frame;
-    TipoCella tipo;  // a low-pass cell carries a ground sign
+    TipoCella tipo;        // a low-pass cell carries a ground sign
     bool inPort = false;   // "in" at its input
     bool outPort = false;  // "out" at its output
 };

@@ -1,9 +1,9 @@
 #include "help/HelpWindows.h"
 
-#include "help/ExampleDesigns.h"
-#include "help/ReadmeWindow.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
+#include "help/ExampleDesigns.h"
+#include "help/ReadmeWindow.h"
 
 namespace ombrana {
 

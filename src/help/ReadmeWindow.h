@@ -1,8 +1,8 @@
 #pragma once
 
-#include <span>
-
 #include "app/DesignedWindow.h"
+
+#include <span>
 
 namespace ombrana {
 

@@ -1,16 +1,16 @@
 #include "inductors/AirCoilWindow.h"
 
+#include "app/DesignLook.h"
+#include "app/WindowNames.h"
+#include "app/WindowPrinter.h"
+#include "app/WindowRegistry.h"
+#include "inductors/core/AirCoil.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include "app/DesignLook.h"
-#include "inductors/core/AirCoil.h"
-#include "app/WindowNames.h"
-#include "app/WindowPrinter.h"
-#include "app/WindowRegistry.h"
 
 namespace ombrana {
 namespace {
@@ -21,6 +21,7 @@ constexpr Font kFieldFont = kBold135;
 
 // The heading across the top, the orange frame with the inputs and the
 // result in the middle, the buttons to the right of the frame.
+// clang-format off
 constexpr Control kControls[] = {
     {.kind = Kind::Label, .name = "Label1", .at = {240, 360, 11430, 615}, .text = "COSTRUZIONE   INDUTTANZE   IN   ARIA", .font = kBold24, .fg = kRed, .bg = kTeal, .flags = Centre},
     {.kind = Kind::Frame, .name = "Frame1", .at = {3000, 2280, 5895, 4335}, .bg = kLightOrange},
@@ -36,11 +37,13 @@ constexpr Control kControls[] = {
     {.kind = Kind::Button, .name = "Command1", .at = {9240, 3600, 1335, 495}, .text = "CANCELLA", .font = kBold825, .bg = kGreen},
     {.kind = Kind::Button, .name = "Command4", .at = {9240, 4440, 1335, 495}, .text = "CHIUDI", .font = kBold825, .bg = kYellow},
 };
+// clang-format on
 
 WindowDesign designOf() {
-    const QString title = QStringLiteral("INDUTTANZE IN  ARIA") + spazi(58) + QStringLiteral("by QUENDAL") +
-                          spazi(25) + QStringLiteral("rev 1.02");
-    return {.title = title, .widthTwips = 11910, .heightTwips = 8595, .placement = WindowDesign::Placement::SystemPlaced};
+    const QString title = QStringLiteral("INDUTTANZE IN  ARIA") + spazi(58) + QStringLiteral("by QUENDAL") + spazi(25) +
+                          QStringLiteral("rev 1.02");
+    return {
+        .title = title, .widthTwips = 11910, .heightTwips = 8595, .placement = WindowDesign::Placement::SystemPlaced};
 }
 
 }  // namespace

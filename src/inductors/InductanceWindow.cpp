@@ -1,14 +1,15 @@
 #include "inductors/InductanceWindow.h"
 
+#include "app/DesignLook.h"
+#include "app/InputAlert.h"
+#include "app/WindowNames.h"
+#include "inductors/core/InductanceCalculation.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <array>
 
-#include "app/DesignLook.h"
-#include "inductors/core/InductanceCalculation.h"
-#include "app/InputAlert.h"
-#include "app/WindowNames.h"
+#include <array>
 
 namespace ombrana {
 namespace {
@@ -23,6 +24,7 @@ constexpr int kHeightTwips = 2100;
 // Captions at the left, inputs and result in a column beside them, the
 // buttons stacked on the right, the banner across the bottom.
 std::array<Control, 10> controlsOf(const InductanceVariant& v) {
+    // clang-format off
     return {{
         {.kind = Kind::Label, .name = "Label1", .at = {45, 150, 1260, 255}, .text = "Input pf", .font = kBold975, .flags = Transparent},
         {.kind = Kind::Field, .name = "Text1", .at = {1320, 90, 990, 405}, .font = kBold12, .tip = v.capacitanceTip},
@@ -35,6 +37,7 @@ std::array<Control, 10> controlsOf(const InductanceVariant& v) {
         {.kind = Kind::Button, .name = v.chiudi, .at = {2400, 1050, 1215, 375}, .text = "CHIUDI", .font = kBold825, .bg = kYellow, .tip = "Chiude il calcolo INDUTTANZA"},
         {.kind = Kind::Label, .name = "Label5", .at = {0, 1530, kWidthTwips, 570}, .text = v.banner, .font = kBannerFont, .fg = kWhite, .bg = kBlue, .flags = Hidden | Centre},
     }};
+    // clang-format on
 }
 
 WindowDesign designOf(const InductanceVariant& v) {

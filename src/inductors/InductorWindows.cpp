@@ -1,9 +1,9 @@
 #include "inductors/InductorWindows.h"
 
-#include "inductors/AirCoilWindow.h"
-#include "inductors/InductanceWindow.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
+#include "inductors/AirCoilWindow.h"
+#include "inductors/InductanceWindow.h"
 
 namespace ombrana {
 

@@ -6,8 +6,8 @@
 
 #include <QFontMetrics>
 #include <QHash>
-#include <QStringList>
 #include <QLabel>
+#include <QStringList>
 
 #include <string_view>
 
@@ -16,7 +16,6 @@ namespace ombrana {
 namespace {
 
 using namespace design;
-
 
 constexpr int kTopIntestazione = 240;
 constexpr int kTopPrimaRiga = 480;
@@ -124,13 +123,16 @@ QString rigaSpireAllineata(const std::array<int, 13>& spire, const QFontMetrics&
         // that reaches the place, or the one before when that is nearer.
         // Widths grow with the blanks: start from the count that the width of
         // one blank suggests and step to the first count that reaches it.
-        const auto larghezza = [&](int blanks) { return metrics.horizontalAdvance(riga + QString(blanks, QLatin1Char(' '))); };
+        const auto larghezza = [&](int blanks) {
+            return metrics.horizontalAdvance(riga + QString(blanks, QLatin1Char(' ')));
+        };
         const int spazio = qMax(1, metrics.horizontalAdvance(QLatin1Char(' ')));
         int basso = qMax(0, (obiettivo - metrics.horizontalAdvance(riga)) / spazio);
         while (larghezza(basso) < obiettivo) ++basso;
         while (basso > 0 && larghezza(basso - 1) >= obiettivo) --basso;
         int blanks = basso;
-        if (blanks > 0 && std::abs(larghezza(blanks) - obiettivo) >= std::abs(larghezza(blanks - 1) - obiettivo)) --blanks;
+        if (blanks > 0 && std::abs(larghezza(blanks) - obiettivo) >= std::abs(larghezza(blanks - 1) - obiettivo))
+            --blanks;
         riga += QString(blanks, QLatin1Char(' '));
         riga += QString::number(spire[k]);
     }

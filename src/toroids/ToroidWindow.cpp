@@ -1,27 +1,26 @@
 #include "toroids/ToroidWindow.h"
 
+#include "app/DesignLook.h"
+#include "app/InputAlert.h"
+#include "app/KeyFilter.h"
+#include "app/WindowNames.h"
+#include "app/WindowPrinter.h"
+#include "app/WindowRegistry.h"
+#include "toroids/ToroidTables.h"
+#include "toroids/core/CalcoloSpire.h"
+#include "toroids/core/CatalogoToroidi.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/DesignLook.h"
-#include "toroids/core/CalcoloSpire.h"
-#include "toroids/core/CatalogoToroidi.h"
-#include "app/InputAlert.h"
-#include "app/KeyFilter.h"
-#include "toroids/ToroidTables.h"
-#include "app/WindowNames.h"
-#include "app/WindowPrinter.h"
-#include "app/WindowRegistry.h"
-
 namespace ombrana {
 
 namespace {
 
 using namespace design;
-
 
 // clang-format off
 constexpr Control kControls[] = {

@@ -1,8 +1,8 @@
 #include "toroids/ToroidWindows.h"
 
-#include "toroids/ToroidWindow.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
+#include "toroids/ToroidWindow.h"
 
 namespace ombrana {
 

@@ -1,14 +1,13 @@
 #include "app/AppWindows.h"
 #include "app/ControlTable.h"
-#include "filters/FilterWindow.h"
 #include "app/FramePanel.h"
 #include "app/MenuWindow.h"
 #include "app/SplashWindow.h"
 #include "app/WindowNames.h"
+#include "filters/FilterWindow.h"
 #include "tests/support/WindowTestSupport.h"
 
 #include <QApplication>
-
 
 using namespace ombrana;
 

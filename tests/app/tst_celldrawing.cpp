@@ -1,8 +1,8 @@
+#include "app/CellDrawing.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QTest>
-
-#include "app/CellDrawing.h"
 
 using namespace ombrana;
 
@@ -65,9 +65,9 @@ void TestCellDrawing::rails_data() {
     QTest::addColumn<bool>("toEdges");
     QTest::addColumn<bool>("ground");
     const std::pair<const char*, TipoCella> layouts[] = {{"lowPi", TipoCella::PassaBassoPiGreco},
-                                                          {"highPi", TipoCella::PassaAltoPiGreco},
-                                                          {"lowT", TipoCella::PassaBassoT},
-                                                          {"highT", TipoCella::PassaAltoT}};
+                                                         {"highPi", TipoCella::PassaAltoPiGreco},
+                                                         {"lowT", TipoCella::PassaBassoT},
+                                                         {"highT", TipoCella::PassaAltoT}};
     for (const auto& [name, layout] : layouts)
         for (bool edges : {false, true})
             for (bool ground : {false, true})

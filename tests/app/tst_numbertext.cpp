@@ -101,8 +101,8 @@ void TestNumberText::scrivi_data() {
     // text must still read back as a number.
     QTest::newRow("largest double") << std::numeric_limits<double>::max()
                                     << "179769313486231" + QString(294, QLatin1Char('0'));
-    QTest::newRow("largest negative double") << std::numeric_limits<double>::lowest()
-                                             << "-179769313486231" + QString(294, QLatin1Char('0'));
+    QTest::newRow("largest negative double")
+        << std::numeric_limits<double>::lowest() << "-179769313486231" + QString(294, QLatin1Char('0'));
 }
 
 void TestNumberText::scrivi() {
@@ -127,8 +127,8 @@ void TestNumberText::tronca_data() {
     QTest::newRow("negative tiny is zero") << -0.001 << 2 << 0.0;
     QTest::newRow("huge unchanged") << 1e300 << 2 << 1e300;
     QTest::newRow("max double") << std::numeric_limits<double>::max() << 2 << std::numeric_limits<double>::max();
-    QTest::newRow("max double, cut to tens") << std::numeric_limits<double>::max() << -1
-                                             << std::numeric_limits<double>::max();
+    QTest::newRow("max double, cut to tens")
+        << std::numeric_limits<double>::max() << -1 << std::numeric_limits<double>::max();
     QTest::newRow("step beyond the range") << 123.0 << -400 << 0.0;
     QTest::newRow("max double, no decimals") << std::numeric_limits<double>::max() << 0 << 1.79769313486231e308;
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "calculator/core/CalculatorKeys.h"
+
 #include <QString>
 #include <QStringList>
-#include <vector>
 
-#include "calculator/core/CalculatorKeys.h"
+#include <vector>
 
 namespace ombrana::test {
 

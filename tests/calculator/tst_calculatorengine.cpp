@@ -1,13 +1,14 @@
+#include "CalculatorCases.h"
+#include "CalculatorKeySequence.h"
+#include "calculator/core/CalculatorEngine.h"
+#include "calculator/core/CalculatorText.h"
+
 #include <QTest>
+
 #include <cmath>
 #include <limits>
 #include <random>
 #include <string>
-
-#include "CalculatorCases.h"
-#include "calculator/core/CalculatorEngine.h"
-#include "CalculatorKeySequence.h"
-#include "calculator/core/CalculatorText.h"
 
 using namespace ombrana;
 using Outcome = CalculatorEngine::Outcome;

@@ -1,17 +1,18 @@
+#include "CalculatorCases.h"
+#include "app/WindowNames.h"
+#include "calculator/Calculator.h"
+#include "calculator/CalculatorMessage.h"
+#include "calculator/CalculatorWindows.h"
+#include "calculator/ReadoutLabel.h"
+#include "tests/support/WindowTestSupport.h"
+
 #include <QApplication>
 #include <QHash>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
-#include <algorithm>
 
-#include "calculator/Calculator.h"
-#include "CalculatorCases.h"
-#include "calculator/CalculatorMessage.h"
-#include "calculator/CalculatorWindows.h"
-#include "calculator/ReadoutLabel.h"
-#include "app/WindowNames.h"
-#include "tests/support/WindowTestSupport.h"
+#include <algorithm>
 
 using namespace ombrana;
 

@@ -1,9 +1,9 @@
 #include "app/AppWindows.h"
 #include "app/Beep.h"
-#include "filters/FilterWindow.h"
 #include "app/InputAlert.h"
 #include "app/WindowNames.h"
 #include "app/WindowPrinter.h"
+#include "filters/FilterWindow.h"
 #include "tests/support/WindowTestSupport.h"
 
 #include <QAction>
@@ -71,7 +71,8 @@ private slots:
             QCOMPARE(text(w, name), QString());
         QVERIFY(!test::child<QLabel>(w, "Label13")->isVisible());
         QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
-        for (const char* name : {"Label1", "Label2", "Label3", "Frame1", "Frame2", "Command3", "Command4", "Command5", "Command6"})
+        for (const char* name :
+             {"Label1", "Label2", "Label3", "Frame1", "Frame2", "Command3", "Command4", "Command5", "Command6"})
             QVERIFY2(w->findChild<QWidget*>(name), name);
         QVERIFY(w->findChild<QObject*>(n.alert));
         for (const char* entry : {"leggimi", "calcolatrice", "stampa"}) QVERIFY2(w->findChild<QAction*>(entry), entry);
@@ -83,20 +84,62 @@ private slots:
         QTest::addColumn<QString>("z");
         QTest::addColumn<QString>("c1");
         QTest::addColumn<QString>("l1");
-        QTest::newRow("PassaBpig 7/50") << 0 << "7" << "50" << "454,7" << "2,27";
-        QTest::newRow("PassaApig 7/50") << 1 << "7" << "50" << "227,3" << "1,13";
-        QTest::newRow("PassaBaT 7/50") << 2 << "7" << "50" << "909,4" << "1,13";
-        QTest::newRow("PassaAltoaT 7/50") << 3 << "7" << "50" << "454,7" << "0,56";
-        QTest::newRow("PassaApig 5/450") << 1 << "5" << "450" << "35,3" << "14,31";
-        QTest::newRow("PassaBaT 0,5/600") << 2 << "0,5" << "600" << "1061" << "190,8";
-        QTest::newRow("PassaBpig 300 accepted") << 0 << "300" << "50" << "10,6" << "0,05";
-        QTest::newRow("PassaBpig empty impedance") << 0 << "7" << "" << "" << "";
-        QTest::newRow("PassaApig lone comma impedance") << 1 << "7" << "," << "" << "";
-        QTest::newRow("PassaBaT lone comma impedance") << 2 << "7" << "," << "" << "";
-        QTest::newRow("PassaAltoaT 1,2,3 frequency") << 3 << "1,2,3" << "50" << "" << "";
-        QTest::newRow("PassaApig zero frequency") << 1 << "0" << "50" << "" << "";
-        QTest::newRow("PassaBpig zero impedance") << 0 << "7" << "0" << "" << "";
-        QTest::newRow("PassaBpig above 300, empty impedance") << 0 << "301" << "" << "" << "";
+        QTest::newRow("PassaBpig 7/50") << 0 << "7"
+                                        << "50"
+                                        << "454,7"
+                                        << "2,27";
+        QTest::newRow("PassaApig 7/50") << 1 << "7"
+                                        << "50"
+                                        << "227,3"
+                                        << "1,13";
+        QTest::newRow("PassaBaT 7/50") << 2 << "7"
+                                       << "50"
+                                       << "909,4"
+                                       << "1,13";
+        QTest::newRow("PassaAltoaT 7/50") << 3 << "7"
+                                          << "50"
+                                          << "454,7"
+                                          << "0,56";
+        QTest::newRow("PassaApig 5/450") << 1 << "5"
+                                         << "450"
+                                         << "35,3"
+                                         << "14,31";
+        QTest::newRow("PassaBaT 0,5/600") << 2 << "0,5"
+                                          << "600"
+                                          << "1061"
+                                          << "190,8";
+        QTest::newRow("PassaBpig 300 accepted") << 0 << "300"
+                                                << "50"
+                                                << "10,6"
+                                                << "0,05";
+        QTest::newRow("PassaBpig empty impedance") << 0 << "7"
+                                                   << ""
+                                                   << ""
+                                                   << "";
+        QTest::newRow("PassaApig lone comma impedance") << 1 << "7"
+                                                        << ","
+                                                        << ""
+                                                        << "";
+        QTest::newRow("PassaBaT lone comma impedance") << 2 << "7"
+                                                       << ","
+                                                       << ""
+                                                       << "";
+        QTest::newRow("PassaAltoaT 1,2,3 frequency") << 3 << "1,2,3"
+                                                     << "50"
+                                                     << ""
+                                                     << "";
+        QTest::newRow("PassaApig zero frequency") << 1 << "0"
+                                                  << "50"
+                                                  << ""
+                                                  << "";
+        QTest::newRow("PassaBpig zero impedance") << 0 << "7"
+                                                  << "0"
+                                                  << ""
+                                                  << "";
+        QTest::newRow("PassaBpig above 300, empty impedance") << 0 << "301"
+                                                              << ""
+                                                              << ""
+                                                              << "";
     }
     void calcola() {
         QFETCH(int, which);
@@ -229,9 +272,7 @@ private slots:
         }
     }
 
-    void chiudiBringsMenuAndClosesCalculatorOnlyFromHighPassPi_data() {
-        addWindowColumn();
-    }
+    void chiudiBringsMenuAndClosesCalculatorOnlyFromHighPassPi_data() { addWindowColumn(); }
     void chiudiBringsMenuAndClosesCalculatorOnlyFromHighPassPi() {
         QFETCH(int, which);
         const Nomi& n = kNomi[which];
@@ -275,9 +316,12 @@ private slots:
     void tabOrder_data() {
         QTest::addColumn<int>("which");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("PassaBpig") << 0 << QStringList{"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", "Command1", "Command2"};
-        QTest::newRow("PassaApig") << 1 << QStringList{"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", "Command1", "Command2"};
-        QTest::newRow("PassaAltoaT") << 3 << QStringList{"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", "Command2", "Command1"};
+        QTest::newRow("PassaBpig") << 0 << QStringList{"Text1",    "Text2",    "Command6", "Command3",
+                                                       "Command5", "Command4", "Command1", "Command2"};
+        QTest::newRow("PassaApig") << 1 << QStringList{"Text1",    "Text2",    "Command6", "Command3",
+                                                       "Command5", "Command4", "Command1", "Command2"};
+        QTest::newRow("PassaAltoaT") << 3 << QStringList{"Text1",    "Text2",    "Command6", "Command3",
+                                                         "Command5", "Command4", "Command2", "Command1"};
     }
     void tabOrder() {
         QFETCH(int, which);

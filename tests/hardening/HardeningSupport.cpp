@@ -16,7 +16,9 @@
 
 namespace ombrana::hardening {
 
-QStringList nomiRegistrati() { return finestre().names(); }
+QStringList nomiRegistrati() {
+    return finestre().names();
+}
 
 void preparaProgramma() {
     static const bool fatto = [] {
@@ -67,8 +69,8 @@ void SpiaDialoghi::controlla() {
             if (w->isVisible() && qobject_cast<QDialog*>(w)) modale = w;
     }
     if (!modale) return;
-    m_visti << QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(modale->metaObject()->className()),
-                                                 modale->windowTitle());
+    m_visti << QStringLiteral("%1 \"%2\"")
+                   .arg(QString::fromLatin1(modale->metaObject()->className()), modale->windowTitle());
     if (auto* d = qobject_cast<QDialog*>(modale))
         d->reject();
     else
@@ -88,7 +90,8 @@ QStringList finestreVisibiliNonAperte() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (!w->isVisible() || qobject_cast<QMenu*>(w) || w->windowType() == Qt::ToolTip) continue;
         if (!aperte.contains(w->objectName()))
-            estranee << QStringLiteral("%1 (%2)").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
+            estranee << QStringLiteral("%1 (%2)").arg(w->objectName(),
+                                                      QString::fromLatin1(w->metaObject()->className()));
     }
     return estranee;
 }

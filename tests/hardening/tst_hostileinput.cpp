@@ -1,9 +1,9 @@
 // Hostile texts pasted into every text field of every window that has a
 // "CALCOLA" button, then "CALCOLA": the window survives, shows no dialog,
 // its results stay empty or well-formed numbers and no other field moves.
-#include "tests/hardening/HardeningSupport.h"
 #include "app/InputAlert.h"
 #include "app/WindowRegistry.h"
+#include "tests/hardening/HardeningSupport.h"
 #include "tests/support/WindowTestSupport.h"
 
 #include <QAbstractButton>
@@ -87,8 +87,10 @@ private slots:
         const QList<Campo> campi = campiDiTesto(w);
         QLineEdit* bersaglio = nullptr;
         for (const Campo& c : campi) {
-            if (c.nome == field) bersaglio = c.edit;
-            else test::paste(c.edit, kValoreSano);
+            if (c.nome == field)
+                bersaglio = c.edit;
+            else
+                test::paste(c.edit, kValoreSano);
         }
         QVERIFY(bersaglio);
         test::paste(bersaglio, text);

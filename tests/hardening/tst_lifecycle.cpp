@@ -1,10 +1,10 @@
 // Windows opened and closed many times, by the registry and by their own
 // buttons, and input alerts cut short by closing their window: nothing
 // crashes, no closed window comes back, nothing stays open.
-#include "tests/hardening/HardeningSupport.h"
 #include "app/InputAlert.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
+#include "tests/hardening/HardeningSupport.h"
 #include "tests/support/WindowTestSupport.h"
 
 #include <QAbstractButton>
@@ -48,7 +48,9 @@ bool nessunaFinestraVisibile() {
                         [](const QWidget* w) { return w->isVisible(); });
 }
 
-QList<InputAlert*> allarmi(QWidget* w) { return w ? w->findChildren<InputAlert*>() : QList<InputAlert*>(); }
+QList<InputAlert*> allarmi(QWidget* w) {
+    return w ? w->findChildren<InputAlert*>() : QList<InputAlert*>();
+}
 
 // The buttons that only open other windows or close this one: every push
 // button but the calculation and clearing ones.
@@ -100,7 +102,8 @@ private slots:
             QWidget* w = finestre().open(n);
             if (w) {
                 for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
-                    if (apreOChiude(b)) QTest::addRow("%s/%s", qPrintable(n), qPrintable(b->objectName())) << n << b->objectName();
+                    if (apreOChiude(b))
+                        QTest::addRow("%s/%s", qPrintable(n), qPrintable(b->objectName())) << n << b->objectName();
             }
             test::closeAllWindows();
         }

@@ -3,9 +3,9 @@
 // virtual PDF printer is the default one and writes its files there: the test prints and reads the page back through
 // pdftoppm. Without it there must be no default printer: "Stampa" then
 // returns, shows nothing and changes nothing.
-#include "tests/hardening/HardeningSupport.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
+#include "tests/hardening/HardeningSupport.h"
 #include "tests/support/WindowTestSupport.h"
 
 #include <QAction>
@@ -26,7 +26,9 @@ using namespace ombrana::hardening;
 
 namespace {
 
-QAction* azioneStampa(QWidget* w) { return w->findChild<QAction*>(QStringLiteral("stampa")); }
+QAction* azioneStampa(QWidget* w) {
+    return w->findChild<QAction*>(QStringLiteral("stampa"));
+}
 
 QWidget* finestraCalcolata() {
     QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
@@ -114,8 +116,7 @@ private slots:
     }
 
     void withoutPrinterNothingHappens() {
-        if (!qEnvironmentVariable("OMBRANA_PRINT_OUTPUT_DIR").isEmpty())
-            QSKIP("a printer is set up for this run");
+        if (!qEnvironmentVariable("OMBRANA_PRINT_OUTPUT_DIR").isEmpty()) QSKIP("a printer is set up for this run");
         if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
         QWidget* w = finestraCalcolata();
         QVERIFY(w);

@@ -1,18 +1,18 @@
+#include "app/CellDrawing.h"
+#include "app/ControlTable.h"
+#include "app/Fonts.h"
+#include "app/FramePanel.h"
+#include "app/WindowNames.h"
+#include "app/WindowPrinter.h"
+#include "help/HelpWindows.h"
+#include "tests/support/WindowTestSupport.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
-
-#include "app/CellDrawing.h"
-#include "app/ControlTable.h"
-#include "app/Fonts.h"
-#include "app/FramePanel.h"
-#include "help/HelpWindows.h"
-#include "app/WindowNames.h"
-#include "app/WindowPrinter.h"
-#include "tests/support/WindowTestSupport.h"
 
 using namespace ombrana;
 

@@ -1,7 +1,7 @@
-#include <QTest>
-
 #include "inductors/core/AirCoil.h"
 #include "inductors/core/InductanceCalculation.h"
+
+#include <QTest>
 
 using namespace ombrana;
 

@@ -1,15 +1,15 @@
+#include "app/Beep.h"
+#include "app/ControlTable.h"
+#include "app/InputAlert.h"
+#include "app/WindowNames.h"
+#include "app/WindowPrinter.h"
+#include "inductors/InductorWindows.h"
+#include "tests/support/WindowTestSupport.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMainWindow>
 #include <QSignalSpy>
-
-#include "app/Beep.h"
-#include "app/ControlTable.h"
-#include "inductors/InductorWindows.h"
-#include "app/InputAlert.h"
-#include "app/WindowNames.h"
-#include "app/WindowPrinter.h"
-#include "tests/support/WindowTestSupport.h"
 
 using namespace ombrana;
 

@@ -1,7 +1,7 @@
-#include <QTest>
-
 #include "toroids/core/CalcoloSpire.h"
 #include "toroids/core/CatalogoToroidi.h"
+
+#include <QTest>
 
 using namespace ombrana;
 using Azione = EsitoSpire::Azione;

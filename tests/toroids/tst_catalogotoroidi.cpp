@@ -1,11 +1,12 @@
+#include "app/core/Truncation.h"
+#include "toroids/core/CatalogoToroidi.h"
+#include "toroids/core/TabelleToroidi.h"
+
 #include <QTest>
+
 #include <algorithm>
 #include <string>
 #include <vector>
-
-#include "toroids/core/CatalogoToroidi.h"
-#include "toroids/core/TabelleToroidi.h"
-#include "app/core/Truncation.h"
 
 using namespace ombrana;
 

@@ -1,3 +1,15 @@
+#include "app/Beep.h"
+#include "app/InputAlert.h"
+#include "app/WindowNames.h"
+#include "app/WindowPrinter.h"
+#include "app/WindowRegistry.h"
+#include "tests/support/WindowTestSupport.h"
+#include "toroids/ToroidTables.h"
+#include "toroids/ToroidWindow.h"
+#include "toroids/ToroidWindows.h"
+#include "toroids/core/CatalogoToroidi.h"
+#include "toroids/core/TabelleToroidi.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -6,19 +18,8 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
-#include <algorithm>
 
-#include "app/Beep.h"
-#include "toroids/core/CatalogoToroidi.h"
-#include "app/InputAlert.h"
-#include "toroids/core/TabelleToroidi.h"
-#include "toroids/ToroidTables.h"
-#include "toroids/ToroidWindow.h"
-#include "toroids/ToroidWindows.h"
-#include "app/WindowNames.h"
-#include "app/WindowPrinter.h"
-#include "app/WindowRegistry.h"
-#include "tests/support/WindowTestSupport.h"
+#include <algorithm>
 
 using namespace ombrana;
 

@@ -1,7 +1,7 @@
 #include "AllWindows.h"
-#include "tools/WindowList.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
+#include "tools/WindowList.h"
 #include "tools/WindowShots.h"
 
 #include <QApplication>
@@ -100,11 +100,14 @@ private slots:
     void fileNames_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("file");
-        QTest::newRow("plain") << "PassaBpig" << "PassaBpig.png";
+        QTest::newRow("plain") << "PassaBpig"
+                               << "PassaBpig.png";
         QTest::newRow("accent dropped") << QString::fromUtf8("Men\u00f9") << "Menu.png";
         QTest::newRow("accent inside") << QString::fromUtf8("Leggimimen\u00f9") << "Leggimimenu.png";
-        QTest::newRow("separators removed") << "../a b/c" << "abc.png";
-        QTest::newRow("dash and underscore kept") << "a-b_c" << "a-b_c.png";
+        QTest::newRow("separators removed") << "../a b/c"
+                                            << "abc.png";
+        QTest::newRow("dash and underscore kept") << "a-b_c"
+                                                  << "a-b_c.png";
     }
     void fileNames() {
         QFETCH(QString, name);

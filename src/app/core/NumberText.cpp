@@ -59,9 +59,13 @@ std::optional<T> leggi(std::string_view text) {
 
 }  // namespace
 
-std::optional<double> leggiNumero(std::string_view text) { return leggi<double>(text); }
+std::optional<double> leggiNumero(std::string_view text) {
+    return leggi<double>(text);
+}
 
-std::optional<float> leggiNumeroSingolo(std::string_view text) { return leggi<float>(text); }
+std::optional<float> leggiNumeroSingolo(std::string_view text) {
+    return leggi<float>(text);
+}
 
 // value in exponent form with 15 significant digits, "d.dddddddddddddde±x".
 // to_chars ignores the process locale, which Qt sets from the environment:
@@ -80,7 +84,8 @@ double arrotonda15Cifre(double value) {
     // Near the top of the range the nearest 15-digit number lies beyond it;
     // the one below is then taken, so a finite value stays finite and its
     // text reads back.
-    if (read.ec == std::errc::result_out_of_range || std::isinf(rounded)) return std::copysign(1.79769313486231e308, value);
+    if (read.ec == std::errc::result_out_of_range || std::isinf(rounded))
+        return std::copysign(1.79769313486231e308, value);
     return rounded;
 }
 

@@ -15,6 +15,8 @@ constexpr bool passaBasso(TipoCella tipo) {
     return tipo == TipoCella::PassaBassoPiGreco || tipo == TipoCella::PassaBassoT;
 }
 
-constexpr bool cellaAT(TipoCella tipo) { return tipo == TipoCella::PassaBassoT || tipo == TipoCella::PassaAltoT; }
+constexpr bool cellaAT(TipoCella tipo) {
+    return tipo == TipoCella::PassaBassoT || tipo == TipoCella::PassaAltoT;
+}
 
 }  // namespace ombrana

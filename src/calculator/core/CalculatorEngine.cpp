@@ -1,10 +1,10 @@
 #include "calculator/core/CalculatorEngine.h"
 
+#include "calculator/core/CalculatorText.h"
+
 #include <cmath>
 #include <limits>
 #include <optional>
-
-#include "calculator/core/CalculatorText.h"
 
 namespace ombrana {
 namespace {

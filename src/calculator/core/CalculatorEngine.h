@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
-
 #include "calculator/core/CalculatorKeys.h"
 #include "calculator/core/CalculatorOperand.h"
+
+#include <cstdint>
+#include <string>
 
 namespace ombrana {
 

@@ -1,8 +1,8 @@
 #include "calculator/core/CalculatorOperand.h"
 
-#include <utility>
-
 #include "calculator/core/CalculatorText.h"
+
+#include <utility>
 
 namespace ombrana {
 

@@ -8,10 +8,10 @@ namespace ombrana {
 
 CostantiCella costantiCella(TipoCella tipo) {
     switch (tipo) {
-    case TipoCella::PassaBassoPiGreco: return {0.318, 159155};
-    case TipoCella::PassaAltoPiGreco: return {0.159, 79577};
-    case TipoCella::PassaBassoT: return {0.159, 318310};
-    case TipoCella::PassaAltoT: return {0.0796, 159155};
+        case TipoCella::PassaBassoPiGreco: return {0.318, 159155};
+        case TipoCella::PassaAltoPiGreco: return {0.159, 79577};
+        case TipoCella::PassaBassoT: return {0.159, 318310};
+        case TipoCella::PassaAltoT: return {0.0796, 159155};
     }
     return {0, 0};
 }

@@ -1,10 +1,10 @@
 #include "inductors/core/AirCoil.h"
 
-#include <cmath>
-
-#include "inductors/core/NegativeText.h"
 #include "app/core/NumberText.h"
 #include "app/core/Truncation.h"
+#include "inductors/core/NegativeText.h"
+
+#include <cmath>
 
 namespace ombrana {
 namespace {

@@ -1,10 +1,10 @@
 #include "toroids/core/CalcoloSpire.h"
 
+#include "app/core/NumberText.h"
+#include "toroids/core/CatalogoToroidi.h"
+
 #include <cmath>
 #include <limits>
-
-#include "toroids/core/CatalogoToroidi.h"
-#include "app/core/NumberText.h"
 
 namespace ombrana {
 
