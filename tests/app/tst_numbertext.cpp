@@ -11,19 +11,19 @@ using namespace ombrana;
 class TestNumberText : public QObject {
     Q_OBJECT
 private slots:
-    void leggi_data();
-    void leggi();
-    void leggiSingolo_data();
-    void leggiSingolo();
-    void scrivi_data();
-    void scrivi();
-    void tronca_data();
-    void tronca();
+    void readsNumbers_data();
+    void readsNumbers();
+    void readsSinglePrecision_data();
+    void readsSinglePrecision();
+    void writesNumbers_data();
+    void writesNumbers();
+    void truncates_data();
+    void truncates();
     void troncaNonFinito();
-    void scriviRileggeLoStessoNumero();
+    void writtenNumberReadsBack();
 };
 
-void TestNumberText::leggi_data() {
+void TestNumberText::readsNumbers_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("isNumber");
     QTest::addColumn<double>("value");
@@ -52,7 +52,7 @@ void TestNumberText::leggi_data() {
     QTest::newRow("largest whole") << "1" + QString(308, QLatin1Char('0')) << true << 1e308;
 }
 
-void TestNumberText::leggi() {
+void TestNumberText::readsNumbers() {
     QFETCH(QString, text);
     QFETCH(bool, isNumber);
     QFETCH(double, value);
@@ -61,7 +61,7 @@ void TestNumberText::leggi() {
     if (isNumber) QCOMPARE(*n, value);
 }
 
-void TestNumberText::leggiSingolo_data() {
+void TestNumberText::readsSinglePrecision_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("isNumber");
     QTest::addColumn<float>("value");
@@ -71,7 +71,7 @@ void TestNumberText::leggiSingolo_data() {
     QTest::newRow("empty") << "" << false << 0.0f;
 }
 
-void TestNumberText::leggiSingolo() {
+void TestNumberText::readsSinglePrecision() {
     QFETCH(QString, text);
     QFETCH(bool, isNumber);
     QFETCH(float, value);
@@ -80,7 +80,7 @@ void TestNumberText::leggiSingolo() {
     if (isNumber) QCOMPARE(*n, value);
 }
 
-void TestNumberText::scrivi_data() {
+void TestNumberText::writesNumbers_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
     QTest::newRow("one decimal") << 454.7 << "454,7";
@@ -105,14 +105,14 @@ void TestNumberText::scrivi_data() {
         << std::numeric_limits<double>::lowest() << "-179769313486231" + QString(294, QLatin1Char('0'));
 }
 
-void TestNumberText::scrivi() {
+void TestNumberText::writesNumbers() {
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(QString::fromStdString(scriviNumero(value)), text);
     if (!text.isEmpty() && !text.startsWith('-')) QVERIFY(leggiNumero(text.toStdString()).has_value());
 }
 
-void TestNumberText::tronca_data() {
+void TestNumberText::truncates_data() {
     QTest::addColumn<double>("x");
     QTest::addColumn<int>("n");
     QTest::addColumn<double>("expected");
@@ -133,7 +133,7 @@ void TestNumberText::tronca_data() {
     QTest::newRow("max double, no decimals") << std::numeric_limits<double>::max() << 0 << 1.79769313486231e308;
 }
 
-void TestNumberText::tronca() {
+void TestNumberText::truncates() {
     QFETCH(double, x);
     QFETCH(int, n);
     QFETCH(double, expected);
@@ -148,7 +148,7 @@ void TestNumberText::troncaNonFinito() {
     QCOMPARE(troncaDecimali(-std::numeric_limits<double>::infinity(), 1), -std::numeric_limits<double>::infinity());
 }
 
-void TestNumberText::scriviRileggeLoStessoNumero() {
+void TestNumberText::writtenNumberReadsBack() {
     // Any text of up to 15 significant digits survives reading and writing.
     const char* texts[] = {"454,7", "0,56", "1061", "123456789,123456", "0,000123", "99999999999999"};
     for (const char* t : texts) {

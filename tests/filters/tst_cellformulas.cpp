@@ -16,14 +16,14 @@ const TipoCella kPAaT = TipoCella::PassaAltoT;
 class TestCellFormulas : public QObject {
     Q_OBJECT
 private slots:
-    void valori_data();
-    void valori();
-    void esiti_data();
-    void esiti();
-    void stessiValoriTraCelleGemelle();
+    void values_data();
+    void values();
+    void outcomes_data();
+    void outcomes();
+    void twinCellsShareValues();
 };
 
-void TestCellFormulas::valori_data() {
+void TestCellFormulas::values_data() {
     QTest::addColumn<TipoCella>("tipo");
     QTest::addColumn<QString>("f");
     QTest::addColumn<QString>("z");
@@ -71,7 +71,7 @@ void TestCellFormulas::valori_data() {
                                            << "10,6";
 }
 
-void TestCellFormulas::valori() {
+void TestCellFormulas::values() {
     QFETCH(TipoCella, tipo);
     QFETCH(QString, f);
     QFETCH(QString, z);
@@ -83,7 +83,7 @@ void TestCellFormulas::valori() {
     QCOMPARE(QString::fromStdString(e.l1), l1);
 }
 
-void TestCellFormulas::esiti_data() {
+void TestCellFormulas::outcomes_data() {
     QTest::addColumn<QString>("f");
     QTest::addColumn<QString>("z");
     QTest::addColumn<int>("azione");
@@ -122,7 +122,7 @@ void TestCellFormulas::esiti_data() {
                                                            << "," << allarme;
 }
 
-void TestCellFormulas::esiti() {
+void TestCellFormulas::outcomes() {
     QFETCH(QString, f);
     QFETCH(QString, z);
     QFETCH(int, azione);
@@ -136,7 +136,7 @@ void TestCellFormulas::esiti() {
     }
 }
 
-void TestCellFormulas::stessiValoriTraCelleGemelle() {
+void TestCellFormulas::twinCellsShareValues() {
     // Low-pass pi and high-pass T share C1; high-pass pi and low-pass T share L1.
     const char* inputs[][2] = {{"7", "50"}, {"3,5", "75"}, {"144", "50"}, {"0,137", "300"}, {"29,7", "52"}};
     for (const auto& in : inputs) {

@@ -78,7 +78,7 @@ private slots:
         for (const char* entry : {"leggimi", "calcolatrice", "stampa"}) QVERIFY2(w->findChild<QAction*>(entry), entry);
     }
 
-    void calcola_data() {
+    void calculates_data() {
         QTest::addColumn<int>("which");
         QTest::addColumn<QString>("f");
         QTest::addColumn<QString>("z");
@@ -141,7 +141,7 @@ private slots:
                                                               << ""
                                                               << "";
     }
-    void calcola() {
+    void calculates() {
         QFETCH(int, which);
         QFETCH(QString, f);
         QFETCH(QString, z);

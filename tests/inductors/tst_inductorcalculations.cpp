@@ -24,15 +24,15 @@ double numero(const std::string& text) {
 class TestInductorCalculations : public QObject {
     Q_OBJECT
 private slots:
-    void induttanza_data();
-    void induttanza();
-    void rapportoTraLeFinestre_data();
-    void rapportoTraLeFinestre();
-    void bobinaAria_data();
-    void bobinaAria();
+    void inductance_data();
+    void inductance();
+    void ratioBetweenWindows_data();
+    void ratioBetweenWindows();
+    void airCoil_data();
+    void airCoil();
 };
 
-void TestInductorCalculations::induttanza_data() {
+void TestInductorCalculations::inductance_data() {
     // clang-format off
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("c");
@@ -95,7 +95,7 @@ void TestInductorCalculations::induttanza_data() {
     // clang-format on
 }
 
-void TestInductorCalculations::induttanza() {
+void TestInductorCalculations::inductance() {
     QFETCH(QString, window);
     QFETCH(QString, c);
     QFETCH(QString, f);
@@ -107,7 +107,7 @@ void TestInductorCalculations::induttanza() {
     QCOMPARE(QString::fromStdString(esito.testo), testo);
 }
 
-void TestInductorCalculations::rapportoTraLeFinestre_data() {
+void TestInductorCalculations::ratioBetweenWindows_data() {
     // clang-format off
     QTest::addColumn<QString>("c");
     QTest::addColumn<QString>("f");
@@ -119,7 +119,7 @@ void TestInductorCalculations::rapportoTraLeFinestre_data() {
 
 // The low-pass window gives about four times the inductance of the
 // high-pass one for the same inputs: (159.155 / 79.577)^2 = 4.00005.
-void TestInductorCalculations::rapportoTraLeFinestre() {
+void TestInductorCalculations::ratioBetweenWindows() {
     QFETCH(QString, c);
     QFETCH(QString, f);
     const EsitoInduttanza basso = calcola("Induttanza2", c, f);
@@ -130,7 +130,7 @@ void TestInductorCalculations::rapportoTraLeFinestre() {
     QVERIFY2(std::abs(rapporto - 4.00005) < 1e-4, qPrintable(QString::number(rapporto, 'g', 10)));
 }
 
-void TestInductorCalculations::bobinaAria_data() {
+void TestInductorCalculations::airCoil_data() {
     // clang-format off
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("n");
@@ -189,7 +189,7 @@ void TestInductorCalculations::bobinaAria_data() {
     // clang-format on
 }
 
-void TestInductorCalculations::bobinaAria() {
+void TestInductorCalculations::airCoil() {
     QFETCH(QString, d);
     QFETCH(QString, n);
     QFETCH(QString, l);

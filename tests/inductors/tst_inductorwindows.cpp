@@ -59,31 +59,31 @@ private slots:
     void initTestCase();
     void cleanup();
 
-    void calcola_data();
-    void calcola();
-    void frequenzaVuotaSvuotaSenzaAllarme_data();
-    void frequenzaVuotaSvuotaSenzaAllarme();
-    void allarme_data();
-    void allarme();
-    void filtroTasti_data();
-    void filtroTasti();
-    void cancella_data();
-    void cancella();
-    void apreUnaVolta_data();
-    void apreUnaVolta();
-    void posizioneEDimensione_data();
-    void posizioneEDimensione();
-    void chiudiLasciaLeAltre_data();
-    void chiudiLasciaLeAltre();
-    void didascalie_data();
-    void didascalie();
-    void aspetto_data();
-    void aspetto();
+    void calculates_data();
+    void calculates();
+    void emptyFrequencyEmptiesWithoutAlert_data();
+    void emptyFrequencyEmptiesWithoutAlert();
+    void alert_data();
+    void alert();
+    void keyFilter_data();
+    void keyFilter();
+    void cancellaClearsInputs_data();
+    void cancellaClearsInputs();
+    void opensOnce_data();
+    void opensOnce();
+    void positionAndSize_data();
+    void positionAndSize();
+    void chiudiLeavesOthersOpen_data();
+    void chiudiLeavesOthersOpen();
+    void captions_data();
+    void captions();
+    void look_data();
+    void look();
 
-    void aria_data();
-    void aria();
-    void ariaOrdineTab();
-    void ariaMenu();
+    void airCoil_data();
+    void airCoil();
+    void airCoilTabOrder();
+    void airCoilMenu();
 
 private:
     int m_printed = 0;
@@ -106,7 +106,7 @@ void TestInductorWindows::cleanup() {
     test::closeAllWindows();
 }
 
-void TestInductorWindows::calcola_data() {
+void TestInductorWindows::calculates_data() {
     // clang-format off
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("c");
@@ -126,7 +126,7 @@ void TestInductorWindows::calcola_data() {
     // clang-format on
 }
 
-void TestInductorWindows::calcola() {
+void TestInductorWindows::calculates() {
     QFETCH(QString, window);
     QFETCH(QString, c);
     QFETCH(QString, f);
@@ -147,7 +147,7 @@ void TestInductorWindows::calcola() {
     QCOMPARE(text(w, "Text2"), f);
 }
 
-void TestInductorWindows::frequenzaVuotaSvuotaSenzaAllarme_data() {
+void TestInductorWindows::emptyFrequencyEmptiesWithoutAlert_data() {
     // clang-format off
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("f");  // pasted, as typing cannot give a sign
@@ -158,7 +158,7 @@ void TestInductorWindows::frequenzaVuotaSvuotaSenzaAllarme_data() {
     // clang-format on
 }
 
-void TestInductorWindows::frequenzaVuotaSvuotaSenzaAllarme() {
+void TestInductorWindows::emptyFrequencyEmptiesWithoutAlert() {
     QFETCH(QString, window);
     QFETCH(QString, f);
 
@@ -179,7 +179,7 @@ void TestInductorWindows::frequenzaVuotaSvuotaSenzaAllarme() {
     QCOMPARE(text(w, "Text1"), QStringLiteral("100"));
 }
 
-void TestInductorWindows::allarme_data() {
+void TestInductorWindows::alert_data() {
     // clang-format off
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("f");
@@ -192,7 +192,7 @@ void TestInductorWindows::allarme_data() {
     // clang-format on
 }
 
-void TestInductorWindows::allarme() {
+void TestInductorWindows::alert() {
     QFETCH(QString, window);
     QFETCH(QString, f);
     QFETCH(QString, alertName);
@@ -231,7 +231,7 @@ void TestInductorWindows::allarme() {
     QCOMPARE(beepCount(), beeps + 1);
 }
 
-void TestInductorWindows::filtroTasti_data() {
+void TestInductorWindows::keyFilter_data() {
     // clang-format off
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("fieldName");
@@ -245,7 +245,7 @@ void TestInductorWindows::filtroTasti_data() {
     // clang-format on
 }
 
-void TestInductorWindows::filtroTasti() {
+void TestInductorWindows::keyFilter() {
     QFETCH(QString, window);
     QFETCH(QString, fieldName);
 
@@ -261,7 +261,7 @@ void TestInductorWindows::filtroTasti() {
     QCOMPARE(edit->text(), QStringLiteral("123,"));
 }
 
-void TestInductorWindows::cancella_data() {
+void TestInductorWindows::cancellaClearsInputs_data() {
     // clang-format off
     QTest::addColumn<QString>("window");
     QTest::newRow("high") << nomi::induttanza;
@@ -270,7 +270,7 @@ void TestInductorWindows::cancella_data() {
     // clang-format on
 }
 
-void TestInductorWindows::cancella() {
+void TestInductorWindows::cancellaClearsInputs() {
     QFETCH(QString, window);
 
     QWidget* w = test::openWindow(window);
@@ -288,13 +288,13 @@ void TestInductorWindows::cancella() {
     QVERIFY(finestre().isOpen(window));
 }
 
-void TestInductorWindows::apreUnaVolta_data() {
+void TestInductorWindows::opensOnce_data() {
     // clang-format off
-    cancella_data();
+    cancellaClearsInputs_data();
     // clang-format on
 }
 
-void TestInductorWindows::apreUnaVolta() {
+void TestInductorWindows::opensOnce() {
     QFETCH(QString, window);
 
     QWidget* first = test::openWindow(window);
@@ -311,7 +311,7 @@ void TestInductorWindows::apreUnaVolta() {
     QCOMPARE(text(again, "Text1"), QString());
 }
 
-void TestInductorWindows::posizioneEDimensione_data() {
+void TestInductorWindows::positionAndSize_data() {
     // clang-format off
     QTest::addColumn<QString>("window");
     QTest::addColumn<QPoint>("corner");  // twips; negative: where the system puts it
@@ -322,7 +322,7 @@ void TestInductorWindows::posizioneEDimensione_data() {
     // clang-format on
 }
 
-void TestInductorWindows::posizioneEDimensione() {
+void TestInductorWindows::positionAndSize() {
     QFETCH(QString, window);
     QFETCH(QPoint, corner);
     QFETCH(QSize, client);
@@ -335,13 +335,13 @@ void TestInductorWindows::posizioneEDimensione() {
     QVERIFY(!w->isMaximized());
 }
 
-void TestInductorWindows::chiudiLasciaLeAltre_data() {
+void TestInductorWindows::chiudiLeavesOthersOpen_data() {
     // clang-format off
-    cancella_data();
+    cancellaClearsInputs_data();
     // clang-format on
 }
 
-void TestInductorWindows::chiudiLasciaLeAltre() {
+void TestInductorWindows::chiudiLeavesOthersOpen() {
     QFETCH(QString, window);
 
     const QStringList all{nomi::induttanza, nomi::induttanza2, nomi::induttanzaAria};
@@ -359,7 +359,7 @@ void TestInductorWindows::chiudiLasciaLeAltre() {
     QCOMPARE(finestre().openNames().size(), 1);
 }
 
-void TestInductorWindows::didascalie_data() {
+void TestInductorWindows::captions_data() {
     // clang-format off
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
@@ -413,7 +413,7 @@ void TestInductorWindows::didascalie_data() {
     // clang-format on
 }
 
-void TestInductorWindows::didascalie() {
+void TestInductorWindows::captions() {
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QString, caption);
@@ -430,7 +430,7 @@ void TestInductorWindows::didascalie() {
     QCOMPARE(c->toolTip(), tip);
 }
 
-void TestInductorWindows::aspetto_data() {
+void TestInductorWindows::look_data() {
     // clang-format off
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("title");
@@ -444,7 +444,7 @@ void TestInductorWindows::aspetto_data() {
     // clang-format on
 }
 
-void TestInductorWindows::aspetto() {
+void TestInductorWindows::look() {
     QFETCH(QString, window);
     QFETCH(QString, title);
     QFETCH(QRgb, ground);
@@ -464,7 +464,7 @@ void TestInductorWindows::aspetto() {
     }
 }
 
-void TestInductorWindows::aria_data() {
+void TestInductorWindows::airCoil_data() {
     // clang-format off
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("n");
@@ -486,7 +486,7 @@ void TestInductorWindows::aria_data() {
     // clang-format on
 }
 
-void TestInductorWindows::aria() {
+void TestInductorWindows::airCoil() {
     QFETCH(QString, d);
     QFETCH(QString, n);
     QFETCH(QString, l);
@@ -505,7 +505,7 @@ void TestInductorWindows::aria() {
     QCOMPARE(beepCount(), beeps);  // the checks are silent
 }
 
-void TestInductorWindows::ariaOrdineTab() {
+void TestInductorWindows::airCoilTabOrder() {
     QWidget* w = test::openWindow(nomi::induttanzaAria);
     QVERIFY(w);
     const char* chain[] = {"Text1", "Text2", "Text3", "Command3", "Command4", "Command1"};
@@ -517,7 +517,7 @@ void TestInductorWindows::ariaOrdineTab() {
     QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
 }
 
-void TestInductorWindows::ariaMenu() {
+void TestInductorWindows::airCoilMenu() {
     QWidget* w = test::openWindow(nomi::induttanzaAria);
     QVERIFY(w);
     auto* calculator = w->findChild<QAction*>("calcolatrice");

@@ -11,17 +11,17 @@ Q_DECLARE_METATYPE(EsitoSpire::Azione)
 class TestCalcoloSpire : public QObject {
     Q_OBJECT
 private slots:
-    void calcolo_data();
-    void calcolo();
-    void zeroConOgniNucleo_data();
-    void zeroConOgniNucleo();
-    void nomeRicordato_data();
-    void nomeRicordato();
-    void arrotondamento_data();
-    void arrotondamento();
+    void turns_data();
+    void turns();
+    void zeroWithEveryCore_data();
+    void zeroWithEveryCore();
+    void rememberedCore_data();
+    void rememberedCore();
+    void rounding_data();
+    void rounding();
 };
 
-void TestCalcoloSpire::calcolo_data() {
+void TestCalcoloSpire::turns_data() {
     QTest::addColumn<QString>("picker");
     QTest::addColumn<QString>("induttanza");
     QTest::addColumn<QString>("ricordato");
@@ -162,7 +162,7 @@ void TestCalcoloSpire::calcolo_data() {
                                         << "" << Azione::Risultato << "";
 }
 
-void TestCalcoloSpire::calcolo() {
+void TestCalcoloSpire::turns() {
     QFETCH(QString, picker);
     QFETCH(QString, induttanza);
     QFETCH(QString, ricordato);
@@ -173,20 +173,20 @@ void TestCalcoloSpire::calcolo() {
     QCOMPARE(QString::fromStdString(e.risultato), risultato);
 }
 
-void TestCalcoloSpire::zeroConOgniNucleo_data() {
+void TestCalcoloSpire::zeroWithEveryCore_data() {
     QTest::addColumn<QString>("sigla");
     for (std::string_view s : toroidiSelezionabili)
         QTest::newRow(std::string(s).c_str()) << QString::fromUtf8(s.data(), s.size());
 }
 
-void TestCalcoloSpire::zeroConOgniNucleo() {
+void TestCalcoloSpire::zeroWithEveryCore() {
     QFETCH(QString, sigla);
     const EsitoSpire e = calcolaSpire(sigla.toStdString(), "0", "");
     QCOMPARE(e.azione, Azione::Risultato);
     QCOMPARE(QString::fromStdString(e.risultato), QStringLiteral("0"));
 }
 
-void TestCalcoloSpire::nomeRicordato_data() {
+void TestCalcoloSpire::rememberedCore_data() {
     QTest::addColumn<QString>("picker");
     QTest::addColumn<QString>("induttanza");
     QTest::addColumn<bool>("scritto");
@@ -204,7 +204,7 @@ void TestCalcoloSpire::nomeRicordato_data() {
                                            << "x" << false << "";
 }
 
-void TestCalcoloSpire::nomeRicordato() {
+void TestCalcoloSpire::rememberedCore() {
     QFETCH(QString, picker);
     QFETCH(QString, induttanza);
     QFETCH(bool, scritto);
@@ -214,7 +214,7 @@ void TestCalcoloSpire::nomeRicordato() {
     if (scritto) QCOMPARE(QString::fromStdString(*e.nomeRicordato), nome);
 }
 
-void TestCalcoloSpire::arrotondamento_data() {
+void TestCalcoloSpire::rounding_data() {
     QTest::addColumn<double>("centesimi");
     QTest::addColumn<QString>("testo");
     QTest::newRow("62.5 to even") << 62.5 << "62";
@@ -229,7 +229,7 @@ void TestCalcoloSpire::arrotondamento_data() {
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "";
 }
 
-void TestCalcoloSpire::arrotondamento() {
+void TestCalcoloSpire::rounding() {
     QFETCH(double, centesimi);
     QFETCH(QString, testo);
     QCOMPARE(QString::fromStdString(scriviSpire(centesimi)), testo);

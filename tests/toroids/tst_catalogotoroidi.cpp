@@ -37,20 +37,20 @@ const std::vector<std::string> kEccezioni = {"T60/6", "T106/0", "T157/15", "T184
 class TestCatalogoToroidi : public QObject {
     Q_OBJECT
 private slots:
-    void ordine();
-    void selezionabili();
-    void ogniSelezionabile_data();
-    void ogniSelezionabile();
-    void contenimento_data();
-    void contenimento();
-    void limiti_data();
-    void limiti();
-    void regolaDeiLimiti();
+    void order();
+    void selectable();
+    void everySelectableCore_data();
+    void everySelectableCore();
+    void containment_data();
+    void containment();
+    void limits_data();
+    void limits();
+    void limitRule();
     void tabellaSpireFilo020();
 };
 
 // Size-major, mix-minor, then T300/2 alone.
-void TestCatalogoToroidi::ordine() {
+void TestCatalogoToroidi::order() {
     std::vector<std::string> attese;
     for (int misura : {37, 44, 50, 60, 68, 80, 94, 106, 130, 157, 184, 200})
         for (int mix : {0, 1, 2, 3, 6, 7, 10, 12, 15, 17})
@@ -62,7 +62,7 @@ void TestCatalogoToroidi::ordine() {
 }
 
 // The picker's list, written out from the mixes each size offers.
-void TestCatalogoToroidi::selezionabili() {
+void TestCatalogoToroidi::selectable() {
     const std::vector<std::pair<int, std::vector<int>>> offerte = {{37, {0, 1, 2, 3, 6, 7, 10, 12, 15, 17}},
                                                                    {44, {0, 1, 2, 3, 6, 7, 10, 12, 15, 17}},
                                                                    {50, {0, 1, 2, 3, 6, 7, 10, 12, 15, 17}},
@@ -85,14 +85,14 @@ void TestCatalogoToroidi::selezionabili() {
     QCOMPARE(lista, attese);
 }
 
-void TestCatalogoToroidi::ogniSelezionabile_data() {
+void TestCatalogoToroidi::everySelectableCore_data() {
     QTest::addColumn<QString>("sigla");
     for (std::string_view s : toroidiSelezionabili) QTest::newRow(std::string(s).c_str()) << q(s);
 }
 
 // Each listed designation finds its own entry, never a neighbour whose
 // designation it contains or that contains it.
-void TestCatalogoToroidi::ogniSelezionabile() {
+void TestCatalogoToroidi::everySelectableCore() {
     QFETCH(QString, sigla);
     const std::string s = sigla.toStdString();
     const VoceToroide* v = voce(s);
@@ -106,7 +106,7 @@ void TestCatalogoToroidi::ogniSelezionabile() {
     QCOMPARE(*limite, *v->limite);
 }
 
-void TestCatalogoToroidi::contenimento_data() {
+void TestCatalogoToroidi::containment_data() {
     QTest::addColumn<QString>("testo");
     QTest::addColumn<bool>("trovato");
     QTest::addColumn<double>("al");
@@ -135,7 +135,7 @@ void TestCatalogoToroidi::contenimento_data() {
     QTest::newRow("surrounded") << "xxT80/15yy" << true << 170.0;
 }
 
-void TestCatalogoToroidi::contenimento() {
+void TestCatalogoToroidi::containment() {
     QFETCH(QString, testo);
     QFETCH(bool, trovato);
     QFETCH(double, al);
@@ -144,7 +144,7 @@ void TestCatalogoToroidi::contenimento() {
     if (trovato) QCOMPARE(*valore, al);
 }
 
-void TestCatalogoToroidi::limiti_data() {
+void TestCatalogoToroidi::limits_data() {
     QTest::addColumn<QString>("nome");
     QTest::addColumn<bool>("presente");
     QTest::addColumn<double>("limite");
@@ -168,7 +168,7 @@ void TestCatalogoToroidi::limiti_data() {
     QTest::newRow("empty") << "" << false << 0.0;
 }
 
-void TestCatalogoToroidi::limiti() {
+void TestCatalogoToroidi::limits() {
     QFETCH(QString, nome);
     QFETCH(bool, presente);
     QFETCH(double, limite);
@@ -180,7 +180,7 @@ void TestCatalogoToroidi::limiti() {
 // The limits come from AL x N^2 / 10000 cut to two decimals, N the most turns
 // of the thinnest wire: a check of the typed figures against each other.
 // Exactly seven cores are fixed otherwise.
-void TestCatalogoToroidi::regolaDeiLimiti() {
+void TestCatalogoToroidi::limitRule() {
     int seguono = 0;
     QStringList fuoriRegola;
     for (const VoceToroide& v : catalogoToroidi) {

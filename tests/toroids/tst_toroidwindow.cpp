@@ -57,19 +57,19 @@ private slots:
     void initTestCase();
     void cleanup();
 
-    void statoIniziale();
-    void spire_data();
-    void spire();
-    void dopoAllarme();
-    void filtriTasti_data();
-    void filtriTasti();
-    void cancellaPoiCalcola();
+    void initialState();
+    void turns_data();
+    void turns();
+    void afterAlert();
+    void keyFilters_data();
+    void keyFilters();
+    void cancellaThenCalcola();
     void tab1Diametri();
     void tab2Miscele();
     void tab3Spire();
-    void chiudiEriapri();
-    void apertaDueVolte();
-    void menu();
+    void chiudiThenReopen();
+    void openedTwice();
+    void menuEntries();
 
 private:
     ToroidWindow* apri();
@@ -112,7 +112,7 @@ void TestToroidWindow::calcola(ToroidWindow* w, const QString& picker, const QSt
     test::click(w, "Command2");
 }
 
-void TestToroidWindow::statoIniziale() {
+void TestToroidWindow::initialState() {
     ToroidWindow* w = apri();
     QVERIFY(w);
     QCOMPARE(w->windowTitle(),
@@ -149,7 +149,7 @@ void TestToroidWindow::statoIniziale() {
     QCOMPARE(prossimoTab(test::child<QWidget>(w, "Command5")), t);
 }
 
-void TestToroidWindow::spire_data() {
+void TestToroidWindow::turns_data() {
     QTest::addColumn<QString>("picker");
     QTest::addColumn<QString>("induttanza");
     QTest::addColumn<bool>("incolla");
@@ -201,7 +201,7 @@ void TestToroidWindow::spire_data() {
 }
 
 // Each row starts from a result of 50 turns on screen.
-void TestToroidWindow::spire() {
+void TestToroidWindow::turns() {
     QFETCH(QString, picker);
     QFETCH(QString, induttanza);
     QFETCH(bool, incolla);
@@ -232,7 +232,7 @@ void TestToroidWindow::spire() {
     QCOMPARE(label26->text(), risultato);
 }
 
-void TestToroidWindow::dopoAllarme() {
+void TestToroidWindow::afterAlert() {
     ToroidWindow* w = apri();
     QVERIFY(w);
     calcola(w, "T37/12", "6,5");
@@ -248,7 +248,7 @@ void TestToroidWindow::dopoAllarme() {
     QCOMPARE(test::child<QLabel>(w, "Label101")->text(), QStringLiteral("TROPPE  SPIRE  vedi TAB  3"));
 }
 
-void TestToroidWindow::filtriTasti_data() {
+void TestToroidWindow::keyFilters_data() {
     QTest::addColumn<QString>("campo");
     QTest::addColumn<QString>("partenza");
     QTest::addColumn<char>("tasto");
@@ -284,7 +284,7 @@ void TestToroidWindow::filtriTasti_data() {
                                  << "1" << '/' << "1";
 }
 
-void TestToroidWindow::filtriTasti() {
+void TestToroidWindow::keyFilters() {
     QFETCH(QString, campo);
     QFETCH(QString, partenza);
     QFETCH(char, tasto);
@@ -317,7 +317,7 @@ void TestToroidWindow::filtriTasti() {
     QCOMPARE(beepCount(), preso ? beeps : beeps + 1);
 }
 
-void TestToroidWindow::cancellaPoiCalcola() {
+void TestToroidWindow::cancellaThenCalcola() {
     ToroidWindow* w = apri();
     QVERIFY(w);
     auto* combo = test::child<QComboBox>(w, "cboToroidi");
@@ -428,7 +428,7 @@ void TestToroidWindow::tab3Spire() {
     QCOMPARE(testi.last().split(' ', Qt::SkipEmptyParts).last(), QStringLiteral("66"));
 }
 
-void TestToroidWindow::chiudiEriapri() {
+void TestToroidWindow::chiudiThenReopen() {
     ToroidWindow* w = apri();
     QVERIFY(w);
     finestre().open(nomi::calcolatrice);
@@ -449,7 +449,7 @@ void TestToroidWindow::chiudiEriapri() {
     QVERIFY(!test::child<QLabel>(w, "Label101")->isVisible());
 }
 
-void TestToroidWindow::apertaDueVolte() {
+void TestToroidWindow::openedTwice() {
     ToroidWindow* w = apri();
     QVERIFY(w);
     calcola(w, "T37/2", "10");
@@ -461,7 +461,7 @@ void TestToroidWindow::apertaDueVolte() {
     QCOMPARE(test::child<QLabel>(w, "Label26")->text(), QStringLiteral("50"));
 }
 
-void TestToroidWindow::menu() {
+void TestToroidWindow::menuEntries() {
     ToroidWindow* w = apri();
     QVERIFY(w);
     auto* leggimi = w->findChild<QAction*>("Leggimi");
