@@ -106,24 +106,13 @@ constexpr std::array kPassabandaCells{
 
 // Dark drawings on the pale frames of the multi-cell examples.
 CellStyle esempiStyle() {
-    CellStyle s;
-    s.wire = Qt::black;
-    s.plate = colour(kDarkBlue);
-    s.coilBorder = Qt::black;
-    s.hatch = Qt::red;
-    s.text = Qt::black;
-    return s;
+    return {
+        .wire = Qt::black, .plate = colour(kDarkBlue), .coilBorder = Qt::black, .hatch = Qt::red, .text = Qt::black};
 }
 
 // White wires and labels, light blue plates on the dark blue frames.
 CellStyle passabandaStyle() {
-    CellStyle s;
-    s.wire = Qt::white;
-    s.plate = colour(kSkyBlue);
-    s.coilBorder = Qt::white;
-    s.hatch = Qt::red;
-    s.text = Qt::white;
-    return s;
+    return {.wire = Qt::white, .plate = colour(kSkyBlue), .coilBorder = Qt::white, .hatch = Qt::red, .text = Qt::white};
 }
 
 }  // namespace
