@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <map>
 #include <sys/resource.h>
 #include <vector>
@@ -101,6 +102,7 @@ void openEverything(QTextStream& out) {
 }
 
 void measureCycles(int cycles, bool bare, const QString& only, QTextStream& out) {
+    cycles = std::max(cycles, 4);
     const QStringList names = bare             ? QStringList{kBareName}
                               : only.isEmpty() ? tools::registeredWindows()
                                                : QStringList{only};
@@ -111,10 +113,19 @@ void measureCycles(int cycles, bool bare, const QString& only, QTextStream& out)
             closeEverything(name == kBareName ? w : nullptr);
         }
     };
-    cycle();
-    out << "rss_first\t" << campoStatusProprioKiB("VmRSS").value_or(-1) << "\n";
-    for (int i = 1; i < cycles; ++i) cycle();
-    out << "rss_last\t" << campoStatusProprioKiB("VmRSS").value_or(-1) << "\n";
+    const auto rss = [] { return static_cast<double>(campoStatusProprioKiB("VmRSS").value_or(-1)); };
+    std::vector<double> after;
+    after.reserve(static_cast<std::size_t>(cycles));
+    for (int i = 0; i < cycles; ++i) {
+        cycle();
+        after.push_back(rss());
+    }
+    out << "rss_first\t" << after.front() << "\n";
+    out << "rss_last\t" << after.back() << "\n";
+    // The growth per cycle once the caches have filled: the slope over the
+    // last half reads 0 for a plateau and the leak's rate for a leak.
+    const std::vector<double> lastHalf(after.begin() + cycles / 2, after.end());
+    out << "slope_kib\t" << *pendenza(lastHalf) << "\n";
     // Widgets and windows still alive after every window was closed: more
     // than none means something outlives its window.
     out << "widgets_left\t" << QApplication::allWidgets().size() << "\n";

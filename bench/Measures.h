@@ -19,7 +19,8 @@ void openEverything(QTextStream& out);
 
 // Resident memory after the first and after the last of a number of cycles
 // that open, paint and close every registered window (or the bare one, or
-// only the one named by only).
+// only the one named by only), and its slope over the last half of them in
+// KiB per cycle.
 void measureCycles(int cycles, bool bare, const QString& only, QTextStream& out);
 
 // Process CPU time over an input alert of a filter window (frequency above

@@ -16,6 +16,21 @@ std::optional<double> mediana(std::vector<double> samples) {
     return (lower + upper) / 2.0;
 }
 
+std::optional<double> pendenza(const std::vector<double>& samples) {
+    const std::size_t n = samples.size();
+    if (n < 2) return std::nullopt;
+    const double meanX = static_cast<double>(n - 1) / 2.0;
+    double meanY = 0;
+    for (const double y : samples) meanY += y / static_cast<double>(n);
+    double covariance = 0, variance = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double dx = static_cast<double>(i) - meanX;
+        covariance += dx * (samples[i] - meanY);
+        variance += dx * dx;
+    }
+    return covariance / variance;
+}
+
 std::optional<double> rapporto(std::optional<double> ours, std::optional<double> theirs) {
     if (!ours || !theirs || !(*theirs > 0.0) || !std::isfinite(*ours)) return std::nullopt;
     return *ours / *theirs;

@@ -10,6 +10,11 @@ namespace ombrana::bench {
 // count); nothing for no samples.
 std::optional<double> mediana(std::vector<double> samples);
 
+// The least-squares slope of samples taken one step apart (change per
+// step): 0 for a plateau, the rate for a steady growth; nothing for fewer
+// than two samples.
+std::optional<double> pendenza(const std::vector<double>& samples);
+
 // ours / theirs, or nothing when either is missing or the reference is not
 // positive.
 std::optional<double> rapporto(std::optional<double> ours, std::optional<double> theirs);

@@ -31,6 +31,24 @@ private slots:
     }
     void medianOfNothing() { QVERIFY(!mediana({}).has_value()); }
 
+    void slope_data() {
+        QTest::addColumn<std::vector<double>>("samples");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("plateau") << std::vector<double>{500, 500, 500, 500} << 0.0;
+        QTest::newRow("steady growth") << std::vector<double>{100, 103, 106, 109, 112} << 3.0;
+        QTest::newRow("page-sized steps") << std::vector<double>{0, 0, 4, 4, 8, 8, 12, 12} << 40.0 / 21.0;
+        QTest::newRow("falling") << std::vector<double>{10, 8, 6} << -2.0;
+        QTest::newRow("one spike, no trend") << std::vector<double>{0, 0, 0, 90, 0, 0, 0} << 0.0;
+    }
+    void slope() {
+        QFETCH(std::vector<double>, samples);
+        QFETCH(double, expected);
+        const auto m = pendenza(samples);
+        QVERIFY(m.has_value());
+        QVERIFY2(std::abs(*m - expected) < 1e-9, qPrintable(QString::number(*m)));
+    }
+    void slopeOfOneSample() { QVERIFY(!pendenza({7}).has_value()); }
+
     void ratio_data() {
         QTest::addColumn<double>("ours");
         QTest::addColumn<double>("theirs");

@@ -33,8 +33,11 @@ private slots:
                                             .arg(ombrana::tools::registeredWindows().size());
         QTest::newRow("alert") << QStringLiteral("CPU durante un avviso");
         QTest::newRow("cycles") << QStringLiteral("Crescita della memoria residente");
-        for (const QString& name : ombrana::tools::registeredWindows())
+        QTest::newRow("growth per cycle") << QStringLiteral("Crescita per ciclo di tutte le finestre");
+        for (const QString& name : ombrana::tools::registeredWindows()) {
             QTest::newRow(qPrintable(name)) << QStringLiteral("Apertura di %1 ").arg(name);
+            QTest::newRow(qPrintable(name + " growth")) << QStringLiteral("Crescita per ciclo di %1 ").arg(name);
+        }
     }
     void rows() {
         QFETCH(QString, measure);
