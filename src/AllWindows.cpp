@@ -2,6 +2,7 @@
 
 #include "app/AppWindows.h"
 #include "app/Fonts.h"
+#include "app/SteadyPaletteStyle.h"
 #include "calculator/CalculatorWindows.h"
 #include "filters/FilterWindow.h"
 #include "help/HelpWindows.h"
@@ -24,10 +25,10 @@ void registerAllWindows() {
 }
 
 void prepareApplication(QApplication& app) {
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setStyle(new SteadyPaletteStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     installaSostitutiCaratteri();
-    // The style keeps button images per palette; windows come and go, so a
-    // small cache serves as well as the default 10 MiB and keeps memory flat.
+    // The style's images are few, one for each look of a control: a small
+    // cache holds them as well as the default 10 MiB.
     QPixmapCache::setCacheLimit(1024);
     registerAllWindows();
 }
