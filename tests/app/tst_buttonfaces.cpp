@@ -1,14 +1,15 @@
 // Every coloured button shows its own colour, flat, across its face, in
 // every window; pressing it and giving it the focus both show on the face.
-#include <QApplication>
-#include <QHash>
-#include <QImage>
-#include <algorithm>
-#include <cmath>
-
 #include "AllWindows.h"
 #include "app/WindowNames.h"
 #include "tests/support/WindowTestSupport.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QImage>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace ombrana;
 

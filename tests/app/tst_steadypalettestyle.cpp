@@ -1,12 +1,12 @@
 // The style beneath sees one palette object for each set of colours, for
 // every kind of drawing, and the caller's option keeps its own palette.
+#include "app/SteadyPaletteStyle.h"
+
 #include <QApplication>
 #include <QCommonStyle>
 #include <QPainter>
 #include <QStyleOptionComplex>
 #include <QTest>
-
-#include "app/SteadyPaletteStyle.h"
 
 using namespace ombrana;
 
