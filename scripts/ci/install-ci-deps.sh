@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the CI checks need beyond ./test.sh on Debian 12: clang with
 # the libFuzzer and sanitizer runtimes, an X server for the xcb platform and
-# xdotool to press real keys on it, and CUPS with a virtual PDF printer and the PDF renderer.
-# Returns at once when everything is already there.
+# xdotool to press real keys on it, and CUPS with a virtual PDF printer and
+# the PDF renderer. Returns at once when everything is already there.
 set -euo pipefail
 
 exec "$(dirname "$0")/../install-deps.sh" \
