@@ -10,28 +10,40 @@ namespace ombrana {
 
 // Lets through only the listed characters and backspace; every other key
 // that would type something (Enter, Escape, the clipboard and undo
-// shortcuts included) is swallowed with a beep. Keys that type nothing
-// (arrows, Home, End, Delete, Tab) keep their usual work. Text pasted from
-// the context menu is not filtered: the calculations judge what they read.
+// shortcuts included) is swallowed with a beep. The focus keys (Tab and
+// Shift+Tab) and the keys that type nothing (arrows, Home, End, Delete) keep
+// their usual work, whatever text the window system gives them: on X11 Tab
+// carries "\t" and Delete U+007F. Text pasted from the context menu is not
+// filtered: the calculations judge what they read.
 class KeyFilter : public QObject {
     Q_OBJECT
 public:
-    KeyFilter(QString accepted, QObject* parent);
+    enum class Point {
+        Refused,     // the point is a character like any other
+        TypesComma,  // the point and the keypad's decimal key type a comma
+    };
+
+    KeyFilter(QString accepted, Point point, QObject* parent);
 
     static inline const QString cifreEVirgola = QStringLiteral("0123456789,");
 
-    // Installs a filter on the widget (a line edit, or the editor of an
-    // editable combo box), owned by it.
-    static void install(QWidget* target, const QString& accepted);
+    // Installs a filter on the widget, owned by it. For an editable combo
+    // box the filter sits on the combo box itself, where the window system
+    // delivers the keys while it has the focus (it hands them on to its
+    // line edit directly, past any filter there), and on its line edit too,
+    // for keys sent to the line edit itself.
+    static void install(QWidget* target, const QString& accepted, Point point = Point::Refused);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QString m_accepted;
+    Point m_point;
 };
 
-// The numeric entry field: digits, the comma and backspace.
+// The numeric entry field: digits, the comma and backspace; the point and
+// the keypad's decimal key type a comma.
 void rendiCampoNumerico(QLineEdit* field);
 
 }  // namespace ombrana

@@ -7,6 +7,9 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
 
 #include <array>
 
@@ -83,11 +86,84 @@ Calculator::Calculator(QWidget* parent) : DesignedWindow(designOf(), parent) {
     }
     connect(m_keys, &QButtonGroup::idClicked, this, &Calculator::keyClicked);
 
+    // Each key lets go of its pressed look a moment after a key of the
+    // keyboard pressed it.
+    for (QAbstractButton* button : m_keys->buttons()) {
+        auto* release = new QTimer(button);
+        release->setObjectName(QStringLiteral("rilascio"));
+        release->setSingleShot(true);
+        release->setInterval(kShownPressedMs);
+        connect(release, &QTimer::timeout, button, [button] { button->setDown(false); });
+    }
+
+    // The keyboard reaches the window through whichever of its controls has
+    // the focus: every control, and the window itself, pass key presses on.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+
     setTabOrder({"Number0", "Number1", "Number2", "Number3", "Number4", "Number5", "Number6", "Number7", "Number8",
                  "Number9", "Cancel", "CancelEntry", "Operator1", "Operator3", "Operator2", "Operator0", "Operator4",
                  "Percent", "Decimal"});
 
     m_readout->setText(QString::fromStdString(m_engine.display()));
+}
+
+std::optional<CalculatorKey> Calculator::keyForKeyPress(const QKeyEvent& event) {
+    constexpr auto commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event.modifiers() & commandModifiers) return std::nullopt;
+    switch (event.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return CalculatorKey::Equals;
+        case Qt::Key_Escape: return CalculatorKey::Cancel;
+        case Qt::Key_Delete: return CalculatorKey::CancelEntry;  // X11 gives it the text U+007F
+        default: break;
+    }
+    // The character typed decides, so that any keyboard layout works; a
+    // key event without text is read by its key code.
+    QChar c;
+    if (event.text().size() == 1)
+        c = event.text().at(0);
+    else if (event.text().isEmpty() && event.key() >= Qt::Key_Space && event.key() <= Qt::Key_AsciiTilde)
+        c = QChar(event.key());
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        return static_cast<CalculatorKey>(static_cast<int>(CalculatorKey::Digit0) + (c.unicode() - '0'));
+    switch (c.unicode()) {
+        case ',':
+        case '.': return CalculatorKey::Decimal;
+        case '+': return CalculatorKey::Plus;
+        case '-': return CalculatorKey::Minus;
+        case '*':
+        case 'x':
+        case 'X': return CalculatorKey::Times;
+        case '/': return CalculatorKey::Divide;
+        case '%': return CalculatorKey::Percent;
+        case '=': return CalculatorKey::Equals;
+        default: return std::nullopt;
+    }
+}
+
+bool Calculator::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto key = keyForKeyPress(*static_cast<QKeyEvent*>(event));
+        QAbstractButton* button = key ? m_keys->button(static_cast<int>(*key)) : nullptr;
+        if (button) {
+            pressFromKeyboard(button);
+            return true;  // the focused control does not act on it too
+        }
+    }
+    return DesignedWindow::eventFilter(watched, event);
+}
+
+void Calculator::pressFromKeyboard(QAbstractButton* button) {
+    // One key press, one click, at once and in the order typed, as the
+    // mouse gives it (animateClick would click only when its timer ends,
+    // and a key typed twice within that time would click once).
+    QPointer<QAbstractButton> guard(button);
+    button->click();
+    if (!guard) return;
+    button->setDown(true);
+    if (auto* release = button->findChild<QTimer*>(QStringLiteral("rilascio"), Qt::FindDirectChildrenOnly))
+        release->start();
 }
 
 void Calculator::keyClicked(int id) {

@@ -59,7 +59,8 @@ ToroidWindow::ToroidWindow(QWidget* parent) : DesignedWindow(designOf(), parent)
     m_rememberedCore = control<QLabel>("Label71");
 
     // The picker: every selectable core in catalogue order, unsorted, no
-    // completion (the text is exactly what was typed or picked), its own keys.
+    // completion (the text is exactly what was typed or picked), its own keys
+    // (filtered on the combo box, which has the focus and receives them).
     m_picker->setCompleter(nullptr);
     for (std::string_view sigla : toroidiSelezionabili)
         m_picker->addItem(QString::fromUtf8(sigla.data(), static_cast<qsizetype>(sigla.size())));

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include <algorithm>
@@ -34,6 +35,48 @@ bool clickKeys(QWidget* window, const QString& captions) {
         auto* button = test::child<QPushButton>(window, buttonOfCaption().value(caption));
         if (!button) return false;
         QTest::mouseClick(button, Qt::LeftButton);
+    }
+    return true;
+}
+
+// A key of the keyboard as the window system gives it: key code, text and
+// modifiers (X11, US layout).
+struct Tasto {
+    Qt::Key key;
+    QString text;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+// The keyboard key that stands for each caption; the variants column of
+// keyboardVariants() checks the others.
+Tasto tastoDi(const QString& caption) {
+    if (caption.size() == 1 && caption.at(0).isDigit())
+        return {Qt::Key(Qt::Key_0 + caption.at(0).digitValue()), caption};
+    static const QHash<QString, Tasto> tasti{
+        {".", {Qt::Key_Period, "."}},
+        {"+", {Qt::Key_Plus, "+", Qt::ShiftModifier}},
+        {"-", {Qt::Key_Minus, "-"}},
+        {"X", {Qt::Key_X, "x"}},
+        {"/", {Qt::Key_Slash, "/"}},
+        {"=", {Qt::Key_Return, test::kEnterText}},
+        {"%", {Qt::Key_Percent, "%", Qt::ShiftModifier}},
+        {"C", {Qt::Key_Escape, test::kEscapeText}},
+        {"CE", {Qt::Key_Delete, test::kDeleteText}},
+    };
+    return tasti.value(caption, {Qt::Key_unknown, QString()});
+}
+
+// Types the captions on the keyboard, each to the focused control, moving
+// the focus to another key of the window before each one: the keys must
+// reach the window whichever of its keys has the focus.
+bool typeKeys(QWidget* window, const QString& captions) {
+    const QList<QPushButton*> keys = window->findChildren<QPushButton*>();
+    int i = 0;
+    for (const QString& caption : captions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const Tasto t = tastoDi(caption);
+        if (t.key == Qt::Key_unknown) return false;
+        keys.at(i++ % keys.size())->setFocus(Qt::OtherFocusReason);
+        test::pressKey(t.key, t.text, t.modifiers);
     }
     return true;
 }
@@ -63,6 +106,13 @@ private slots:
     void focusAndTabOrder();
     void longResultShrinksInsteadOfCutting();
     void longEntryKeepsItsTail();
+    void edgeCasesByKeyboard_data();
+    void edgeCasesByKeyboard();
+    void keyboardVariants_data();
+    void keyboardVariants();
+    void oneKeyOneClickShownPressed();
+    void keyboardDivisionByZero();
+    void otherKeysLeftAlone();
 
 private:
     QList<CalculatorMessageText> m_messages;
@@ -296,6 +346,162 @@ void TestCalculatorWindow::longEntryKeepsItsTail() {
     QVERIFY(fit.text.endsWith(QStringLiteral("7895,")));
     QVERIFY(fit.text.size() < r->text().size());
     QVERIFY(QFontMetricsF(fit.font).horizontalAdvance(fit.text) <= r->contentsRect().width());
+}
+
+void TestCalculatorWindow::edgeCasesByKeyboard_data() {
+    edgeCasesByClicks_data();
+}
+
+void TestCalculatorWindow::edgeCasesByKeyboard() {
+    QFETCH(QString, keys);
+    QFETCH(QString, expected);
+    QWidget* w = test::openWindow(nomi::calcolatrice);
+    QVERIFY(test::activate(w));
+    QVERIFY(typeKeys(w, keys));
+    QCOMPARE(readout(w)->text(), expected);
+    QVERIFY(m_messages.size() <= 1);
+}
+
+// Every keyboard key and the calculator key it presses.
+void TestCalculatorWindow::keyboardVariants_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("keyText");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("button");
+    const auto row = [](const char* name, Qt::Key key, const QString& text, Qt::KeyboardModifiers m,
+                        const char* button) { QTest::newRow(name) << int(key) << text << int(m) << button; };
+    for (int d = 0; d <= 9; ++d) {
+        const QString digit = QString::number(d);
+        const QByteArray name = "digit " + digit.toLatin1();
+        const QByteArray keypad = "keypad " + digit.toLatin1();
+        row(name.constData(), Qt::Key(Qt::Key_0 + d), digit, Qt::NoModifier, qPrintable("Number" + digit));
+        row(keypad.constData(), Qt::Key(Qt::Key_0 + d), digit, Qt::KeypadModifier, qPrintable("Number" + digit));
+    }
+    row("comma", Qt::Key_Comma, ",", Qt::NoModifier, "Decimal");
+    row("point", Qt::Key_Period, ".", Qt::NoModifier, "Decimal");
+    row("keypad decimal", Qt::Key_Period, ".", Qt::KeypadModifier, "Decimal");
+    row("keypad decimal, Italian layout", Qt::Key_Period, ",", Qt::KeypadModifier, "Decimal");
+    row("plus", Qt::Key_Plus, "+", Qt::ShiftModifier, "Operator1");
+    row("keypad plus", Qt::Key_Plus, "+", Qt::KeypadModifier, "Operator1");
+    row("minus", Qt::Key_Minus, "-", Qt::NoModifier, "Operator3");
+    row("keypad minus", Qt::Key_Minus, "-", Qt::KeypadModifier, "Operator3");
+    row("asterisk", Qt::Key_Asterisk, "*", Qt::ShiftModifier, "Operator2");
+    row("keypad asterisk", Qt::Key_Asterisk, "*", Qt::KeypadModifier, "Operator2");
+    row("x", Qt::Key_X, "x", Qt::NoModifier, "Operator2");
+    row("X", Qt::Key_X, "X", Qt::ShiftModifier, "Operator2");
+    row("slash", Qt::Key_Slash, "/", Qt::NoModifier, "Operator0");
+    row("keypad slash", Qt::Key_Slash, "/", Qt::KeypadModifier, "Operator0");
+    row("percent", Qt::Key_Percent, "%", Qt::ShiftModifier, "Percent");
+    row("enter", Qt::Key_Return, test::kEnterText, Qt::NoModifier, "Operator4");
+    row("keypad enter", Qt::Key_Enter, test::kEnterText, Qt::KeypadModifier, "Operator4");
+    row("equals", Qt::Key_Equal, "=", Qt::NoModifier, "Operator4");
+    row("escape", Qt::Key_Escape, test::kEscapeText, Qt::NoModifier, "Cancel");
+    row("delete", Qt::Key_Delete, test::kDeleteText, Qt::NoModifier, "CancelEntry");
+}
+
+void TestCalculatorWindow::keyboardVariants() {
+    QFETCH(int, key);
+    QFETCH(QString, keyText);
+    QFETCH(int, modifiers);
+    QFETCH(QString, button);
+    QWidget* w = test::openWindow(nomi::calcolatrice);
+    QVERIFY(test::activate(w));
+    // From every key of the window, each key press is one click of the
+    // matching key and of no other.
+    for (QPushButton* focused : w->findChildren<QPushButton*>()) {
+        focused->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), focused);
+        QList<QSignalSpy*> spies;
+        for (QPushButton* b : w->findChildren<QPushButton*>()) spies << new QSignalSpy(b, &QAbstractButton::clicked);
+        test::pressKey(Qt::Key(key), keyText, Qt::KeyboardModifiers(modifiers));
+        const QList<QPushButton*> buttons = w->findChildren<QPushButton*>();
+        for (int i = 0; i < buttons.size(); ++i) {
+            const int expected = buttons.at(i)->objectName() == button ? 1 : 0;
+            QVERIFY2(spies.at(i)->count() == expected, qPrintable(QStringLiteral("%1 clicked %2 times from %3")
+                                                                      .arg(buttons.at(i)->objectName())
+                                                                      .arg(spies.at(i)->count())
+                                                                      .arg(focused->objectName())));
+        }
+        qDeleteAll(spies);
+        QCOMPARE(QApplication::focusWidget(), focused);
+    }
+}
+
+void TestCalculatorWindow::oneKeyOneClickShownPressed() {
+    QWidget* w = test::openWindow(nomi::calcolatrice);
+    QVERIFY(test::activate(w));
+    auto* seven = test::child<QPushButton>(w, "Number7");
+    QSignalSpy clicks(seven, &QAbstractButton::clicked);
+    test::pressKey(Qt::Key_7, "7");
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(readout(w)->text(), QStringLiteral("7,"));
+    QVERIFY(seven->isDown());  // shown pressed for a moment
+    // A key typed again at once is a second click, not lost.
+    test::pressKey(Qt::Key_7, "7");
+    QCOMPARE(clicks.count(), 2);
+    QCOMPARE(readout(w)->text(), QStringLiteral("77,"));
+    QTRY_VERIFY(!seven->isDown());
+    QCOMPARE(clicks.count(), 2);
+    // Enter on the focused "0" key is "=", and does not click "0" too.
+    auto* zero = test::child<QPushButton>(w, "Number0");
+    zero->setFocus(Qt::OtherFocusReason);
+    QSignalSpy zeroClicks(zero, &QAbstractButton::clicked);
+    test::typeToFocus("+3");
+    test::pressKey(Qt::Key_Return, test::kEnterText);
+    QCOMPARE(readout(w)->text(), QStringLiteral("80"));
+    QCOMPARE(zeroClicks.count(), 0);
+    // The mouse works as before.
+    QVERIFY(clickKeys(w, "C 4"));
+    QCOMPARE(readout(w)->text(), QStringLiteral("4,"));
+    QCOMPARE(clicks.count(), 2);
+}
+
+void TestCalculatorWindow::keyboardDivisionByZero() {
+    QWidget* w = test::openWindow(nomi::calcolatrice);
+    QVERIFY(test::activate(w));
+    test::typeToFocus("8/0");
+    QVERIFY(m_messages.isEmpty());
+    test::pressKey(Qt::Key_Return, test::kEnterText);
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].text, QStringLiteral("Impossibile dividere per zero"));
+    QCOMPARE(readout(w)->text(), QStringLiteral("8,"));
+
+    // The real box, as a click brings it.
+    setCalculatorMessageHookForTests({});
+    test::typeToFocus("/0");
+    QString text;
+    QTimer answer;
+    answer.setInterval(10);
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        answer.stop();
+        text = box->text();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    answer.start();
+    test::pressKey(Qt::Key_Equal, "=");
+    setCalculatorMessageHookForTests([this](const CalculatorMessageText& m) { m_messages << m; });
+    QCOMPARE(text, QStringLiteral("Impossibile dividere per zero"));
+    QCOMPARE(readout(w)->text(), QStringLiteral("8,"));
+}
+
+// Keys that are no calculator key keep the toolkit's work: Tab moves the
+// focus, the space bar clicks the focused key, Ctrl with a digit does
+// nothing.
+void TestCalculatorWindow::otherKeysLeftAlone() {
+    QWidget* w = test::openWindow(nomi::calcolatrice);
+    QVERIFY(test::activate(w));
+    QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Number0"));
+    test::pressTab();
+    QCOMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Number1"));
+    test::pressKey(Qt::Key_Space, " ");
+    QCOMPARE(readout(w)->text(), QStringLiteral("1,"));
+    test::pressKey(Qt::Key_5, "5", Qt::ControlModifier);
+    test::pressKey(Qt::Key_A, "a");
+    QCOMPARE(readout(w)->text(), QStringLiteral("1,"));
+    test::pressBacktab();
+    QCOMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Number0"));
 }
 
 QTEST_MAIN(TestCalculatorWindow)

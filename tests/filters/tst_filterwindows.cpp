@@ -49,8 +49,12 @@ private slots:
     void initTestCase() {
         registerAppWindows();
         registerFilterWindows();
-        // A stand-in for the calculator, to see who closes it.
-        finestre().registerWindow(nomi::calcolatrice, [] { return new QWidget; });
+        // Stand-ins for the calculator, to see who closes it, and for the
+        // other windows that the filter windows open.
+        for (const QString& name : {nomi::calcolatrice, nomi::induttanza, nomi::induttanza2, nomi::induttanzaAria,
+                                    nomi::tabelle, nomi::leggimiPassaBassoPiGreco, nomi::leggimiPassaAltoPiGreco,
+                                    nomi::leggimiPassaBassoT, nomi::leggimiPassaAltoT})
+            if (!finestre().isRegistered(name)) finestre().registerWindow(name, [] { return new QWidget; });
         QApplication::setQuitOnLastWindowClosed(false);
     }
     void init() { InputAlert::setSecondDuration(20ms); }
@@ -238,38 +242,155 @@ private slots:
         QVERIFY(!finestre().isOpen(nomi::passaAltoT));
     }
 
+    // Every key with the text that the window system gives it, sent to the
+    // focused field.
     void keyFilter_data() {
         QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("keyText");
         QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("digit") << int(Qt::Key_5) << int(Qt::NoModifier) << true;
-        QTest::newRow("comma") << int(Qt::Key_Comma) << int(Qt::NoModifier) << true;
-        QTest::newRow("letter") << int(Qt::Key_A) << int(Qt::NoModifier) << false;
-        QTest::newRow("point") << int(Qt::Key_Period) << int(Qt::NoModifier) << false;
-        QTest::newRow("minus") << int(Qt::Key_Minus) << int(Qt::NoModifier) << false;
-        QTest::newRow("space") << int(Qt::Key_Space) << int(Qt::NoModifier) << false;
-        QTest::newRow("enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << false;
-        QTest::newRow("ctrl+v") << int(Qt::Key_V) << int(Qt::ControlModifier) << false;
-        QTest::newRow("shift+insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << false;
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("beeps");
+        QTest::newRow("digit") << int(Qt::Key_5) << "5" << int(Qt::NoModifier) << "125" << false;
+        QTest::newRow("comma") << int(Qt::Key_Comma) << "," << int(Qt::NoModifier) << "12," << false;
+        QTest::newRow("point types a comma") << int(Qt::Key_Period) << "." << int(Qt::NoModifier) << "12," << false;
+        QTest::newRow("keypad decimal point")
+            << int(Qt::Key_Period) << "." << int(Qt::KeypadModifier) << "12," << false;
+        QTest::newRow("keypad decimal, Italian layout")
+            << int(Qt::Key_Period) << "," << int(Qt::KeypadModifier) << "12," << false;
+        QTest::newRow("keypad digit") << int(Qt::Key_7) << "7" << int(Qt::KeypadModifier) << "127" << false;
+        QTest::newRow("letter") << int(Qt::Key_A) << "a" << int(Qt::NoModifier) << "12" << true;
+        QTest::newRow("greater-than (shift+point)")
+            << int(Qt::Key_Greater) << ">" << int(Qt::ShiftModifier) << "12" << true;
+        QTest::newRow("minus") << int(Qt::Key_Minus) << "-" << int(Qt::NoModifier) << "12" << true;
+        QTest::newRow("keypad minus") << int(Qt::Key_Minus) << "-" << int(Qt::KeypadModifier) << "12" << true;
+        QTest::newRow("space") << int(Qt::Key_Space) << " " << int(Qt::NoModifier) << "12" << true;
+        QTest::newRow("enter") << int(Qt::Key_Return) << test::kEnterText << int(Qt::NoModifier) << "12" << true;
+        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << test::kEnterText << int(Qt::KeypadModifier) << "12"
+                                      << true;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << test::kEscapeText << int(Qt::NoModifier) << "12" << true;
+        QTest::newRow("ctrl+v") << int(Qt::Key_V) << QString(QChar(0x16)) << int(Qt::ControlModifier) << "12" << true;
+        QTest::newRow("ctrl+z") << int(Qt::Key_Z) << QString(QChar(0x1a)) << int(Qt::ControlModifier) << "12" << true;
+        QTest::newRow("ctrl+a") << int(Qt::Key_A) << QString(QChar(0x01)) << int(Qt::ControlModifier) << "12" << true;
+        QTest::newRow("shift+insert") << int(Qt::Key_Insert) << "" << int(Qt::ShiftModifier) << "12" << true;
     }
     void keyFilter() {
         QFETCH(int, key);
+        QFETCH(QString, keyText);
         QFETCH(int, modifiers);
-        QFETCH(bool, accepted);
+        QFETCH(QString, after);
+        QFETCH(bool, beeps);
         QWidget* w = test::openWindow(nomi::passaBassoT);
+        QVERIFY(test::activate(w));
         QApplication::clipboard()->setText(QStringLiteral("99"));
         for (const char* name : {"Text1", "Text2"}) {
             auto* field = test::child<QLineEdit>(w, name);
-            test::type(field, "12");
-            const int beeps = beepCount();
-            QTest::keyClick(field, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-            QCOMPARE(beepCount(), beeps + (accepted ? 0 : 1));
-            QCOMPARE(field->text().size(), accepted ? 3 : 2);
-            QVERIFY(field->text().startsWith(QStringLiteral("12")));
-            QTest::keyClick(field, Qt::Key_Backspace);
-            QCOMPARE(field->text().size(), accepted ? 2 : 1);
-            QCOMPARE(beepCount(), beeps + (accepted ? 0 : 1));
+            field->setFocus(Qt::OtherFocusReason);
+            QTRY_COMPARE(QApplication::focusWidget(), field);
+            test::typeToFocus("12");
+            const int before = beepCount();
+            test::pressKey(Qt::Key(key), keyText, Qt::KeyboardModifiers(modifiers));
+            QCOMPARE(field->text(), after);
+            QCOMPARE(beepCount(), before + (beeps ? 1 : 0));
+            QCOMPARE(QApplication::focusWidget(), field);
+            test::pressKey(Qt::Key_Backspace, QStringLiteral("\b"));
+            QCOMPARE(field->text(), after.chopped(1));
+            QCOMPARE(beepCount(), before + (beeps ? 1 : 0));
+            field->clear();
         }
+    }
+
+    // Delete comes with the text U+007F on X11; it deletes, without a beep.
+    void deleteKeyDeletes() {
+        QWidget* w = test::openWindow(nomi::passaAltoPiGreco);
+        QVERIFY(test::activate(w));
+        auto* field = test::child<QLineEdit>(w, "Text2");
+        field->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+        test::typeToFocus("750");
+        field->setCursorPosition(0);
+        const int beeps = beepCount();
+        test::pressKey(Qt::Key_Delete, test::kDeleteText);
+        QCOMPARE(field->text(), QStringLiteral("50"));
+        QCOMPARE(beepCount(), beeps);
+    }
+
+    // The typical use by keyboard only: 7, Tab, 50, then "CALCOLA".
+    void typingThroughTab_data() { addWindowColumn(); }
+    void typingThroughTab() {
+        QFETCH(int, which);
+        QWidget* w = test::openWindow(kNomi[which].window);
+        QVERIFY(test::activate(w));
+        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
+        const int beeps = beepCount();
+        test::typeToFocus("7\t50");
+        QCOMPARE(text(w, "Text1"), QStringLiteral("7"));
+        QCOMPARE(text(w, "Text2"), QStringLiteral("50"));
+        QCOMPARE(beepCount(), beeps);
+        test::typeToFocus("\t");
+        QCOMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Command6"));
+        test::click(w, "Command6");
+        QVERIFY(!text(w, kNomi[which].c1).isEmpty());
+    }
+
+    void frequencyWithPoint() {
+        QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
+        QVERIFY(test::activate(w));
+        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
+        const int beeps = beepCount();
+        test::typeToFocus("7.1\t50");
+        QCOMPARE(text(w, "Text1"), QStringLiteral("7,1"));
+        QCOMPARE(beepCount(), beeps);
+        test::click(w, "Command6");
+        QCOMPARE(text(w, "Label7"), QStringLiteral("448,3"));  // 159155 / (7.1 x 50), not 71 MHz
+    }
+
+    void tabByKeys_data() { tabOrder_data(); }
+    void tabByKeys() {
+        QFETCH(int, which);
+        QFETCH(QStringList, order);
+        test::checkTabByKeys(test::openWindow(kNomi[which].window), order);
+    }
+
+    // Where each button and menu entry leads: exactly that window opens.
+    void destinations_data() {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("destination");
+        struct Mete {
+            QString induttanza, leggimi;
+        };
+        const Mete mete[] = {
+            {nomi::induttanza2, nomi::leggimiPassaBassoPiGreco},
+            {nomi::induttanza, nomi::leggimiPassaAltoPiGreco},
+            {nomi::induttanza2, nomi::leggimiPassaBassoT},
+            {nomi::induttanza, nomi::leggimiPassaAltoT},
+        };
+        for (int i = 0; i < 4; ++i) {
+            const auto row = [&](const char* control, const QString& destination) {
+                QTest::addRow("%s %s", qPrintable(kNomi[i].window), control) << i << control << destination;
+            };
+            row("Command3", mete[i].induttanza);
+            row("Command4", nomi::tabelle);
+            row("Command5", nomi::induttanzaAria);
+            row("leggimi", mete[i].leggimi);
+            row("calcolatrice", nomi::calcolatrice);
+        }
+    }
+    void destinations() {
+        QFETCH(int, which);
+        QFETCH(QString, control);
+        QFETCH(QString, destination);
+        QWidget* w = test::openWindow(kNomi[which].window);
+        QVERIFY(w);
+        const QStringList before = finestre().openNames();
+        if (auto* action = w->findChild<QAction*>(control))
+            action->trigger();
+        else
+            test::click(w, control);
+        QStringList opened = finestre().openNames();
+        for (const QString& name : before) opened.removeOne(name);
+        QCOMPARE(opened, QStringList{destination});
+        QVERIFY(finestre().isOpen(kNomi[which].window));  // it stays open behind
     }
 
     void chiudiBringsMenuAndClosesCalculatorOnlyFromHighPassPi_data() { addWindowColumn(); }
@@ -320,6 +441,8 @@ private slots:
                                                        "Command5", "Command4", "Command1", "Command2"};
         QTest::newRow("PassaApig") << 1 << QStringList{"Text1",    "Text2",    "Command6", "Command3",
                                                        "Command5", "Command4", "Command1", "Command2"};
+        QTest::newRow("PassaBaT") << 2 << QStringList{"Text1",    "Text2",    "Command6", "Command3",
+                                                      "Command5", "Command4", "Command1", "Command2"};
         QTest::newRow("PassaAltoaT") << 3 << QStringList{"Text1",    "Text2",    "Command6", "Command3",
                                                          "Command5", "Command4", "Command2", "Command1"};
     }

@@ -67,6 +67,8 @@ private slots:
     void alert();
     void keyFilter_data();
     void keyFilter();
+    void tabByKeyboard_data();
+    void tabByKeyboard();
     void cancellaClearsInputs_data();
     void cancellaClearsInputs();
     void opensOnce_data();
@@ -251,14 +253,42 @@ void TestInductorWindows::keyFilter() {
 
     QWidget* w = test::openWindow(window);
     QVERIFY(w);
+    QVERIFY(test::activate(w));
     auto* edit = test::child<QLineEdit>(w, fieldName);
     QVERIFY(edit);
+    edit->setFocus(Qt::OtherFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), edit);
     const int beeps = beepCount();
-    test::type(edit, "1a2.3,-4 ");
-    QCOMPARE(edit->text(), QStringLiteral("123,4"));
+    // Keys as the window system gives them to the focused field; the point
+    // types a comma.
+    test::typeToFocus("1a2.3-4 ");
+    QCOMPARE(edit->text(), QStringLiteral("12,34"));
+    QCOMPARE(beepCount(), beeps + 3);
+    test::pressKey(Qt::Key_Period, QStringLiteral("."), Qt::KeypadModifier);  // the keypad's decimal key
+    QCOMPARE(edit->text(), QStringLiteral("12,34,"));
+    test::pressKey(Qt::Key_Backspace, QStringLiteral("\b"));
+    QCOMPARE(edit->text(), QStringLiteral("12,34"));
+    edit->setCursorPosition(0);
+    test::pressKey(Qt::Key_Delete, test::kDeleteText);
+    QCOMPARE(edit->text(), QStringLiteral("2,34"));
+    test::pressKey(Qt::Key_Return, test::kEnterText);
+    QCOMPARE(edit->text(), QStringLiteral("2,34"));
     QCOMPARE(beepCount(), beeps + 4);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QCOMPARE(edit->text(), QStringLiteral("123,"));
+}
+
+void TestInductorWindows::tabByKeyboard_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("high") << nomi::induttanza << QStringList{"Text1", "Text2", "Command1", "Command3", "Command2"};
+    QTest::newRow("low") << nomi::induttanza2 << QStringList{"Text1", "Text2", "Command1", "Command2", "Command3"};
+    QTest::newRow("air") << nomi::induttanzaAria
+                         << QStringList{"Text1", "Text2", "Text3", "Command3", "Command4", "Command1"};
+}
+
+void TestInductorWindows::tabByKeyboard() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, order);
+    test::checkTabByKeys(test::openWindow(window), order);
 }
 
 void TestInductorWindows::cancellaClearsInputs_data() {

@@ -1,5 +1,6 @@
 #include "tests/support/WindowTestSupport.h"
 
+#include "app/Beep.h"
 #include "app/QuietMessages.h"
 
 #include <QApplication>
@@ -14,6 +15,66 @@ QWidget* openWindow(const QString& name) {
 
 void type(QWidget* field, const QString& text) {
     for (const QChar c : text) QTest::keyClick(field, c.toLatin1());
+}
+
+bool activate(QWidget* window) {
+    if (!window) return false;
+    window->activateWindow();
+    window->raise();
+    return QTest::qWaitForWindowActive(window);
+}
+
+void pressKey(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target) {
+        QTest::qFail("no widget has the keyboard focus", __FILE__, __LINE__);
+        return;
+    }
+    QTest::sendKeyEvent(QTest::Click, target, key, text, modifiers);
+}
+
+void pressTab() {
+    pressKey(Qt::Key_Tab, kTabText);
+}
+
+void pressBacktab() {
+    pressKey(Qt::Key_Backtab, QString(), Qt::ShiftModifier);
+}
+
+void typeToFocus(const QString& text) {
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\t')) {
+            pressTab();
+            continue;
+        }
+        const char ascii = c.toLatin1();
+        Qt::Key key = Qt::Key(QChar(ascii).toUpper().unicode());
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+        if (ascii >= 'A' && ascii <= 'Z') modifiers = Qt::ShiftModifier;
+        if (ascii == ' ') key = Qt::Key_Space;
+        pressKey(key, QString(c), modifiers);
+    }
+}
+
+void checkTabByKeys(QWidget* window, const QStringList& order) {
+    QVERIFY(activate(window));
+    for (int i = 0; i + 1 < order.size(); ++i) {
+        QWidget* from = child<QWidget>(window, order.at(i));
+        QVERIFY(from);
+        from->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), from);
+        const int beeps = beepCount();
+        pressTab();
+        QVERIFY2(QApplication::focusWidget(), qPrintable(QStringLiteral("Tab from %1 left no focus").arg(order.at(i))));
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i + 1));
+        pressBacktab();
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
+        // Shift+Tab with the text "\t" too, as some systems give it.
+        pressTab();
+        pressKey(Qt::Key_Backtab, kTabText, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
+        QCOMPARE(beepCount(), beeps);
+    }
 }
 
 void paste(QLineEdit* field, const QString& text) {

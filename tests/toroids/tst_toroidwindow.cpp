@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -63,10 +64,12 @@ private slots:
     void afterAlert();
     void keyFilters_data();
     void keyFilters();
+    void pickerByKeyboard();
+    void tabByKeyboard();
     void cancellaThenCalcola();
-    void tab1Diametri();
-    void tab2Miscele();
-    void tab3Spire();
+    void tab1Diameters();
+    void tab2Mixes();
+    void tab3Turns();
     void chiudiThenReopen();
     void openedTwice();
     void menuEntries();
@@ -274,8 +277,12 @@ void TestToroidWindow::keyFilters_data() {
                                  << "1" << '5' << "15";
     QTest::newRow("Text2 comma") << "Text2"
                                  << "1" << ',' << "1,";
-    QTest::newRow("Text2 point") << "Text2"
-                                 << "1" << '.' << "1";
+    QTest::newRow("Text2 point types a comma") << "Text2"
+                                               << "1" << '.' << "1,";
+    QTest::newRow("picker point") << "cboToroidi"
+                                  << "T37" << '.' << "T37";
+    QTest::newRow("picker minus") << "cboToroidi"
+                                  << "T37" << '-' << "T37";
     QTest::newRow("Text2 minus") << "Text2"
                                  << "1" << '-' << "1";
     QTest::newRow("Text2 T") << "Text2"
@@ -284,6 +291,8 @@ void TestToroidWindow::keyFilters_data() {
                                  << "1" << '/' << "1";
 }
 
+// Keys go where the window system sends them: to the focused control, which
+// for the picker is the combo box itself, with the text of each key.
 void TestToroidWindow::keyFilters() {
     QFETCH(QString, campo);
     QFETCH(QString, partenza);
@@ -292,29 +301,104 @@ void TestToroidWindow::keyFilters() {
 
     ToroidWindow* w = apri();
     QVERIFY(w);
+    QVERIFY(test::activate(w));
     QLineEdit* edit = nullptr;
+    QWidget* focused = nullptr;
     if (campo == "cboToroidi") {
         auto* combo = test::child<QComboBox>(w, campo);
         combo->setEditText(partenza);
         edit = combo->lineEdit();
+        focused = combo;
     } else {
         edit = test::child<QLineEdit>(w, campo);
         edit->setText(partenza);
+        focused = edit;
     }
+    focused->setFocus(Qt::OtherFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), focused);
     edit->setCursorPosition(int(edit->text().size()));
     const int beeps = beepCount();
     const bool preso = dopo != partenza;
     if (tasto == '\r')
-        QTest::keyClick(edit, Qt::Key_Return);
+        test::pressKey(Qt::Key_Return, test::kEnterText);
     else
-        QTest::keyClick(edit, tasto);
+        test::typeToFocus(QString(QLatin1Char(tasto)));
     QCOMPARE(edit->text(), dopo);
     QCOMPARE(beepCount(), preso ? beeps : beeps + 1);
 
     // Backspace is taken by both fields.
-    QTest::keyClick(edit, Qt::Key_Backspace);
+    test::pressKey(Qt::Key_Backspace, QStringLiteral("\b"));
     QCOMPARE(edit->text(), dopo.chopped(dopo.isEmpty() ? 0 : 1));
     QCOMPARE(beepCount(), preso ? beeps : beeps + 1);
+}
+
+// The picker by keyboard alone: Tab from the inductance field, a core typed
+// in, every refused key beeping once and changing nothing.
+void TestToroidWindow::pickerByKeyboard() {
+    ToroidWindow* w = apri();
+    QVERIFY(w);
+    QVERIFY(test::activate(w));
+    auto* combo = test::child<QComboBox>(w, "cboToroidi");
+    QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text2"));
+    const int voci = combo->count();
+    const int beeps = beepCount();
+    test::typeToFocus("10\t");
+    QCOMPARE(QApplication::focusWidget(), combo);
+    QCOMPARE(beepCount(), beeps);
+    combo->setEditText(QString());
+    test::typeToFocus("T50/2");
+    QCOMPARE(combo->currentText(), QStringLiteral("T50/2"));
+    QCOMPARE(beepCount(), beeps);
+
+    QApplication::clipboard()->setText(QStringLiteral("T37/2"));
+    struct Rifiutato {
+        const char* nome;
+        Qt::Key key;
+        QString text;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Rifiutato rifiutati[] = {
+        {"x", Qt::Key_X, "x", Qt::NoModifier},
+        {"t", Qt::Key_T, "t", Qt::NoModifier},
+        {"a", Qt::Key_A, "a", Qt::NoModifier},
+        {"blank", Qt::Key_Space, " ", Qt::NoModifier},
+        {"point", Qt::Key_Period, ".", Qt::NoModifier},
+        {"enter", Qt::Key_Return, test::kEnterText, Qt::NoModifier},
+        {"keypad enter", Qt::Key_Enter, test::kEnterText, Qt::KeypadModifier},
+        {"escape", Qt::Key_Escape, test::kEscapeText, Qt::NoModifier},
+        {"ctrl+v", Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier},
+        {"ctrl+x", Qt::Key_X, QString(QChar(0x18)), Qt::ControlModifier},
+        {"ctrl+z", Qt::Key_Z, QString(QChar(0x1a)), Qt::ControlModifier},
+        {"shift+insert", Qt::Key_Insert, QString(), Qt::ShiftModifier},
+    };
+    for (const Rifiutato& r : rifiutati) {
+        const int prima = beepCount();
+        test::pressKey(r.key, r.text, r.modifiers);
+        QVERIFY2(beepCount() == prima + 1, r.nome);
+        QVERIFY2(combo->currentText() == QStringLiteral("T50/2"), r.nome);
+        QVERIFY2(QApplication::focusWidget() == combo, r.nome);
+    }
+    QCOMPARE(combo->count(), voci);  // Enter added no item
+
+    const int prima = beepCount();
+    test::pressKey(Qt::Key_Backspace, QStringLiteral("\b"));
+    QCOMPARE(combo->currentText(), QStringLiteral("T50/"));
+    combo->lineEdit()->setCursorPosition(0);
+    test::pressKey(Qt::Key_Delete, test::kDeleteText);
+    QCOMPARE(combo->currentText(), QStringLiteral("50/"));
+    QCOMPARE(beepCount(), prima);
+
+    test::pressTab();
+    QCOMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Command2"));
+    test::pressBacktab();
+    QCOMPARE(QApplication::focusWidget(), combo);
+    test::pressBacktab();
+    QCOMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text2"));
+    QCOMPARE(beepCount(), prima);
+}
+
+void TestToroidWindow::tabByKeyboard() {
+    test::checkTabByKeys(apri(), {"Text2", "cboToroidi", "Command2", "Command4", "Command5"});
 }
 
 void TestToroidWindow::cancellaThenCalcola() {
@@ -348,7 +432,7 @@ void TestToroidWindow::cancellaThenCalcola() {
     QVERIFY(combo->currentText().isEmpty());
 }
 
-void TestToroidWindow::tab1Diametri() {
+void TestToroidWindow::tab1Diameters() {
     ToroidWindow* w = apri();
     QVERIFY(w);
     auto* frame = test::child<QWidget>(w, "Frame1");
@@ -364,7 +448,7 @@ void TestToroidWindow::tab1Diametri() {
     for (QLabel* l : labels) QVERIFY(frame->rect().contains(l->geometry()));
 }
 
-void TestToroidWindow::tab2Miscele() {
+void TestToroidWindow::tab2Mixes() {
     ToroidWindow* w = apri();
     QVERIFY(w);
     auto* frame = test::child<QWidget>(w, "Frame2");
@@ -382,7 +466,7 @@ void TestToroidWindow::tab2Miscele() {
     }
 }
 
-void TestToroidWindow::tab3Spire() {
+void TestToroidWindow::tab3Turns() {
     ToroidWindow* w = apri();
     QVERIFY(w);
     auto* frame = test::child<QWidget>(w, "Frame5");
