@@ -1,6 +1,7 @@
 #include "AllWindows.h"
 
 #include "app/AppWindows.h"
+#include "app/DesktopSetup.h"
 #include "app/Fonts.h"
 #include "calculator/CalculatorWindows.h"
 #include "filters/FilterWindow.h"
@@ -30,6 +31,8 @@ void prepareApplication(QApplication& app) {
     // small cache serves as well as the default 10 MiB and keeps memory flat.
     QPixmapCache::setCacheLimit(1024);
     registerAllWindows();
+    identifyToDesktop();
+    installToolkitTranslations(app);
 }
 
 }  // namespace ombrana
