@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
+#include <QWindow>
 
 #include <memory>
 
@@ -16,6 +17,20 @@ namespace {
 // An action's text as the user reads it: no mnemonic, no shortcut.
 QString shownText(const QAction* action) {
     return action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+}
+
+QWindow* aboveOf(QWidget* w) {
+    return w->windowHandle() ? w->windowHandle()->transientParent() : nullptr;
+}
+
+// Opens the window and makes it the active one, as a click on it would.
+QWidget* openActive(const QString& name) {
+    QWidget* w = test::openWindow(name);
+    if (!w) return nullptr;
+    w->activateWindow();
+    if (!QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }))
+        qWarning("%s not active", qPrintable(name));
+    return w;
 }
 
 }  // namespace
@@ -67,6 +82,34 @@ private slots:
         // the executable's name as their class.
         QVERIFY(!program.isEmpty());
         QCOMPARE(wmClass, program.section(QLatin1Char('/'), -1));
+    }
+
+    // The inductance window follows the filter window that opened it last,
+    // and stays open on its own when that window closes.
+    void smallWindowStaysAboveItsOpener() {
+        QWidget* menu = openActive(nomi::menu);
+        test::click(menu, QStringLiteral("Command3"));
+        QWidget* first = finestre().find(nomi::passaBassoPiGreco);
+        QVERIFY(first);
+        QCOMPARE(aboveOf(first), nullptr);  // a large window stands on its own
+
+        QTRY_COMPARE(QApplication::activeWindow(), first);
+        test::click(first, QStringLiteral("Command3"));
+        QWidget* inductance = finestre().find(nomi::induttanza2);
+        QVERIFY(inductance);
+        QCOMPARE(aboveOf(inductance), first->windowHandle());
+
+        QWidget* second = openActive(nomi::passaBassoT);
+        test::click(second, QStringLiteral("Command3"));
+        QCOMPARE(finestre().find(nomi::induttanza2), inductance);
+        QTRY_VERIFY(inductance->isVisible());
+        QCOMPARE(aboveOf(inductance), second->windowHandle());
+
+        second->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(finestre().isOpen(nomi::induttanza2));
+        QVERIFY(inductance->isVisible());
+        QCOMPARE(aboveOf(inductance), nullptr);
     }
 };
 
