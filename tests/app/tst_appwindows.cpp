@@ -109,6 +109,30 @@ private slots:
         QTRY_VERIFY(!anyWindowVisible());
     }
 
+    // The product name's letters stay clear of the panel's edges; the test
+    // also runs at 150 % and 200 % scaling.
+    void splashNameStaysInsideItsPanel() {
+        QWidget* s = test::openWindow(nomi::splash);
+        auto* panel = test::child<QWidget>(s, "Frame1");
+        auto* name = test::child<QLabel>(s, "lblCompanyProduct");
+        QVERIFY(panel && name);
+        const QImage image = panel->grab().toImage();
+        const double dpr = image.devicePixelRatio();
+        const QColor blue = name->palette().color(QPalette::WindowText);
+        int first = image.width();
+        int last = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == blue) {
+                    first = qMin(first, x);
+                    last = qMax(last, x);
+                }
+        QVERIFY(last >= 0);
+        const int clear = qRound(4 * dpr);  // the panel's border and a little air
+        QVERIFY2(first >= clear && last < image.width() - clear,
+                 qPrintable(QStringLiteral("letters from %1 to %2 of %3").arg(first).arg(last).arg(image.width())));
+    }
+
     void splashIgnoresOtherClicks_data() {
         QTest::addColumn<QString>("target");
         QTest::newRow("logo") << "imgLogo";
