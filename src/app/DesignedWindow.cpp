@@ -39,6 +39,7 @@ DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent)
     auto* scroller = new QScrollArea(this);
     scroller->setObjectName(QStringLiteral("scroller"));
     scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control only
     scroller->setWidgetResizable(true);
     QPalette pal = scroller->palette();
     pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(design.ground)));
