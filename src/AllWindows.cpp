@@ -1,6 +1,7 @@
 #include "AllWindows.h"
 
 #include "app/AppWindows.h"
+#include "app/DesktopSetup.h"
 #include "app/Fonts.h"
 #include "app/SteadyPaletteStyle.h"
 #include "calculator/CalculatorWindows.h"
@@ -31,6 +32,8 @@ void prepareApplication(QApplication& app) {
     // cache holds them as well as the default 10 MiB.
     QPixmapCache::setCacheLimit(1024);
     registerAllWindows();
+    identifyToDesktop();
+    installToolkitTranslations(app);
 }
 
 }  // namespace ombrana

@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QWindow>
 
 namespace ombrana {
 
@@ -16,24 +18,39 @@ QString spazi(int n) {
 
 namespace {
 
-Qt::WindowFlags flagsFor(WindowDesign::Border border) {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
-    if (border != WindowDesign::Border::NoCaption) flags |= Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+// A window that stays above its opener is a dialog to the window system:
+// only then does it honour the link to the opener.
+Qt::WindowFlags flagsFor(const WindowDesign& design) {
+    Qt::WindowFlags flags = (design.staysAboveOpener() ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint;
+    if (design.border != WindowDesign::Border::NoCaption) flags |= Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     return flags;
 }
 
 }  // namespace
 
+bool fitsOnScreen(QSize client, QSize available) {
+    return client.width() <= available.width() && client.height() <= available.height();
+}
+
 DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent)
-    : QMainWindow(parent, flagsFor(design.border)), m_design(design) {
+    : QMainWindow(parent, flagsFor(design)), m_design(design) {
     setWindowTitle(design.title);
-    m_ground = new QWidget(this);
+    // The ground scrolls only on a screen smaller than the designed area.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("scroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control only
+    scroller->setWidgetResizable(true);
+    QPalette pal = scroller->palette();
+    pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(design.ground)));
+    scroller->setPalette(pal);
+    setCentralWidget(scroller);
+
+    m_ground = new QWidget;
     m_ground->setObjectName(QStringLiteral("ground"));
     m_ground->setAutoFillBackground(true);
-    QPalette pal = m_ground->palette();
-    pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(design.ground)));
     m_ground->setPalette(pal);
-    setCentralWidget(m_ground);
+    scroller->setWidget(m_ground);
     m_ground->installEventFilter(this);
 
     m_area = new QWidget(m_ground);
@@ -82,17 +99,20 @@ void DesignedWindow::setTabOrder(std::initializer_list<const char*> names) {
 void DesignedWindow::showFromDesign() {
     using Placement = WindowDesign::Placement;
     const QSize client = m_area->size() + QSize(0, menuWidget() ? menuWidget()->sizeHint().height() : 0);
-    if (m_design.placement != Placement::Maximised && m_design.border != WindowDesign::Border::Sizable)
-        setFixedSize(client);
-    else
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const bool fits = fitsOnScreen(client, screen->availableGeometry().size());
+    if (!fits || m_design.placement == Placement::Maximised || m_design.border == WindowDesign::Border::Sizable)
         resize(client);
+    else
+        setFixedSize(client);
 
-    switch (m_design.placement) {
+    // A screen smaller than the design: the window takes the whole free
+    // area, and the ground scrolls to every control.
+    const Placement placement = fits ? m_design.placement : Placement::Maximised;
+    switch (placement) {
         case Placement::Maximised: showMaximized(); break;
         case Placement::Centred: {
-            const QRect screen =
-                (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-            move(screen.center() - QPoint(client.width() / 2, client.height() / 2));
+            move(screen->availableGeometry().center() - QPoint(client.width() / 2, client.height() / 2));
             show();
             break;
         }
@@ -109,8 +129,35 @@ void DesignedWindow::showFromDesign() {
     centreArea();
 }
 
+void DesignedWindow::stayAbove(QWidget* opener) {
+    if (!opener || opener == this || opener == m_opener) return;
+    QWindow* above = opener->window()->windowHandle();
+    if (!above) return;
+    forgetOpener();
+    m_opener = opener->window();
+    m_opener->installEventFilter(this);
+    winId();  // the window system's window, to link to the opener's
+    windowHandle()->setTransientParent(above);
+    // The window system reads the link when the window is shown.
+    if (isVisible()) {
+        const QPoint at = pos();
+        hide();
+        move(at);
+        show();
+    }
+}
+
+void DesignedWindow::forgetOpener() {
+    if (m_opener) m_opener->removeEventFilter(this);
+    m_opener = nullptr;
+    if (windowHandle()) windowHandle()->setTransientParent(nullptr);
+}
+
 bool DesignedWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ground && event->type() == QEvent::Resize) centreArea();
+    // The opener's closing leaves this window open on its own, and counting
+    // as one of the program's windows for its end.
+    if (watched == m_opener && event->type() == QEvent::Close) forgetOpener();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <span>
 
@@ -25,7 +26,17 @@ struct WindowDesign {
     Border border = Border::Fixed;
     int leftTwips = 0;  // client area's corner on the screen, for AtDesignPosition
     int topTwips = 0;
+
+    // The small tool windows, which open at their design size where the
+    // design or the system puts them, stay in front of their opener.
+    bool staysAboveOpener() const {
+        return placement == Placement::AtDesignPosition || placement == Placement::SystemPlaced;
+    }
 };
+
+// Whether a window's client area of that size fits in the screen's free
+// area; one that does not opens maximised and scrolls its designed area.
+bool fitsOnScreen(QSize client, QSize available);
 
 // A window laid out from a table of controls on a designed area of fixed
 // size. A maximised window centres that area on its coloured ground.
@@ -62,16 +73,21 @@ public:
     // design position or where the system places it.
     void showFromDesign();
 
+    // Keeps this window in front of the opener until the opener closes.
+    void stayAbove(QWidget* opener);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void centreArea();
+    void forgetOpener();
     [[noreturn]] void wrongType(const char* name, const char* type) const;
 
     WindowDesign m_design;
     QWidget* m_ground;
     QWidget* m_area;
+    QPointer<QWidget> m_opener;
     QHash<QString, QWidget*> m_controls;
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/DesignedWindow.h"
 
+#include <QApplication>
 #include <QEvent>
 
 namespace ombrana {
@@ -33,8 +34,21 @@ QStringList WindowRegistry::openNames() const {
     return names;
 }
 
+namespace {
+
+// A small tool window stays in front of the window that the user opened it
+// from: the active one at the time.
+void keepAboveOpener(QWidget* w, QWidget* opener) {
+    auto* designed = qobject_cast<DesignedWindow*>(w);
+    if (designed && designed->design().staysAboveOpener()) designed->stayAbove(opener);
+}
+
+}  // namespace
+
 QWidget* WindowRegistry::open(const QString& name) {
+    QWidget* opener = QApplication::activeWindow();
     if (QWidget* w = find(name)) {
+        keepAboveOpener(w, opener);
         if (w->isMinimized()) w->showNormal();
         w->show();
         w->raise();
@@ -49,6 +63,7 @@ QWidget* WindowRegistry::open(const QString& name) {
     w->setAttribute(Qt::WA_DeleteOnClose);
     m_open.insert(name, w);
     w->installEventFilter(this);
+    keepAboveOpener(w, opener);
     if (auto* designed = qobject_cast<DesignedWindow*>(w))
         designed->showFromDesign();
     else

@@ -1,5 +1,7 @@
 #include "app/WrapButton.h"
 
+#include "app/CaptionBreaks.h"
+
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -37,7 +39,7 @@ void WrapButton::paintEvent(QPaintEvent*) {
 
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     // A caption wraps at its blanks only: "Pi-Greco" stays whole.
-    QString caption = text();
+    QString caption = bracketsJoined(text());
     const QChar nonBreakingHyphen(0x2011);
     if (QFontMetrics(font()).inFont(nonBreakingHyphen)) caption.replace(QLatin1Char('-'), nonBreakingHyphen);
     const int shift = sunken ? 1 : 0;

@@ -33,6 +33,7 @@ constexpr const char* kTestoTreCelle =
     "Utilizzando tre celle,si pu\u00f2 ottenere un'attenuazione di 72 dB per ottava.\n";
 
 // Three rows of low-pass cells; neighbouring frames overlap by 15 twips.
+// The last text is short enough to leave "CHIUDI" free below it.
 // clang-format off
 constexpr std::array kEsempiControls{
     Control{.kind = Kind::Frame, .name = "Frame1", .at = {3360, 360, 4215, 2415}, .text = kPassaBassoPi, .font = kFrameCaption, .bg = kPaleYellow},
@@ -44,7 +45,7 @@ constexpr std::array kEsempiControls{
     Control{.kind = Kind::Frame, .name = "Frame7", .at = {9000, 5880, 2775, 2415}, .text = kPassaBassoPi, .font = kFrameCaption, .bg = kPaleGreen},
     Control{.kind = Kind::TextBox, .name = "Text1", .at = {0, 360, 3255, 2415}, .text = kTestoDueCellePi, .font = kBold975, .bg = kPaleCyan},
     Control{.kind = Kind::TextBox, .name = "Text2", .at = {0, 3120, 3255, 2415}, .text = kTestoDueCelleT, .font = kBold975, .bg = kPaleCyan},
-    Control{.kind = Kind::TextBox, .name = "Text3", .at = {0, 5880, 3255, 2415}, .text = kTestoTreCelle, .font = kBold975, .bg = kPaleCyan},
+    Control{.kind = Kind::TextBox, .name = "Text3", .at = {0, 5880, 3255, 1800}, .text = kTestoTreCelle, .font = kBold975, .bg = kPaleCyan},
     Control{.kind = Kind::Button, .name = "Command1", .at = {1080, 7920, 1095, 375}, .text = "CHIUDI", .font = kBold825, .bg = kYellow},
 };
 // clang-format on

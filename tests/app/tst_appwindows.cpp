@@ -1,4 +1,5 @@
 #include "app/AppWindows.h"
+#include "app/CaptionBreaks.h"
 #include "app/ControlTable.h"
 #include "app/FramePanel.h"
 #include "app/MenuWindow.h"
@@ -85,6 +86,30 @@ private slots:
         QTRY_VERIFY(!anyWindowVisible());
     }
 
+    // The product name's letters stay clear of the panel's edges; the test
+    // also runs at 150 % and 200 % scaling.
+    void splashNameStaysInsideItsPanel() {
+        QWidget* s = test::openWindow(nomi::splash);
+        auto* panel = test::child<QWidget>(s, "Frame1");
+        auto* name = test::child<QLabel>(s, "lblCompanyProduct");
+        QVERIFY(panel && name);
+        const QImage image = panel->grab().toImage();
+        const double dpr = image.devicePixelRatio();
+        const QColor blue = name->palette().color(QPalette::WindowText);
+        int first = image.width();
+        int last = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == blue) {
+                    first = qMin(first, x);
+                    last = qMax(last, x);
+                }
+        QVERIFY(last >= 0);
+        const int clear = qRound(4 * dpr);  // the panel's border and a little air
+        QVERIFY2(first >= clear && last < image.width() - clear,
+                 qPrintable(QStringLiteral("letters from %1 to %2 of %3").arg(first).arg(last).arg(image.width())));
+    }
+
     void splashIgnoresOtherClicks_data() {
         QTest::addColumn<QString>("target");
         QTest::newRow("logo") << "imgLogo";
@@ -138,6 +163,25 @@ private slots:
         QWidget* ground = test::child<QWidget>(menu, "ground");
         const QRect area = test::child<QWidget>(menu, "designArea")->geometry();
         QVERIFY(qAbs(area.center().x() - ground->rect().center().x()) <= 1);
+    }
+
+    // A bracket is bound to the word it encloses by non-breaking blanks;
+    // the blanks outside brackets still let a caption wrap.
+    void bracketsStayWithTheirWord_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("joined");
+        const QString nb(QChar(0x00A0));
+        QTest::newRow("menu caption") << "   Filtro Passa Banda      ( esempi )"
+                                      << "   Filtro Passa Banda      (" + nb + "esempi" + nb + ")";
+        QTest::newRow("runs of blanks") << "a (  b c   ) d"
+                                        << "a (" + nb + nb + "b c" + nb + nb + nb + ") d";
+        QTest::newRow("no brackets") << " Filtro Passa Alto  a   Pi-Greco"
+                                     << " Filtro Passa Alto  a   Pi-Greco";
+    }
+    void bracketsStayWithTheirWord() {
+        QFETCH(QString, caption);
+        QFETCH(QString, joined);
+        QCOMPARE(bracketsJoined(caption), joined);
     }
 
     void chiudiClosesEverything() {

@@ -287,7 +287,7 @@ void TestHelpWindows::exampleTexts_data() {
                               << QString::fromUtf8(
                                      "Utilizzando tre celle,si pu\u00f2 ottenere un'attenuazione di 72 dB per "
                                      "ottava.\n")
-                              << twips(0, 5880, 3255, 2415);
+                              << twips(0, 5880, 3255, 1800);
     QTest::newRow("band 1") << nomi::passabanda << "Text1"
                             << QString::fromUtf8(
                                    "Filtro Passa Banda \ncomposto\t da un filtro \nPassa Alto a T calcolato \nper la "
@@ -402,6 +402,8 @@ void TestHelpWindows::exampleWindowLook() {
     QVERIFY(button);
     QCOMPARE(button->text(), QStringLiteral("CHIUDI"));
     QCOMPARE(button->pos(), chiudi);
+    for (const QPlainTextEdit* text : w->findChildren<QPlainTextEdit*>())
+        QVERIFY2(!text->geometry().intersects(button->geometry()), qPrintable(text->objectName()));
     QCOMPARE(button->palette().color(QPalette::Button), QColor(Qt::yellow));
     auto* stampa = w->findChild<QAction*>(QStringLiteral("stampa"));
     QVERIFY(stampa);

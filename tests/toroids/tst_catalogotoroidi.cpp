@@ -123,6 +123,7 @@ void TestCatalogoToroidi::containment_data() {
     QTest::newRow("T37/0 fractional") << "T37/0" << true << 4.9;
     QTest::newRow("T94/0 fractional") << "T94/0" << true << 10.6;
     QTest::newRow("T184/1") << "T184/1" << true << 500.0;
+    QTest::newRow("T44/15 published table") << "T44/15" << true << 160.0;
     QTest::newRow("picker initial text") << "TOROIDI" << false << 0.0;
     QTest::newRow("empty") << "" << false << 0.0;
     QTest::newRow("lower case t") << "t37/2" << false << 0.0;
@@ -160,6 +161,7 @@ void TestCatalogoToroidi::limits_data() {
     QTest::newRow("T60/6") << "T60/6" << true << 71.46;
     QTest::newRow("T106/0") << "T106/0" << true << 74.78;
     QTest::newRow("T157/15") << "T157/15" << true << 2805.62;
+    QTest::newRow("T44/15 follows its AL") << "T44/15" << true << 90.0;
     QTest::newRow("T60/3 not listed") << "T60/3" << false << 0.0;
     QTest::newRow("T68/17 not listed") << "T68/17" << false << 0.0;
     QTest::newRow("containment gives no limit") << "T60/22" << false << 0.0;

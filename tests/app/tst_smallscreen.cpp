@@ -1,0 +1,94 @@
+#include "AllWindows.h"
+#include "app/DesignedWindow.h"
+#include "app/WindowNames.h"
+#include "tests/support/WindowTestSupport.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <string_view>
+#include <vector>
+
+using namespace ombrana;
+
+// A screen of 1366 x 768 pixels at 150 %: 910 x 512 logical pixels, smaller
+// than the large windows' designed areas.
+class TestSmallScreen : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry().size(), QSize(910, 512));
+        prepareApplication(*qApp);
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    void cleanup() { test::closeAllWindows(); }
+
+    void everyControlCanBeReached_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("menu") << nomi::menu;
+        QTest::newRow("toroids") << nomi::tabelle;
+        QTest::newRow("filter") << nomi::passaAltoPiGreco;
+        QTest::newRow("air coil, placed by the system") << nomi::induttanzaAria;
+        QTest::newRow("calculator, at its design size") << nomi::calcolatrice;
+    }
+    void everyControlCanBeReached() {
+        QFETCH(QString, name);
+        auto* w = qobject_cast<DesignedWindow*>(test::openWindow(name));
+        QVERIFY(w);
+        const QRect available = w->screen()->availableGeometry();
+        QVERIFY2(available.contains(w->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                        .arg(w->frameGeometry().x())
+                                                                        .arg(w->frameGeometry().y())
+                                                                        .arg(w->frameGeometry().width())
+                                                                        .arg(w->frameGeometry().height())));
+        auto* scroller = test::child<QScrollArea>(w, QStringLiteral("scroller"));
+        QVERIFY(scroller);
+        const QSize design = w->area()->size();
+        const bool larger = design.height() > scroller->viewport()->height();
+        QTRY_COMPARE(scroller->verticalScrollBar()->isVisible(), larger);
+
+        const QRect view = scroller->viewport()->rect();
+        int reached = 0;
+        for (QWidget* c : w->area()->findChildren<QWidget*>()) {
+            if (c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_")) || !c->isVisible())
+                continue;
+            scroller->ensureWidgetVisible(c, 0, 0);
+            const QRect at(c->mapTo(scroller->viewport(), QPoint(0, 0)), c->size());
+            const bool whole = c->width() <= view.width() && c->height() <= view.height();
+            QVERIFY2(whole ? view.contains(at) : view.intersects(at), qPrintable(c->objectName()));
+            ++reached;
+        }
+        QVERIFY(reached > 0);
+    }
+};
+
+int main(int argc, char* argv[]) {
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("screen.json"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly)) return 1;
+    file.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 910, "height": 512,
+                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    file.close();
+    // This screen, whatever platform the command line names.
+    const QByteArray platform = QByteArray("offscreen:configfile=") + config.toLocal8Bit();
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "-platform" && i + 1 < argc)
+            ++i;
+        else
+            args.push_back(argv[i]);
+    }
+    args.push_back(const_cast<char*>("-platform"));
+    args.push_back(const_cast<char*>(platform.constData()));
+    int count = static_cast<int>(args.size());
+    QApplication app(count, args.data());
+    TestSmallScreen test;
+    return QTest::qExec(&test, count, args.data());
+}
+
+#include "tst_smallscreen.moc"
