@@ -1,5 +1,6 @@
 #include "app/ControlTable.h"
 
+#include "app/AccessibleNames.h"
 #include "app/FramePanel.h"
 #include "app/KeyFilter.h"
 #include "app/WrapButton.h"
@@ -146,6 +147,7 @@ QHash<QString, QWidget*> build(QWidget* area, std::span<const Control> rows) {
         if (row.flags & Hidden) w->hide();
         made.insert(w->objectName(), w);
     }
+    nameControls(made, rows);
     return made;
 }
 

@@ -64,6 +64,7 @@ struct Control {
     int bg = kDefault;  // 0xRRGGBB
     unsigned flags = NoFlags;
     const char* tip = nullptr;
+    const char* labelledBy = nullptr;  // the Label row whose caption names it for screen readers
 };
 
 QFont makeFont(const Font& font, const QFont& base);

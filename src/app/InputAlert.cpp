@@ -1,5 +1,6 @@
 #include "app/InputAlert.h"
 
+#include "app/AccessibleNames.h"
 #include "app/Beep.h"
 
 #include <QComboBox>
@@ -41,11 +42,13 @@ InputAlert::InputAlert(Particolari particolari, QWidget* window) : QObject(windo
             connect(combo, &QComboBox::editTextChanged, this, &InputAlert::holdEmpty);
     }
     window->installEventFilter(this);
+    markAsAlert(m_p.banner);
 }
 
 void InputAlert::start() {
     beep();
     m_p.banner->show();
+    announceAlert(m_p.banner);
     m_timer.start(g_second * m_p.secondi);
     holdEmpty();
 }

@@ -1,5 +1,7 @@
 #include "app/WindowPrinter.h"
 
+#include "app/DesignedWindow.h"
+
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -14,29 +16,50 @@ void setPrintSinkForTests(std::function<void(const QImage&)> sink) {
     g_sink = std::move(sink);
 }
 
-bool stampaImmagine(const QImage& image, QPagedPaintDevice& device) {
+QPageLayout::Orientation orientationFor(QSizeF area) {
+    return area.width() > area.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+QRectF placeOnPage(QSizeF area, const QRectF& printable) {
+    if (area.isEmpty() || printable.isEmpty()) return {};
+    const QSizeF size = area.scaled(printable.size(), Qt::KeepAspectRatio);
+    QRectF target(QPointF(), size);
+    target.moveCenter(printable.center());
+    return target;
+}
+
+void paintArea(QWidget* area, QPainter& painter, const QRectF& target) {
+    if (target.isEmpty()) return;
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / area->width(), target.height() / area->height());
+    // Drawn by the widgets themselves at the device's scale: on a printer Qt
+    // paints them into an image of the printer's resolution, not a screen
+    // grab. The area's ground comes from the window around it.
+    area->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    painter.restore();
+}
+
+bool printArea(QWidget* area, QPaintDevice& device) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(page.topLeft(), size), image);
+    paintArea(area, painter, placeOnPage(area->size(), painter.viewport()));
     return painter.end();
 }
 
-void stampaFinestra(QWidget* window) {
+void stampaFinestra(DesignedWindow* window) {
     if (!window) return;
-    const QImage image = window->grab().toImage();
+    QWidget* area = window->area();
     if (g_sink) {
-        g_sink(image);
+        g_sink(area->grab().toImage());
         return;
     }
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return;
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(window->windowTitle().simplified());
-    stampaImmagine(image, printer);  // a refused job is not reported
+    printer.setPageOrientation(orientationFor(area->size()));
+    printArea(area, printer);  // a refused job is not reported
 }
 
 }  // namespace ombrana

@@ -1,24 +1,41 @@
 #pragma once
 
 #include <QImage>
+#include <QPageLayout>
+#include <QRectF>
 
 #include <functional>
 
-class QPagedPaintDevice;
+class QPaintDevice;
+class QPainter;
 class QWidget;
 
 namespace ombrana {
 
-// "Stampa": prints an image of the window on the default printer. With no
-// default printer, or when the printer refuses the job, nothing happens and
-// nothing is said.
-void stampaFinestra(QWidget* window);
+class DesignedWindow;
 
-// Paints the image on a printer page, scaled to fit the printable area and
-// keeping its proportions. Returns false when the painter cannot begin.
-bool stampaImmagine(const QImage& image, QPagedPaintDevice& device);
+// "Stampa": prints the designed area of the window on the default printer,
+// as large as the page allows. With no default printer, or when the printer
+// refuses the job, nothing happens and nothing is said.
+void stampaFinestra(DesignedWindow* window);
 
-// Tests catch the image here instead of sending it to a printer.
+// A page is turned to landscape for an area wider than tall.
+QPageLayout::Orientation orientationFor(QSizeF area);
+
+// Where the area goes inside the printable rectangle: as large as it fits
+// with its proportions kept, centred.
+QRectF placeOnPage(QSizeF area, const QRectF& printable);
+
+// Paints the area, as the widgets draw themselves, into the target
+// rectangle of the painter's device.
+void paintArea(QWidget* area, QPainter& painter, const QRectF& target);
+
+// Paints the area on a whole page of the device. Returns false when the
+// painter cannot begin.
+bool printArea(QWidget* area, QPaintDevice& device);
+
+// Tests catch an image of the printed area here instead of sending it to a
+// printer.
 void setPrintSinkForTests(std::function<void(const QImage&)> sink);
 
 }  // namespace ombrana

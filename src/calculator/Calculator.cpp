@@ -1,5 +1,6 @@
 #include "calculator/Calculator.h"
 
+#include "app/AccessibleNames.h"
 #include "app/DesignLook.h"
 #include "calculator/CalculatorIcon.h"
 #include "calculator/CalculatorMessage.h"
@@ -47,6 +48,26 @@ constexpr std::array<Control, 19> kKeys{{
 }};
 // clang-format on
 
+// What a screen reader says for the keys whose captions are signs; the
+// digits say themselves.
+struct SpokenKey {
+    const char* name;
+    const char* spoken;
+};
+// clang-format off
+constexpr SpokenKey kSpokenKeys[] = {
+    {.name = "Cancel", .spoken = "cancella"},
+    {.name = "CancelEntry", .spoken = "cancella voce"},
+    {.name = "Operator1", .spoken = "pi\u00f9"},
+    {.name = "Operator3", .spoken = "meno"},
+    {.name = "Operator2", .spoken = "per"},
+    {.name = "Operator0", .spoken = "diviso"},
+    {.name = "Operator4", .spoken = "uguale"},
+    {.name = "Percent", .spoken = "percento"},
+    {.name = "Decimal", .spoken = "virgola"},
+};
+// clang-format on
+
 WindowDesign designOf() {
     return {.title = QStringLiteral("Calcolatrice"),
             .widthTwips = 2610,
@@ -77,6 +98,8 @@ Calculator::Calculator(QWidget* parent) : DesignedWindow(designOf(), parent) {
     place(m_readout, {120, 105, 2400, 375});
 
     build(kKeys);
+    for (const SpokenKey& key : kSpokenKeys) control(key.name)->setAccessibleName(QString::fromUtf8(key.spoken));
+    nameResult(m_readout, QStringLiteral("Display"));
 
     // Each key acts on its caption: the caption chooses the key's id.
     m_keys = new QButtonGroup(this);

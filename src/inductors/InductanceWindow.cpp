@@ -27,11 +27,11 @@ std::array<Control, 10> controlsOf(const InductanceVariant& v) {
     // clang-format off
     return {{
         {.kind = Kind::Label, .name = "Label1", .at = {45, 150, 1260, 255}, .text = "Input pf", .font = kBold975, .flags = Transparent},
-        {.kind = Kind::Field, .name = "Text1", .at = {1320, 90, 990, 405}, .font = kBold12, .tip = v.capacitanceTip},
+        {.kind = Kind::Field, .name = "Text1", .at = {1320, 90, 990, 405}, .font = kBold12, .tip = v.capacitanceTip, .labelledBy = "Label1"},
         {.kind = Kind::Label, .name = "Label2", .at = {45, 630, 1260, 255}, .text = v.frequencyCaption, .font = kBold975, .flags = Transparent},
-        {.kind = Kind::Field, .name = "Text2", .at = {1320, 570, 990, 405}, .font = kBold12, .tip = "Inserire la frequenza di taglio usata per il filtro"},
+        {.kind = Kind::Field, .name = "Text2", .at = {1320, 570, 990, 405}, .font = kBold12, .tip = "Inserire la frequenza di taglio usata per il filtro", .labelledBy = "Label2"},
         {.kind = Kind::Label, .name = "Label3", .at = {45, 1110, 1260, 255}, .text = "\u00b5Henry", .font = kBold975, .flags = Transparent},
-        {.kind = Kind::Label, .name = "Label4", .at = {1320, 1050, 990, 405}, .font = kBold12, .fg = kBlack, .bg = kWhite, .flags = Border, .tip = "Nuovo valore di L1 calcolato con capacit\u00e0 standard"},
+        {.kind = Kind::Label, .name = "Label4", .at = {1320, 1050, 990, 405}, .font = kBold12, .fg = kBlack, .bg = kWhite, .flags = Border, .tip = "Nuovo valore di L1 calcolato con capacit\u00e0 standard", .labelledBy = "Label3"},
         {.kind = Kind::Button, .name = "Command1", .at = {2400, 90, 1215, 375}, .text = "CALCOLA", .font = kBold825, .bg = kRed, .tip = "Calcola i \u00b5Henry con capacit\u00e0 standard"},
         {.kind = Kind::Button, .name = v.cancella, .at = {2400, 570, 1215, 375}, .text = "CANCELLA", .font = kBold825, .bg = kGreen, .tip = v.cancellaTip},
         {.kind = Kind::Button, .name = v.chiudi, .at = {2400, 1050, 1215, 375}, .text = "CHIUDI", .font = kBold825, .bg = kYellow, .tip = "Chiude il calcolo INDUTTANZA"},

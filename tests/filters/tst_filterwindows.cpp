@@ -423,7 +423,7 @@ private slots:
         setPrintSinkForTests([&](const QImage& image) { printed = image; });
         w->findChild<QAction*>("stampa")->trigger();
         QVERIFY(!printed.isNull());
-        QCOMPARE(printed.size() / printed.devicePixelRatio(), w->size());
+        QCOMPARE(printed.size() / printed.devicePixelRatio(), qobject_cast<DesignedWindow*>(w)->area()->size());
     }
 
     void stampaWithoutPrinterDoesNothing() {

@@ -1,9 +1,12 @@
-// "Stampa" of a filter window on a real print system. With
+// "Stampa" of a filter window: where the designed area goes on a page, how
+// it is painted there, and a real print system. With
 // OMBRANA_PRINT_OUTPUT_DIR set (one folder, or several separated by ':'), a
 // virtual PDF printer is the default one and writes its files there: the test prints and reads the page back through
 // pdftoppm. Without it there must be no default printer: "Stampa" then
 // returns, shows nothing and changes nothing.
+#include "app/DesignedWindow.h"
 #include "app/WindowNames.h"
+#include "app/WindowPrinter.h"
 #include "app/WindowRegistry.h"
 #include "tests/hardening/HardeningSupport.h"
 #include "tests/support/WindowTestSupport.h"
@@ -55,6 +58,18 @@ struct Conteggio {
     qsizetype verdeAcqua = 0;
 };
 
+// The smallest rectangle that holds every teal pixel.
+QRect riquadroVerdeAcqua(const QImage& page) {
+    const QImage img = page.convertToFormat(QImage::Format_RGB32);
+    QRect box;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor p = img.pixelColor(x, y);
+            if (p.red() < 40 && qAbs(p.green() - 0x80) < 24 && qAbs(p.blue() - 0x80) < 24) box |= QRect(x, y, 1, 1);
+        }
+    return box;
+}
+
 Conteggio conta(const QImage& page) {
     Conteggio c;
     const QImage img = page.convertToFormat(QImage::Format_RGB32);
@@ -75,6 +90,55 @@ class TestPrinting : public QObject {
 private slots:
     void initTestCase() { preparaProgramma(); }
     void cleanup() { test::closeAllWindows(); }
+
+    void placeOnPage_data() {
+        QTest::addColumn<QSizeF>("area");
+        QTest::addColumn<QRectF>("printable");
+        QTest::addColumn<QRectF>("target");
+        QTest::addColumn<int>("orientation");
+        const int landscape = QPageLayout::Landscape, portrait = QPageLayout::Portrait;
+        // A filter window's area on a landscape sheet: the width fills, the height is centred.
+        QTest::newRow("wide area, width bound")
+            << QSizeF(794, 520) << QRectF(0, 0, 1000, 700)
+            << QRectF(0, (700 - 520 * 1000.0 / 794) / 2, 1000, 520 * 1000.0 / 794) << landscape;
+        QTest::newRow("tall area, offset page")
+            << QSizeF(100, 200) << QRectF(10, 20, 300, 300) << QRectF(85, 20, 150, 300) << portrait;
+        QTest::newRow("square area stays upright")
+            << QSizeF(200, 200) << QRectF(0, 0, 400, 600) << QRectF(0, 100, 400, 400) << portrait;
+        QTest::newRow("nothing to print") << QSizeF(0, 0) << QRectF(0, 0, 400, 600) << QRectF() << portrait;
+    }
+    void placeOnPage() {
+        QFETCH(QSizeF, area);
+        QFETCH(QRectF, printable);
+        QFETCH(QRectF, target);
+        QFETCH(int, orientation);
+        QCOMPARE(ombrana::placeOnPage(area, printable), target);
+        QCOMPARE(int(orientationFor(area)), orientation);
+    }
+
+    // The page shows the designed area, ground and controls, scaled into the
+    // middle of the sheet with white margins, and not the maximised window's
+    // empty ground.
+    void printsTheAreaScaledIntoThePage() {
+        auto* w = qobject_cast<DesignedWindow*>(finestraCalcolata());
+        QVERIFY(w);
+        QImage page(1100, 850, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QVERIFY(printArea(w->area(), page));
+
+        const QRect target = ombrana::placeOnPage(w->area()->size(), page.rect()).toAlignedRect();
+        // The ground fills the target, give or take the pixel its edges round to.
+        const QRect box = riquadroVerdeAcqua(page);
+        const QMargins pixel(1, 1, 1, 1);
+        QVERIFY2(box.marginsAdded(pixel).contains(target) && target.marginsAdded(pixel).contains(box),
+                 qPrintable(
+                     QStringLiteral("teal %1,%2 %3x%4").arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height())));
+        // The controls are drawn too, at the same scale: the orange input frame.
+        auto* frame = w->area()->findChild<QWidget*>(QStringLiteral("Frame1"));
+        const QPoint centre = frame->geometry().center();
+        const double scale = double(target.width()) / w->area()->width();
+        QCOMPARE(page.pixelColor(target.topLeft() + centre * scale), w->area()->grab().toImage().pixelColor(centre));
+    }
 
     void printsThePageOnThePdfPrinter() {
         const QString uscita = qEnvironmentVariable("OMBRANA_PRINT_OUTPUT_DIR");
@@ -113,6 +177,16 @@ private slots:
               (long long)c.verdeAcqua);
         QVERIFY2(c.nonBianchi > area / 20, "the page is blank");
         QVERIFY2(c.verdeAcqua > area / 50, "the window's teal ground is not on the page");
+        // A wide window is printed along the sheet's length (CUPS hands a
+        // landscape job over turned on a portrait sheet), filling it, centred.
+        const QRect box = riquadroVerdeAcqua(pagina);
+        qInfo("teal box %d,%d %dx%d", box.x(), box.y(), box.width(), box.height());
+        QVERIFY2((box.width() > box.height()) == (pagina.width() > pagina.height()),
+                 "the drawing does not lie along the sheet");
+        QVERIFY2(qMax(box.width(), box.height()) > qMax(pagina.width(), pagina.height()) * 0.85,
+                 "the drawing does not fill the page");
+        QVERIFY(qAbs(box.left() - (pagina.width() - 1 - box.right())) < pagina.width() / 30);
+        QVERIFY(qAbs(box.top() - (pagina.height() - 1 - box.bottom())) < pagina.height() / 30);
     }
 
     void withoutPrinterNothingHappens() {

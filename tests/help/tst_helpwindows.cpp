@@ -1,5 +1,6 @@
 #include "app/CellDrawing.h"
 #include "app/ControlTable.h"
+#include "app/DesignedWindow.h"
 #include "app/Fonts.h"
 #include "app/FramePanel.h"
 #include "app/WindowNames.h"
@@ -497,7 +498,7 @@ void TestHelpWindows::stampaPrintsTheWindow() {
     QVERIFY(stampa);
     stampa->trigger();
     QCOMPARE(printed.size(), 1);
-    QCOMPARE(printed.first().size(), w->size() * w->devicePixelRatio());
+    QCOMPARE(printed.first().size(), qobject_cast<DesignedWindow*>(w)->area()->size() * w->devicePixelRatio());
     QVERIFY(finestre().isOpen(name));
 }
 
