@@ -99,6 +99,14 @@ VerificationText verificationText(const VerificationInput& in, const Verificatio
     if (r.outsideMixRange)
         t.warnings.push_back("La frequenza di lavoro \u00e8 fuori dalla gamma della miscela del nucleo.");
 
+    // A pi cell repeats its shunt element, a T cell its series one.
+    if (r.builtCapacitorPf && r.builtInductanceuH) {
+        const bool twoCapacitors = in.tipo == TipoCella::PassaBassoPiGreco || in.tipo == TipoCella::PassaAltoT;
+        t.mounting =
+            std::string(twoCapacitors ? "Da montare: 2 condensatori C1 da " : "Da montare: 1 condensatore C1 da ") +
+            pf(*r.builtCapacitorPf) + (twoCapacitors ? ", 1 induttanza L1 da " : ", 2 induttanze L1 da ") +
+            uh(*r.builtInductanceuH);
+    }
     if (r.builtCapacitorPf) t.builtC1 = "C1 = " + pf(*r.builtCapacitorPf);
     if (r.builtInductanceuH) t.builtL1 = "L1 = " + uh(*r.builtInductanceuH);
     return t;

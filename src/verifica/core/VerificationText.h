@@ -19,6 +19,7 @@ struct FigureRow {
 
 struct VerificationText {
     std::array<FigureRow, 5> figures;  // -3 dB, loss, SWR, 2nd and 3rd harmonic
+    std::string mounting;              // how many of each part the cell takes
     std::string capacitors;            // standard values around C1
     std::string inductance;            // the inductance for the capacitor bought
     std::string winding;               // how to wind it, or why it cannot be

@@ -1,0 +1,402 @@
+#include "verifica/VerificaWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSaveFile>
+#include <cmath>
+#include <vector>
+
+#include "app/DesignLook.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
+#include "app/core/NumberText.h"
+#include "filters/FilterWindow.h"
+#include "toroids/core/CatalogoToroidi.h"
+#include "verifica/ResponsePlot.h"
+#include "verifica/core/AmateurBands.h"
+#include "verifica/core/CellLadder.h"
+#include "verifica/core/ResponseCurve.h"
+
+namespace ombrana {
+namespace {
+
+using namespace design;
+
+std::function<void(const QString&)> g_messageSink;
+
+constexpr Font kHeading{"MS Sans Serif", 18, true};
+constexpr int kCurveDesigned = 0x0000C0;
+constexpr int kCurveBuilt = kRosso;
+
+// The figures' grid: a caption and two read-outs per row.
+constexpr const char* kFigureNames[5][3] = {
+    {"cutoffCaption", "cutoffDesigned", "cutoffBuilt"},
+    {"lossCaption", "lossDesigned", "lossBuilt"},
+    {"swrCaption", "swrDesigned", "swrBuilt"},
+    {"harmonic2Caption", "harmonic2Designed", "harmonic2Built"},
+    {"harmonic3Caption", "harmonic3Designed", "harmonic3Built"},
+};
+
+// The inputs in the orange frame: caption, field, kind.
+struct InputRow {
+    const char* caption;
+    const char* name;
+    Kind kind;
+};
+constexpr InputRow kInputs[] = {
+    {.caption = "Frequenza di lavoro  MHz", .name = "operatingFrequency", .kind = Kind::Field},
+    {.caption = "Banda radioamatoriale", .name = "band", .kind = Kind::Combo},
+    {.caption = "Condensatore acquistato  pF", .name = "capacitor", .kind = Kind::Field},
+    {.caption = "Induttanza avvolta su", .name = "core", .kind = Kind::Combo},
+    {.caption = "Diametro bobina in aria  mm", .name = "diameter", .kind = Kind::Field},
+    {.caption = "Lunghezza bobina in aria  mm", .name = "length", .kind = Kind::Field},
+    {.caption = "Q bobina (vuoto: ideale)", .name = "coilQ", .kind = Kind::Field},
+};
+constexpr const char* kInputCaptions[] = {
+    "operatingFrequencyCaption", "bandCaption",   "capacitorCaption", "coreCaption",
+    "diameterCaption",           "lengthCaption", "coilQCaption"};
+
+const QString kExact = QStringLiteral("Nessuno: L1 esatta");
+const QString kAirCoil = QStringLiteral("Bobina in aria");
+const QString kNoBand = QStringLiteral("Nessuna");
+
+std::vector<Control> controlsOf(const VerificaVariant& v) {
+    std::vector<Control> rows{
+        {Kind::Label, "Label1", nullptr, 120, 60, 11670, 435, v.heading, kHeading, kRosso, kTeal, Centre},
+        {Kind::Label, "notice", nullptr, 120, 480, 11670, 285,
+         "Premere CALCOLA nella finestra del filtro: la verifica parte dai valori calcolati", kGrassetto975, kGiallo,
+         kTeal, Centre | Hidden},
+        {Kind::Frame, "Frame2", nullptr, 120, 780, 4215, 3135, "Cella come costruita", kGrassetto825, kBianco,
+         kBluNotte},
+        {Kind::Label, "builtC1", "Frame2", 120, 2560, 1950, 255, "", kGrassetto825, kBianco, kDefault, Transparent},
+        {Kind::Label, "builtL1", "Frame2", 2100, 2560, 2040, 255, "", kGrassetto825, kBianco, kDefault, Transparent},
+        {Kind::Label, "designedCell", "Frame2", 120, 2820, 3975, 255, "", kGrassetto825, kGiallo, kDefault,
+         Transparent},
+        {Kind::Frame, "Frame1", nullptr, 120, 4020, 4215, 3360, "", {}, kDefault, kArancioChiaro},
+        {Kind::Label, "designedHead", nullptr, 7080, 4500, 1200, 255, "Progetto", kGrassetto825, kBianco, kDefault,
+         Transparent | Centre},
+        {Kind::Label, "builtHead", nullptr, 8400, 4500, 1200, 255, "Costruito", kGrassetto825, kBianco, kDefault,
+         Transparent | Centre},
+        {Kind::Label, "parts", nullptr, 4440, 6540, 5940, 2040, "", kGrassetto825, kBianco, kDefault,
+         Transparent | WordWrap},
+        {Kind::Button, "close", nullptr, 10560, 4800, 1095, 375, "CHIUDI", kGrassetto825, kDefault, kGiallo},
+    };
+    for (int i = 0; i < 7; ++i) {
+        const int top = 180 + i * 450;
+        rows.push_back({Kind::Label, kInputCaptions[i], "Frame1", 120, top + 45, 2580, 255, kInputs[i].caption,
+                        kGrassetto825, kBluScuro, kDefault, Transparent});
+        rows.push_back({kInputs[i].kind, kInputs[i].name, "Frame1", 2760, top, 1335, 330, "", kGrassetto825});
+    }
+    for (int i = 0; i < 5; ++i) {
+        const int top = 4800 + i * 330;
+        rows.push_back({Kind::Label, kFigureNames[i][0], nullptr, 4440, top, 2580, 285, "", kGrassetto825, kBianco,
+                        kDefault, Transparent});
+        for (int c = 1; c <= 2; ++c)
+            rows.push_back({Kind::Label, kFigureNames[i][c], nullptr, c == 1 ? 7080 : 8400, top, 1200, 285, "",
+                            kGrassetto825, kNero, kBianco, Border});
+    }
+    return rows;
+}
+
+QString title(const VerificaVariant& v) {
+    return QStringLiteral("Verifica  ") + QString::fromUtf8(v.heading).mid(10).simplified() + spazi(30) +
+           QStringLiteral("by  QUENDAL") + spazi(20) + QStringLiteral("rev  1.02");
+}
+
+std::optional<double> readField(const QLineEdit* field) {
+    const auto x = leggiNumero(field->text().toStdString());
+    if (!x || !std::isfinite(*x) || *x <= 0) return std::nullopt;
+    return x;
+}
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString number(double x) {
+    return QString::fromStdString(scriviNumero(x));
+}
+
+}  // namespace
+
+void VerificaWindow::setMessageSinkForTests(std::function<void(const QString&)> sink) {
+    g_messageSink = std::move(sink);
+}
+
+VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
+    : DesignedWindow({title(variant), 11910, 8700, kTeal, WindowDesign::Placement::Maximised}, parent), m_v(variant) {
+    build(controlsOf(m_v));
+    m_notice = control<QLabel>("notice");
+    m_operating = control<QLineEdit>("operatingFrequency");
+    m_band = control<QComboBox>("band");
+    m_capacitor = control<QLineEdit>("capacitor");
+    m_core = control<QComboBox>("core");
+    m_diameter = control<QLineEdit>("diameter");
+    m_length = control<QLineEdit>("length");
+    m_q = control<QLineEdit>("coilQ");
+    m_design = control<QLabel>("designedCell");
+    m_builtC1 = control<QLabel>("builtC1");
+    m_builtL1 = control<QLabel>("builtL1");
+    m_parts = control<QLabel>("parts");
+    control<QLabel>("Label1")->setAlignment(Qt::AlignCenter);
+
+    auto* drawing = new CellDrawing(m_v.cell, CellStyle{}, CellOptions{}, control("Frame2"));
+    drawing->setObjectName(QStringLiteral("cella"));
+    place(drawing, 60, 240, 4095, 2280);
+    drawing->lower();
+
+    m_plot = new ResponsePlot(area());
+    m_plot->setObjectName(QStringLiteral("responsePlot"));
+    place(m_plot, 4440, 780, 7350, 3600);
+
+    // Pick lists, not typing: the bands and the cores are fixed lists.
+    m_band->setEditable(false);
+    m_band->addItem(kNoBand);
+    for (const AmateurBand& b : kAmateurBands)
+        m_band->addItem(QString::fromUtf8(b.name.data(), qsizetype(b.name.size())));
+    m_core->setEditable(false);
+    m_core->addItems({kExact, kAirCoil});
+    for (std::string_view s : toroidiSelezionabili) m_core->addItem(QString::fromLatin1(s.data(), qsizetype(s.size())));
+
+    const Qt::TextInteractionFlags selectable = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
+    for (const auto& row : kFigureNames)
+        for (const char* name : row) control<QLabel>(name)->setTextInteractionFlags(selectable);
+    for (QLabel* l : {m_parts, m_design, m_builtC1, m_builtL1}) l->setTextInteractionFlags(selectable);
+
+    for (QLineEdit* field : {m_operating, m_capacitor, m_diameter, m_length, m_q})
+        connect(field, &QLineEdit::textChanged, this, &VerificaWindow::refresh);
+    connect(m_core, &QComboBox::currentIndexChanged, this, &VerificaWindow::refresh);
+    connect(m_band, &QComboBox::activated, this, &VerificaWindow::bandChosen);
+    connect(control<QPushButton>("close"), &QPushButton::clicked, this, &QWidget::close);
+
+    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this, &VerificaWindow::stampa);
+    connect(addMenuEntry("esportaPdf", QString::fromUtf8("Esporta PDF\u2026")), &QAction::triggered, this,
+            &VerificaWindow::chooseAndExportPdf);
+    connect(addMenuEntry("esportaCsv", QString::fromUtf8("Esporta CSV\u2026")), &QAction::triggered, this,
+            &VerificaWindow::chooseAndExportCsv);
+
+    setTabOrder({"operatingFrequency", "band", "capacitor", "core", "diameter", "length", "coilQ", "close"});
+
+    // The filter window may close and open again: each new one is followed.
+    connect(&finestre(), &WindowRegistry::windowOpened, this, [this](const QString& name) {
+        if (name == m_v.filterWindow) followFilterWindow();
+    });
+    followFilterWindow();
+}
+
+void VerificaWindow::followFilterWindow() {
+    auto* filter = qobject_cast<FilterWindow*>(finestre().find(m_v.filterWindow));
+    if (filter != m_filter) {
+        m_filter = filter;
+        if (filter) connect(filter, &FilterWindow::cellChanged, this, &VerificaWindow::takeCell);
+    }
+    takeCell();
+}
+
+// A new result of the filter window: the operating frequency and the
+// capacitor start again from its suggestions.
+void VerificaWindow::takeCell() {
+    const std::optional<DesignedCell> cell = m_filter ? m_filter->lastCell() : std::nullopt;
+    if (!cell) {
+        m_input.reset();
+    } else {
+        m_input = VerificationInput{.tipo = m_v.tipo,
+                                    .cutoffMHz = cell->frequencyMHz,
+                                    .impedanceOhm = cell->impedanceOhm,
+                                    .c1Pf = cell->c1Pf,
+                                    .l1uH = cell->l1uH};
+        const QSignalBlocker quiet1(m_operating), quiet2(m_capacitor);
+        m_operating->setText(number(std::round(defaultOperatingMHz(m_v.tipo, cell->frequencyMHz) * 1000) / 1000));
+        const auto choice = capacitorChoice(cell->c1Pf);
+        m_capacitor->setText(choice ? number(choice->suggestedPf) : QString());
+        m_band->setCurrentIndex(0);
+    }
+    refresh();
+}
+
+void VerificaWindow::bandChosen(int index) {
+    if (index <= 0 || index > int(kAmateurBands.size())) return;
+    m_operating->setText(number(operatingFrequencyOf(kAmateurBands[std::size_t(index - 1)], isLowPass(m_v.tipo))));
+}
+
+void VerificaWindow::refresh() {
+    m_notice->setVisible(!m_input);
+    if (m_input) {
+        m_input->operatingMHz = readField(m_operating);
+        m_input->builtCapacitorPf = readField(m_capacitor);
+        m_input->inductorQ = readField(m_q);
+        WindingChoice w;
+        const QString core = m_core->currentText();
+        if (core == kAirCoil) {
+            w.kind = WindingChoice::Kind::AirCoil;
+            w.diameterMm = readField(m_diameter);
+            w.lengthMm = readField(m_length);
+        } else if (core != kExact) {
+            w.kind = WindingChoice::Kind::Toroid;
+            w.core = core.toStdString();
+        }
+        m_input->winding = w;
+        m_result = verify(*m_input);
+        m_text = verificationText(*m_input, m_result);
+    } else {
+        m_result = {};
+        m_text = {};
+    }
+    showResult();
+}
+
+void VerificaWindow::showResult() {
+    const bool low = isLowPass(m_v.tipo);
+    for (std::size_t i = 0; i < 5; ++i) {
+        const FigureRow& row = m_text.figures[i];
+        control<QLabel>(kFigureNames[i][0])->setText(text(row.caption));
+        control<QLabel>(kFigureNames[i][1])->setText(text(row.designed));
+        control<QLabel>(kFigureNames[i][2])->setText(text(row.built));
+    }
+    if (!m_input) {
+        // Captions stay readable before the first result.
+        const char* captions[] = {"Frequenza a -3 dB  MHz", "Perdita a f lavoro  dB", "ROS a f lavoro",
+                                  low ? "Perdita a 2 f  dB" : "Perdita a f/2  dB",
+                                  low ? "Perdita a 3 f  dB" : "Perdita a f/3  dB"};
+        for (int i = 0; i < 5; ++i) control<QLabel>(kFigureNames[i][0])->setText(QString::fromUtf8(captions[i]));
+    }
+    m_builtC1->setText(text(m_text.builtC1));
+    m_builtL1->setText(text(m_text.builtL1));
+    m_design->setText(m_input ? QStringLiteral("Progetto: %1 MHz, %2 Ohm, %3 pF, %4 \u00b5H")
+                                    .arg(number(m_input->cutoffMHz), number(m_input->impedanceOhm),
+                                         number(m_input->c1Pf), number(m_input->l1uH))
+                              : QString());
+    QStringList parts;
+    for (const std::string* s : {&m_text.mounting, &m_text.capacitors, &m_text.inductance, &m_text.winding})
+        if (!s->empty()) parts << text(*s);
+    for (const std::string& w : m_text.warnings) parts << text(w);
+    m_parts->setText(parts.join(QLatin1Char('\n')));
+    m_plot->setData(buildSheet().plot);
+}
+
+BuildSheet VerificaWindow::buildSheet() const {
+    BuildSheet sheet{.title = QString::fromUtf8(m_v.heading),
+                     .cell = m_v.cell,
+                     .builtC1 = m_builtC1->text(),
+                     .builtL1 = m_builtL1->text(),
+                     .design = {},
+                     .parts = {},
+                     .table = {},
+                     .plot = {}};
+    if (!m_input) return sheet;
+    const VerificationInput& in = *m_input;
+    sheet.design
+        << QStringLiteral("F (taglio) = %1 MHz").arg(number(in.cutoffMHz))
+        << QStringLiteral("Z = %1 Ohm").arg(number(in.impedanceOhm))
+        << QStringLiteral("C1 di progetto = %1 pF, L1 di progetto = %2 \u00b5H").arg(number(in.c1Pf), number(in.l1uH))
+        << QStringLiteral("Frequenza di lavoro = %1 MHz").arg(m_operating->text());
+    sheet.parts = m_parts->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    sheet.table << QStringLiteral("(progetto / costruito)");
+    for (const FigureRow& row : m_text.figures)
+        sheet.table << QStringLiteral("%1:  %2 / %3").arg(text(row.caption), text(row.designed), text(row.built));
+
+    // The curves, from a tenth to ten times the cut-off.
+    PlotData& plot = sheet.plot;
+    plot.fromMHz = in.cutoffMHz / 10;
+    plot.toMHz = in.cutoffMHz * 10;
+    if (m_result.designed) {
+        const Ladder built = m_result.built.value_or(Ladder{});
+        const auto curve = responseCurve(*m_result.designed, built, in.cutoffMHz);
+        PlotCurve designed{
+            .label = QStringLiteral("Progetto"), .colour = QColor::fromRgb(kCurveDesigned), .points = {}};
+        PlotCurve asBuilt{.label = QStringLiteral("Costruito"), .colour = QColor::fromRgb(kCurveBuilt), .points = {}};
+        for (const ResponsePoint& p : curve) {
+            if (std::isfinite(p.lossDesignedDb)) designed.points.emplace_back(p.frequencyMHz, p.lossDesignedDb);
+            if (m_result.built && std::isfinite(p.lossBuiltDb))
+                asBuilt.points.emplace_back(p.frequencyMHz, p.lossBuiltDb);
+        }
+        plot.curves.push_back(std::move(designed));
+        if (!asBuilt.points.empty()) plot.curves.push_back(std::move(asBuilt));
+    }
+    const bool low = isLowPass(m_v.tipo);
+    if (in.operatingMHz) plot.markers.push_back({*in.operatingMHz, QStringLiteral("f")});
+    if (m_result.harmonic2MHz)
+        plot.markers.push_back({*m_result.harmonic2MHz, low ? QStringLiteral("2f") : QStringLiteral("f/2")});
+    if (m_result.harmonic3MHz)
+        plot.markers.push_back({*m_result.harmonic3MHz, low ? QStringLiteral("3f") : QStringLiteral("f/3")});
+    return sheet;
+}
+
+void VerificaWindow::reportError(const QString& message) {
+    if (g_messageSink) {
+        g_messageSink(message);
+        return;
+    }
+    QMessageBox::warning(this, QStringLiteral("Verifica"), message);
+}
+
+bool VerificaWindow::exportPdf(const QString& path) {
+    QString error;
+    if (writeBuildSheetPdf(path, buildSheet(), &error)) return true;
+    reportError(QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, error));
+    return false;
+}
+
+bool VerificaWindow::exportCsv(const QString& path) {
+    std::vector<ResponsePoint> curve;
+    if (m_result.designed && m_input)
+        curve = responseCurve(*m_result.designed, m_result.built.value_or(Ladder{}), m_input->cutoffMHz);
+    const QByteArray bytes = QByteArray::fromStdString(responseCsv(curve));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        reportError(QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void VerificaWindow::stampa() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return;
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QString::fromUtf8(m_v.heading));
+    printBuildSheet(printer, buildSheet());  // a refused job is not reported, as elsewhere
+}
+
+void VerificaWindow::chooseAndExportPdf() {
+    const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Esporta PDF\u2026"), QString(),
+                                                      QStringLiteral("PDF (*.pdf)"));
+    if (!path.isEmpty()) exportPdf(path);
+}
+
+void VerificaWindow::chooseAndExportCsv() {
+    const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Esporta CSV\u2026"), QString(),
+                                                      QStringLiteral("CSV (*.csv)"));
+    if (!path.isEmpty()) exportCsv(path);
+}
+
+const VerificaVariant& verificaVariant(TipoCella tipo) {
+    static const VerificaVariant variants[] = {
+        {nomi::verificaPassaBassoPiGreco, nomi::passaBassoPiGreco, TipoCella::PassaBassoPiGreco, CellLayout::LowPassPi,
+         "VERIFICA  PASSA  BASSO  PI - GRECO"},
+        {nomi::verificaPassaAltoPiGreco, nomi::passaAltoPiGreco, TipoCella::PassaAltoPiGreco, CellLayout::HighPassPi,
+         "VERIFICA  PASSA  ALTO  PI - GRECO"},
+        {nomi::verificaPassaBassoT, nomi::passaBassoT, TipoCella::PassaBassoT, CellLayout::LowPassT,
+         "VERIFICA  PASSA  BASSO  a  T"},
+        {nomi::verificaPassaAltoT, nomi::passaAltoT, TipoCella::PassaAltoT, CellLayout::HighPassT,
+         "VERIFICA  PASSA  ALTO  a  T"},
+    };
+    return variants[static_cast<int>(tipo)];
+}
+
+void registerVerificaWindows() {
+    for (TipoCella t :
+         {TipoCella::PassaBassoPiGreco, TipoCella::PassaAltoPiGreco, TipoCella::PassaBassoT, TipoCella::PassaAltoT}) {
+        const VerificaVariant* v = &verificaVariant(t);
+        finestre().registerWindow(v->windowName, [v] { return new VerificaWindow(*v); });
+    }
+}
+
+}  // namespace ombrana
