@@ -20,6 +20,7 @@
 #include "filters/FilterWindow.h"
 #include "toroids/core/CatalogoToroidi.h"
 #include "verifica/ResponsePlot.h"
+#include "verifica/VerificaDesign.h"
 #include "verifica/core/AmateurBands.h"
 #include "verifica/core/CellLadder.h"
 #include "verifica/core/ResponseCurve.h"
@@ -31,84 +32,8 @@ using namespace design;
 
 std::function<void(const QString&)> g_messageSink;
 
-constexpr Font kHeading{"MS Sans Serif", 18, true};
 constexpr int kCurveDesigned = 0x0000C0;
 constexpr int kCurveBuilt = kRosso;
-
-// The figures' grid: a caption and two read-outs per row.
-constexpr const char* kFigureNames[5][3] = {
-    {"cutoffCaption", "cutoffDesigned", "cutoffBuilt"},
-    {"lossCaption", "lossDesigned", "lossBuilt"},
-    {"swrCaption", "swrDesigned", "swrBuilt"},
-    {"harmonic2Caption", "harmonic2Designed", "harmonic2Built"},
-    {"harmonic3Caption", "harmonic3Designed", "harmonic3Built"},
-};
-
-// The inputs in the orange frame: caption, field, kind.
-struct InputRow {
-    const char* caption;
-    const char* name;
-    Kind kind;
-};
-constexpr InputRow kInputs[] = {
-    {.caption = "Frequenza di lavoro  MHz", .name = "operatingFrequency", .kind = Kind::Field},
-    {.caption = "Banda radioamatoriale", .name = "band", .kind = Kind::Combo},
-    {.caption = "Condensatore acquistato  pF", .name = "capacitor", .kind = Kind::Field},
-    {.caption = "Induttanza avvolta su", .name = "core", .kind = Kind::Combo},
-    {.caption = "Diametro bobina in aria  mm", .name = "diameter", .kind = Kind::Field},
-    {.caption = "Lunghezza bobina in aria  mm", .name = "length", .kind = Kind::Field},
-    {.caption = "Q bobina (vuoto: ideale)", .name = "coilQ", .kind = Kind::Field},
-};
-constexpr const char* kInputCaptions[] = {
-    "operatingFrequencyCaption", "bandCaption",   "capacitorCaption", "coreCaption",
-    "diameterCaption",           "lengthCaption", "coilQCaption"};
-
-const QString kExact = QStringLiteral("Nessuno: L1 esatta");
-const QString kAirCoil = QStringLiteral("Bobina in aria");
-const QString kNoBand = QStringLiteral("Nessuna");
-
-std::vector<Control> controlsOf(const VerificaVariant& v) {
-    std::vector<Control> rows{
-        {Kind::Label, "Label1", nullptr, 120, 60, 11670, 435, v.heading, kHeading, kRosso, kTeal, Centre},
-        {Kind::Label, "notice", nullptr, 120, 480, 11670, 285,
-         "Premere CALCOLA nella finestra del filtro: la verifica parte dai valori calcolati", kGrassetto975, kGiallo,
-         kTeal, Centre | Hidden},
-        {Kind::Frame, "Frame2", nullptr, 120, 780, 4215, 3135, "Cella come costruita", kGrassetto825, kBianco,
-         kBluNotte},
-        {Kind::Label, "builtC1", "Frame2", 120, 2560, 1950, 255, "", kGrassetto825, kBianco, kDefault, Transparent},
-        {Kind::Label, "builtL1", "Frame2", 2100, 2560, 2040, 255, "", kGrassetto825, kBianco, kDefault, Transparent},
-        {Kind::Label, "designedCell", "Frame2", 120, 2820, 3975, 255, "", kGrassetto825, kGiallo, kDefault,
-         Transparent},
-        {Kind::Frame, "Frame1", nullptr, 120, 4020, 4215, 3360, "", {}, kDefault, kArancioChiaro},
-        {Kind::Label, "designedHead", nullptr, 7080, 4500, 1200, 255, "Progetto", kGrassetto825, kBianco, kDefault,
-         Transparent | Centre},
-        {Kind::Label, "builtHead", nullptr, 8400, 4500, 1200, 255, "Costruito", kGrassetto825, kBianco, kDefault,
-         Transparent | Centre},
-        {Kind::Label, "parts", nullptr, 4440, 6540, 5940, 2040, "", kGrassetto825, kBianco, kDefault,
-         Transparent | WordWrap},
-        {Kind::Button, "close", nullptr, 10560, 4800, 1095, 375, "CHIUDI", kGrassetto825, kDefault, kGiallo},
-    };
-    for (int i = 0; i < 7; ++i) {
-        const int top = 180 + i * 450;
-        rows.push_back({Kind::Label, kInputCaptions[i], "Frame1", 120, top + 45, 2580, 255, kInputs[i].caption,
-                        kGrassetto825, kBluScuro, kDefault, Transparent});
-        rows.push_back({kInputs[i].kind, kInputs[i].name, "Frame1", 2760, top, 1335, 330, "", kGrassetto825});
-    }
-    for (int i = 0; i < 5; ++i) {
-        const int top = 4800 + i * 330;
-        rows.push_back({Kind::Label, kFigureNames[i][0], nullptr, 4440, top, 2580, 285, "", kGrassetto825, kBianco,
-                        kDefault, Transparent});
-        for (int c = 1; c <= 2; ++c)
-            rows.push_back({Kind::Label, kFigureNames[i][c], nullptr, c == 1 ? 7080 : 8400, top, 1200, 285, "",
-                            kGrassetto825, kNero, kBianco, Border});
-    }
-    return rows;
-}
-
-QString title(const VerificaVariant& v) {
-    return QStringLiteral("Verifica  ") + QString::fromUtf8(v.heading).mid(10).simplified() + spazi(30) +
-           QStringLiteral("by  QUENDAL") + spazi(20) + QStringLiteral("rev  1.02");
-}
 
 std::optional<double> readField(const QLineEdit* field) {
     const auto x = leggiNumero(field->text().toStdString());
@@ -130,8 +55,8 @@ void VerificaWindow::setMessageSinkForTests(std::function<void(const QString&)> 
 }
 
 VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
-    : DesignedWindow({title(variant), 11910, 8700, kTeal, WindowDesign::Placement::Maximised}, parent), m_v(variant) {
-    build(controlsOf(m_v));
+    : DesignedWindow(verificaDesign(variant), parent), m_v(variant) {
+    build(verificaControls(m_v));
     m_notice = control<QLabel>("notice");
     m_operating = control<QLineEdit>("operatingFrequency");
     m_band = control<QComboBox>("band");
@@ -161,7 +86,7 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
     for (const AmateurBand& b : kAmateurBands)
         m_band->addItem(QString::fromUtf8(b.name.data(), qsizetype(b.name.size())));
     m_core->setEditable(false);
-    m_core->addItems({kExact, kAirCoil});
+    m_core->addItems({kWindingExact, kWindingAirCoil});
     for (std::string_view s : toroidiSelezionabili) m_core->addItem(QString::fromLatin1(s.data(), qsizetype(s.size())));
 
     const Qt::TextInteractionFlags selectable = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
@@ -233,11 +158,11 @@ void VerificaWindow::refresh() {
         m_input->inductorQ = readField(m_q);
         WindingChoice w;
         const QString core = m_core->currentText();
-        if (core == kAirCoil) {
+        if (core == kWindingAirCoil) {
             w.kind = WindingChoice::Kind::AirCoil;
             w.diameterMm = readField(m_diameter);
             w.lengthMm = readField(m_length);
-        } else if (core != kExact) {
+        } else if (core != kWindingExact) {
             w.kind = WindingChoice::Kind::Toroid;
             w.core = core.toStdString();
         }
@@ -295,7 +220,8 @@ BuildSheet VerificaWindow::buildSheet() const {
         << QStringLiteral("F (taglio) = %1 MHz").arg(number(in.cutoffMHz))
         << QStringLiteral("Z = %1 Ohm").arg(number(in.impedanceOhm))
         << QStringLiteral("C1 di progetto = %1 pF, L1 di progetto = %2 \u00b5H").arg(number(in.c1Pf), number(in.l1uH))
-        << QStringLiteral("Frequenza di lavoro = %1 MHz").arg(m_operating->text());
+        << QStringLiteral("Frequenza di lavoro = %1 MHz")
+               .arg(in.operatingMHz ? number(*in.operatingMHz) : QStringLiteral("-"));
     sheet.parts = m_parts->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     sheet.table << QStringLiteral("(progetto / costruito)");
     for (const FigureRow& row : m_text.figures)
@@ -375,20 +301,6 @@ void VerificaWindow::chooseAndExportCsv() {
     const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Esporta CSV\u2026"), QString(),
                                                       QStringLiteral("CSV (*.csv)"));
     if (!path.isEmpty()) exportCsv(path);
-}
-
-const VerificaVariant& verificaVariant(TipoCella tipo) {
-    static const VerificaVariant variants[] = {
-        {nomi::verificaPassaBassoPiGreco, nomi::passaBassoPiGreco, TipoCella::PassaBassoPiGreco, CellLayout::LowPassPi,
-         "VERIFICA  PASSA  BASSO  PI - GRECO"},
-        {nomi::verificaPassaAltoPiGreco, nomi::passaAltoPiGreco, TipoCella::PassaAltoPiGreco, CellLayout::HighPassPi,
-         "VERIFICA  PASSA  ALTO  PI - GRECO"},
-        {nomi::verificaPassaBassoT, nomi::passaBassoT, TipoCella::PassaBassoT, CellLayout::LowPassT,
-         "VERIFICA  PASSA  BASSO  a  T"},
-        {nomi::verificaPassaAltoT, nomi::passaAltoT, TipoCella::PassaAltoT, CellLayout::HighPassT,
-         "VERIFICA  PASSA  ALTO  a  T"},
-    };
-    return variants[static_cast<int>(tipo)];
 }
 
 void registerVerificaWindows() {

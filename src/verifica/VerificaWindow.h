@@ -8,6 +8,7 @@
 #include "app/DesignedWindow.h"
 #include "filters/core/CellFormulas.h"
 #include "verifica/BuildSheet.h"
+#include "verifica/VerificaDesign.h"
 #include "verifica/core/Verification.h"
 #include "verifica/core/VerificationText.h"
 
@@ -19,15 +20,6 @@ namespace ombrana {
 
 class FilterWindow;
 class ResponsePlot;
-
-// What tells the four verification windows apart.
-struct VerificaVariant {
-    QString windowName;
-    QString filterWindow;
-    TipoCella tipo;
-    CellLayout cell;
-    const char* heading;
-};
 
 // The cell of one filter window as it will be built: standard capacitor,
 // whole turns, response and harmonics, beside the cell as designed.
@@ -76,8 +68,6 @@ private:
     QLabel* m_parts;
     ResponsePlot* m_plot;
 };
-
-const VerificaVariant& verificaVariant(TipoCella tipo);
 
 // The four verification windows, one for each filter window.
 void registerVerificaWindows();

@@ -62,24 +62,20 @@ void TestVerificaWindow::opensFromEachFilterWindow_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("operating");  // default: 90 % or 110 % of 7 MHz
     QTest::addColumn<QString>("capacitor");  // the nearest lower E24 value of C1
-    QTest::newRow("PassaBpig") << "PassaBpig"
-                               << "6,3"
-                               << "430";
-    QTest::newRow("PassaApig") << "PassaApig"
-                               << "7,7"
-                               << "220";
-    QTest::newRow("PassaBaT") << "PassaBaT"
-                              << "6,3"
-                              << "820";
-    QTest::newRow("PassaAltoaT") << "PassaAltoaT"
-                                 << "7,7"
-                                 << "430";
+    QTest::addColumn<QString>("band40");     // the 40 m edge nearest the cut-off
+    // clang-format off
+    QTest::newRow("PassaBpig") << "PassaBpig" << "6,3" << "430" << "7,2";
+    QTest::newRow("PassaApig") << "PassaApig" << "7,7" << "220" << "7";
+    QTest::newRow("PassaBaT") << "PassaBaT" << "6,3" << "820" << "7,2";
+    QTest::newRow("PassaAltoaT") << "PassaAltoaT" << "7,7" << "430" << "7";
+    // clang-format on
 }
 
 void TestVerificaWindow::opensFromEachFilterWindow() {
     QFETCH(QString, filter);
     QFETCH(QString, operating);
     QFETCH(QString, capacitor);
+    QFETCH(QString, band40);
     QWidget* fw = openWindow(filter);
     // The new entry stands right after "Stampa".
     const QList<QAction*> entries = qobject_cast<QMainWindow*>(fw)->menuBar()->actions();
@@ -99,6 +95,14 @@ void TestVerificaWindow::opensFromEachFilterWindow() {
     const double cutoff = *leggiNumero(label(v, "cutoffDesigned").toStdString());
     QVERIFY2(std::abs(cutoff - 7) < 0.15, qPrintable(label(v, "cutoffDesigned")));
     QCOMPARE(v->buildSheet().plot.curves.size(), std::size_t(2));
+
+    // Picking 40 m from the list sets the operating frequency and its figures.
+    const QString lossBefore = label(v, "lossDesigned");
+    auto* band = child<QComboBox>(v, "band");
+    for (int i = 0; i < 4; ++i) QTest::keyClick(band, Qt::Key_Down);
+    QCOMPARE(band->currentText(), QStringLiteral("40 m"));
+    QCOMPARE(child<QLineEdit>(v, "operatingFrequency")->text(), band40);
+    QVERIFY(label(v, "lossDesigned") != lossBefore);
 
     // One instance: the entry again brings the same window forward.
     child<QAction>(fw, "verifica")->trigger();
@@ -140,30 +144,17 @@ void TestVerificaWindow::badInputEmptiesWhatDependsOnIt_data() {
     const QStringList built{"cutoffBuilt", "lossBuilt", "swrBuilt", "harmonic2Built", "harmonic3Built"};
     const QStringList atOperating{"lossDesigned",      "lossBuilt",      "swrDesigned",       "swrBuilt",
                                   "harmonic2Designed", "harmonic2Built", "harmonic3Designed", "harmonic3Built"};
-    QTest::newRow("operating empty") << "operatingFrequency"
-                                     << ""
-                                     << "T50/2" << atOperating << QStringList{"cutoffBuilt"};
-    QTest::newRow("operating zero") << "operatingFrequency"
-                                    << "0"
-                                    << "T50/2" << atOperating << QStringList{"cutoffDesigned"};
-    QTest::newRow("operating lone comma") << "operatingFrequency"
-                                          << ","
-                                          << "T50/2" << atOperating << QStringList{"cutoffBuilt"};
-    QTest::newRow("capacitor zero") << "capacitor"
-                                    << "0"
-                                    << "T50/2" << built << QStringList{"lossDesigned"};
-    QTest::newRow("capacitor 1e-9 pF on a toroid") << "capacitor"
-                                                   << "0,000000001"
-                                                   << "T50/2" << built << QStringList{"lossDesigned"};
-    QTest::newRow("capacitor 1e-9 pF exact coil") << "capacitor"
-                                                  << "0,000000001"
-                                                  << "Nessuno: L1 esatta" << QStringList{} << QStringList{"lossBuilt"};
-    QTest::newRow("air coil without diameter") << "diameter"
-                                               << ""
-                                               << "Bobina in aria" << built << QStringList{"lossDesigned"};
-    QTest::newRow("air coil 1e12 turns' worth") << "capacitor"
-                                                << "0,000000000001"
-                                                << "Bobina in aria" << built << QStringList{"swrDesigned"};
+    const QStringList none;
+    // clang-format off
+    QTest::newRow("operating empty") << "operatingFrequency" << "" << "T50/2" << atOperating << QStringList{"cutoffBuilt"};
+    QTest::newRow("operating zero") << "operatingFrequency" << "0" << "T50/2" << atOperating << QStringList{"cutoffDesigned"};
+    QTest::newRow("operating lone comma") << "operatingFrequency" << "," << "T50/2" << atOperating << QStringList{"cutoffBuilt"};
+    QTest::newRow("capacitor zero") << "capacitor" << "0" << "T50/2" << built << QStringList{"lossDesigned"};
+    QTest::newRow("1e-9 pF on a toroid") << "capacitor" << "0,000000001" << "T50/2" << built << QStringList{"lossDesigned"};
+    QTest::newRow("1e-9 pF, exact coil") << "capacitor" << "0,000000001" << "Nessuno: L1 esatta" << none << QStringList{"lossBuilt"};
+    QTest::newRow("air coil without diameter") << "diameter" << "" << "Bobina in aria" << built << QStringList{"lossDesigned"};
+    QTest::newRow("air coil of 1e12 uH") << "capacitor" << "0,000000000001" << "Bobina in aria" << built << QStringList{"swrDesigned"};
+    // clang-format on
 }
 
 void TestVerificaWindow::badInputEmptiesWhatDependsOnIt() {
