@@ -15,7 +15,7 @@
 namespace ombrana {
 namespace {
 
-constexpr design::Font kPlotFont{"MS Sans Serif", 8.25, false};
+constexpr design::Font kPlotFont = design::kRegular825;
 constexpr int kGrid = 0xD0D0D0;     // 2 and 5 lines, loss lines
 constexpr int kDecade = 0x909090;   // decade lines
 constexpr double kMostLossDb = 80;  // deeper losses run off the bottom edge
@@ -74,7 +74,7 @@ void paintLossGrid(QPainter& p, const PlotAxes& axes, const Metrics& m) {
         const double y = axes.yOf(db);
         p.setPen(QPen(rgb(kGrid), m.unit));
         p.drawLine(QPointF(axes.area.left(), y), QPointF(axes.area.right(), y));
-        p.setPen(rgb(design::kNero));
+        p.setPen(rgb(design::kBlack));
         const QRectF label(axes.area.left() - 4 * m.line, y - m.line / 2, 3.6 * m.line, m.line);
         p.drawText(label, Qt::AlignRight | Qt::AlignVCenter, text(db));
     }
@@ -104,7 +104,7 @@ void paintFrequencyGrid(QPainter& p, const PlotAxes& axes, const Metrics& m) {
             p.drawLine(QPointF(axes.xOf(f), axes.area.top()), QPointF(axes.xOf(f), axes.area.bottom()));
         }
     }
-    p.setPen(rgb(design::kNero));
+    p.setPen(rgb(design::kBlack));
     label(axes.fromMHz);
     label(axes.toMHz);
     for (double step : kSteps) {
@@ -117,7 +117,7 @@ void paintFrequencyGrid(QPainter& p, const PlotAxes& axes, const Metrics& m) {
 }
 
 void paintCaptions(QPainter& p, const QRectF& rect, const PlotAxes& axes, const Metrics& m) {
-    p.setPen(rgb(design::kNero));
+    p.setPen(rgb(design::kBlack));
     const QRectF below(axes.area.left(), rect.bottom() - 1.3 * m.line, axes.area.width(), m.line);
     p.drawText(below, Qt::AlignCenter, QStringLiteral("Frequenza (MHz)"));
     p.save();
@@ -173,14 +173,14 @@ void paintMarkers(QPainter& p, const PlotData& data, const PlotAxes& axes, const
         const double f = marker.frequencyMHz;
         if (!std::isfinite(f) || f < axes.fromMHz || f > axes.toMHz) continue;
         const double x = axes.xOf(f);
-        p.setPen(QPen(rgb(design::kNero), m.unit, Qt::DashLine));
+        p.setPen(QPen(rgb(design::kBlack), m.unit, Qt::DashLine));
         p.drawLine(QPointF(x, axes.area.top()), QPointF(x, axes.area.bottom()));
         const double w = m.fm.horizontalAdvance(marker.label) + m.line / 3;
         for (int row = 0; row < 2; ++row) {
             const QRectF r(x - w / 2, axes.area.top() - (row + 1.1) * m.line, w, m.line);
             if (std::any_of(taken.begin(), taken.end(), [&](const QRectF& o) { return o.intersects(r); })) continue;
             taken.append(r);
-            p.setPen(rgb(design::kNero));
+            p.setPen(rgb(design::kBlack));
             p.drawText(r, Qt::AlignCenter, marker.label);
             break;
         }
@@ -209,15 +209,15 @@ void paintLegend(QPainter& p, const PlotData& data, const PlotAxes& axes, const 
             });
         if (fewest < 0 || crossing < fewest) box = corner, fewest = crossing;
     }
-    p.setPen(QPen(rgb(design::kNero), m.unit));
-    p.setBrush(rgb(design::kBianco));
+    p.setPen(QPen(rgb(design::kBlack), m.unit));
+    p.setBrush(rgb(design::kWhite));
     p.drawRect(box);
     double y = box.top() + 0.25 * m.line;
     for (const PlotCurve& c : data.curves) {
         const double mid = y + m.line / 2;
         p.setPen(QPen(c.colour, 2 * m.unit));
         p.drawLine(QPointF(box.left() + m.line / 2, mid), QPointF(box.left() + 2 * m.line, mid));
-        p.setPen(rgb(design::kNero));
+        p.setPen(rgb(design::kBlack));
         p.drawText(QRectF(box.left() + 2.5 * m.line, y, labelWidth, m.line), Qt::AlignLeft | Qt::AlignVCenter, c.label);
         y += m.line;
     }
@@ -228,7 +228,7 @@ void paintLegend(QPainter& p, const PlotData& data, const PlotAxes& axes, const 
 void paintReadout(QPainter& p, const PlotData& data, const PlotAxes& axes, const PlotReadout& r, double pointerY,
                   const Metrics& m) {
     const double x = axes.xOf(r.frequencyMHz);
-    p.setPen(QPen(rgb(design::kNero), m.unit, Qt::DotLine));
+    p.setPen(QPen(rgb(design::kBlack), m.unit, Qt::DotLine));
     p.drawLine(QPointF(x, axes.area.top()), QPointF(x, axes.area.bottom()));
     QStringList lines{frequencyText(r.frequencyMHz) + QStringLiteral(" MHz")};
     for (std::size_t i = 0; i < data.curves.size(); ++i) {
@@ -245,8 +245,8 @@ void paintReadout(QPainter& p, const PlotData& data, const PlotAxes& axes, const
     QRectF box(0, 0, width + m.line, (double(lines.size()) + 0.5) * m.line);
     box.moveLeft(x + m.line / 2 + box.width() <= axes.area.right() ? x + m.line / 2 : x - m.line / 2 - box.width());
     box.moveTop(std::max(axes.area.top(), std::min(pointerY + m.line / 2, axes.area.bottom() - box.height())));
-    p.setPen(QPen(rgb(design::kNero), m.unit));
-    p.setBrush(rgb(design::kCianoPallido));
+    p.setPen(QPen(rgb(design::kBlack), m.unit));
+    p.setBrush(rgb(design::kPaleCyan));
     p.drawRect(box);
     double y = box.top() + 0.25 * m.line;
     for (const QString& l : lines) {
@@ -321,7 +321,7 @@ void ResponsePlot::paint(QPainter& painter, const QRectF& rect, const PlotData& 
     const Metrics m(painter.font(), painter.device());
     const PlotAxes a = axes(rect, data, painter.font(), painter.device());
     painter.setFont(m.font);
-    painter.fillRect(rect, rgb(design::kBianco));
+    painter.fillRect(rect, rgb(design::kWhite));
     if (drawable(data) && a.area.width() > 0 && a.area.height() > 0) {
         paintLossGrid(painter, a, m);
         paintFrequencyGrid(painter, a, m);
@@ -334,7 +334,7 @@ void ResponsePlot::paint(QPainter& painter, const QRectF& rect, const PlotData& 
         painter.restore();
         paintLegend(painter, data, a, m);
     }
-    painter.setPen(QPen(rgb(design::kNero), m.unit));
+    painter.setPen(QPen(rgb(design::kBlack), m.unit));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(a.area.isValid() ? a.area : rect);
     painter.restore();
