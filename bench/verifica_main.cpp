@@ -1,13 +1,8 @@
 // The verification window's own figures, in a fresh process: its first
 // opening, later openings, and one recomputation of every output with both
 // curves redrawn. Prints one line per figure with the median.
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QLineEdit>
-#include <iostream>
-#include <vector>
-
 #include "AllWindows.h"
+#include "app/QuietMessages.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 #include "bench/core/Statistics.h"
@@ -15,6 +10,13 @@
 #include "tools/WindowShots.h"
 #include "verifica/ResponsePlot.h"
 #include "verifica/VerificaWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+
+#include <iostream>
+#include <vector>
 
 namespace {
 
@@ -43,7 +45,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
-    bench::quietPlatformNotes();
+    quietPlatformNotes();
     prepareApplication(app);
 
     // The filter window with the sample design, as a builder would have it.

@@ -1,5 +1,7 @@
 #include "verifica/BuildSheet.h"
 
+#include "app/DesignLook.h"
+
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -27,7 +29,7 @@ double writeLines(QPainter& p, const QRectF& box, const QStringList& lines, cons
 void paintBuildSheet(QPainter& p, const QRectF& rect, const BuildSheet& sheet) {
     p.save();
     const double unit = rect.width() / 180;  // the page in 180 steps across
-    QFont base(QStringLiteral("Sans Serif"));
+    QFont base(QString::fromLatin1(design::kMsSansSerif));
     base.setPixelSize(qMax(1, qRound(unit * 3.2)));
     QFont heading = base;
     heading.setBold(true);
@@ -40,7 +42,7 @@ void paintBuildSheet(QPainter& p, const QRectF& rect, const BuildSheet& sheet) {
 
     // The cell on the program's navy, with the values as built under it.
     const QRectF cellBox(rect.left(), titleBox.bottom() + unit * 2, unit * 80, unit * 52);
-    p.fillRect(cellBox, QColor(0x00, 0x00, 0x80));
+    p.fillRect(cellBox, design::colour(design::kNavy));
     const QRectF drawingBox = cellBox.adjusted(unit * 2, unit * 2, -unit * 2, -unit * 12);
     CellDrawing::paint(p, drawingBox, sheet.cell, CellStyle{}, CellOptions{}, drawingBox.width() / 4095.0);
     p.setPen(Qt::white);

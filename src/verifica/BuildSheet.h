@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
 #include "app/CellDrawing.h"
 #include "verifica/ResponsePlot.h"
+
+#include <QString>
+#include <QStringList>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -14,7 +14,7 @@ namespace ombrana {
 // Everything on the one A4 page the builder takes to the bench.
 struct BuildSheet {
     QString title;
-    CellLayout cell;
+    TipoCella cell;
     QString builtC1;  // the values as built, written on the drawing
     QString builtL1;
     QStringList design;  // F, Z and the operating frequency

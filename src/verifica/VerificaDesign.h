@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <vector>
-
-#include "app/CellDrawing.h"
 #include "app/ControlTable.h"
 #include "app/DesignedWindow.h"
-#include "filters/core/CellFormulas.h"
+#include "app/core/TipoCella.h"
+
+#include <QString>
+
+#include <vector>
 
 namespace ombrana {
 
@@ -15,7 +15,6 @@ struct VerificaVariant {
     QString windowName;
     QString filterWindow;  // the filter window whose cell it verifies
     TipoCella tipo;
-    CellLayout cell;
     const char* heading;
     const char* cellName;  // for the title bar
 };

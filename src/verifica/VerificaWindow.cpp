@@ -1,18 +1,5 @@
 #include "verifica/VerificaWindow.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QPushButton>
-#include <QSaveFile>
-#include <cmath>
-#include <vector>
-
 #include "app/DesignLook.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
@@ -25,6 +12,20 @@
 #include "verifica/core/CellLadder.h"
 #include "verifica/core/ResponseCurve.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSaveFile>
+
+#include <cmath>
+#include <vector>
+
 namespace ombrana {
 namespace {
 
@@ -32,8 +33,8 @@ using namespace design;
 
 std::function<void(const QString&)> g_messageSink;
 
-constexpr int kCurveDesigned = 0x0000C0;
-constexpr int kCurveBuilt = kRosso;
+constexpr int kCurveDesigned = kDarkBlue;
+constexpr int kCurveBuilt = kRed;
 
 std::optional<double> readField(const QLineEdit* field) {
     const auto x = leggiNumero(field->text().toStdString());
@@ -71,14 +72,14 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
     m_parts = control<QLabel>("parts");
     control<QLabel>("Label1")->setAlignment(Qt::AlignCenter);
 
-    auto* drawing = new CellDrawing(m_v.cell, CellStyle{}, CellOptions{}, control("Frame2"));
+    auto* drawing = new CellDrawing(m_v.tipo, CellStyle{}, CellOptions{}, control("Frame2"));
     drawing->setObjectName(QStringLiteral("cella"));
-    place(drawing, 60, 240, 4095, 2280);
+    place(drawing, {60, 240, 4095, 2280});
     drawing->lower();
 
     m_plot = new ResponsePlot(area());
     m_plot->setObjectName(QStringLiteral("responsePlot"));
-    place(m_plot, 4440, 780, 7350, 3600);
+    place(m_plot, {4440, 780, 7350, 3600});
 
     // Pick lists, not typing: the bands and the cores are fixed lists.
     m_band->setEditable(false);
@@ -147,7 +148,7 @@ void VerificaWindow::takeCell() {
 
 void VerificaWindow::bandChosen(int index) {
     if (index <= 0 || index > int(kAmateurBands.size())) return;
-    m_operating->setText(number(operatingFrequencyOf(kAmateurBands[std::size_t(index - 1)], isLowPass(m_v.tipo))));
+    m_operating->setText(number(operatingFrequencyOf(kAmateurBands[std::size_t(index - 1)], passaBasso(m_v.tipo))));
 }
 
 void VerificaWindow::refresh() {
@@ -177,7 +178,7 @@ void VerificaWindow::refresh() {
 }
 
 void VerificaWindow::showResult() {
-    const bool low = isLowPass(m_v.tipo);
+    const bool low = passaBasso(m_v.tipo);
     for (std::size_t i = 0; i < 5; ++i) {
         const FigureRow& row = m_text.figures[i];
         control<QLabel>(kFigureNames[i][0])->setText(text(row.caption));
@@ -207,7 +208,7 @@ void VerificaWindow::showResult() {
 
 BuildSheet VerificaWindow::buildSheet() const {
     BuildSheet sheet{.title = QString::fromUtf8(m_v.heading),
-                     .cell = m_v.cell,
+                     .cell = m_v.tipo,
                      .builtC1 = m_builtC1->text(),
                      .builtL1 = m_builtL1->text(),
                      .design = {},
@@ -234,9 +235,8 @@ BuildSheet VerificaWindow::buildSheet() const {
     if (m_result.designed) {
         const Ladder built = m_result.built.value_or(Ladder{});
         const auto curve = responseCurve(*m_result.designed, built, in.cutoffMHz);
-        PlotCurve designed{
-            .label = QStringLiteral("Progetto"), .colour = QColor::fromRgb(kCurveDesigned), .points = {}};
-        PlotCurve asBuilt{.label = QStringLiteral("Costruito"), .colour = QColor::fromRgb(kCurveBuilt), .points = {}};
+        PlotCurve designed{.label = QStringLiteral("Progetto"), .colour = colour(kCurveDesigned), .points = {}};
+        PlotCurve asBuilt{.label = QStringLiteral("Costruito"), .colour = colour(kCurveBuilt), .points = {}};
         for (const ResponsePoint& p : curve) {
             if (std::isfinite(p.lossDesignedDb)) designed.points.emplace_back(p.frequencyMHz, p.lossDesignedDb);
             if (m_result.built && std::isfinite(p.lossBuiltDb))
@@ -245,7 +245,7 @@ BuildSheet VerificaWindow::buildSheet() const {
         plot.curves.push_back(std::move(designed));
         if (!asBuilt.points.empty()) plot.curves.push_back(std::move(asBuilt));
     }
-    const bool low = isLowPass(m_v.tipo);
+    const bool low = passaBasso(m_v.tipo);
     if (in.operatingMHz) plot.markers.push_back({*in.operatingMHz, QStringLiteral("f")});
     if (m_result.harmonic2MHz)
         plot.markers.push_back({*m_result.harmonic2MHz, low ? QStringLiteral("2f") : QStringLiteral("f/2")});

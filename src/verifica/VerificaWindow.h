@@ -1,9 +1,5 @@
 #pragma once
 
-#include <QPointer>
-#include <functional>
-#include <optional>
-
 #include "app/CellDrawing.h"
 #include "app/DesignedWindow.h"
 #include "filters/core/CellFormulas.h"
@@ -11,6 +7,11 @@
 #include "verifica/VerificaDesign.h"
 #include "verifica/core/Verification.h"
 #include "verifica/core/VerificationText.h"
+
+#include <QPointer>
+
+#include <functional>
+#include <optional>
 
 class QComboBox;
 class QLabel;

@@ -1,7 +1,3 @@
-#include <QtTest>
-#include <cmath>
-#include <numbers>
-
 #include "app/core/NumberText.h"
 #include "app/core/Truncation.h"
 #include "filters/core/CellFormulas.h"
@@ -12,6 +8,11 @@
 #include "verifica/core/ResponseCurve.h"
 #include "verifica/core/StandardValues.h"
 #include "verifica/core/Verification.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <numbers>
 
 using namespace ombrana;
 
@@ -136,7 +137,7 @@ void TestVerificaCore::losslessConservesPower() {
         QCOMPARE_LE(r->insertionLossDb, kLossCapDb);
     }
     // Far into the pass band a low-pass cell is a plain wire.
-    if (isLowPass(tipo) && !q) QVERIFY(std::abs(analyse(ladder, 1e-4)->swr - 1) < 1e-3);
+    if (passaBasso(tipo) && !q) QVERIFY(std::abs(analyse(ladder, 1e-4)->swr - 1) < 1e-3);
 }
 
 void TestVerificaCore::minus3DbOfTheDesignedCells_data() {
@@ -159,7 +160,7 @@ void TestVerificaCore::minus3DbOfTheDesignedCells() {
     QVERIFY2(std::abs(*f3 / cutoff - 1) < 0.02, qPrintable(QString::number(*f3)));
     QVERIFY(std::abs(analyse(ladder, *f3)->insertionLossDb - 3.0) < 1e-6);
     // The crossing nearest the pass band: the pass band side is under 3 dB.
-    const double inside = isLowPass(tipo) ? *f3 * 0.98 : *f3 * 1.02;
+    const double inside = passaBasso(tipo) ? *f3 * 0.98 : *f3 * 1.02;
     QVERIFY(analyse(ladder, inside)->insertionLossDb < 3.0);
 }
 

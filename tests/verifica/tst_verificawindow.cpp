@@ -1,3 +1,9 @@
+#include "app/core/NumberText.h"
+#include "filters/FilterWindow.h"
+#include "tests/support/WindowTestSupport.h"
+#include "verifica/ResponsePlot.h"
+#include "verifica/VerificaWindow.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QMenuBar>
@@ -5,12 +11,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include "app/core/NumberText.h"
-#include "filters/FilterWindow.h"
-#include "tests/support/WindowTestSupport.h"
-#include "verifica/ResponsePlot.h"
-#include "verifica/VerificaWindow.h"
 
 using namespace ombrana;
 using namespace ombrana::test;

@@ -2,10 +2,6 @@
 
 namespace ombrana {
 
-bool isLowPass(TipoCella tipo) {
-    return tipo == TipoCella::PassaBassoPiGreco || tipo == TipoCella::PassaBassoT;
-}
-
 Ladder cellLadder(TipoCella tipo, CellValues v, double impedanceOhm) {
     using Part = LadderElement::Part;
     using Placement = LadderElement::Placement;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <optional>
-
 #include "filters/core/CellFormulas.h"
 #include "verifica/core/Ladder.h"
+
+#include <optional>
 
 namespace ombrana {
 
@@ -18,10 +18,8 @@ struct CellValues {
 // the formulas lists them.
 Ladder cellLadder(TipoCella tipo, CellValues values, double impedanceOhm);
 
-bool isLowPass(TipoCella tipo);
-
 inline PassBand passBandOf(TipoCella tipo) {
-    return isLowPass(tipo) ? PassBand::Low : PassBand::High;
+    return passaBasso(tipo) ? PassBand::Low : PassBand::High;
 }
 
 }  // namespace ombrana

@@ -1,9 +1,9 @@
 #include "verifica/core/ResponseCurve.h"
 
+#include "app/core/NumberText.h"
+
 #include <cmath>
 #include <limits>
-
-#include "app/core/NumberText.h"
 
 namespace ombrana {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "verifica/core/Ladder.h"
+
 #include <string>
 #include <vector>
-
-#include "verifica/core/Ladder.h"
 
 namespace ombrana {
 

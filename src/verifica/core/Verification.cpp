@@ -1,9 +1,9 @@
 #include "verifica/core/Verification.h"
 
-#include <cmath>
-
 #include "inductors/core/InductanceCalculation.h"
 #include "verifica/core/CellLadder.h"
+
+#include <cmath>
 
 namespace ombrana {
 namespace {
@@ -63,12 +63,12 @@ std::optional<double> builtInductance(const VerificationInput& in, double wanted
 }  // namespace
 
 double defaultOperatingMHz(TipoCella tipo, double cutoffMHz) {
-    return cutoffMHz * (isLowPass(tipo) ? 0.9 : 1.1);
+    return cutoffMHz * (passaBasso(tipo) ? 0.9 : 1.1);
 }
 
 std::optional<double> inductanceForCapacitor(TipoCella tipo, double capacitancePf, double cutoffMHz) {
     if (!positive(capacitancePf) || !positive(cutoffMHz)) return std::nullopt;
-    const double k = isLowPass(tipo) ? kCostanteInduttanza2 : kCostanteInduttanza;
+    const double k = passaBasso(tipo) ? kCostanteInduttanza2 : kCostanteInduttanza;
     const double l = std::pow(k, 2) / (std::pow(cutoffMHz, 2) * (capacitancePf / 2));
     if (!positive(l)) return std::nullopt;
     return l;
@@ -81,7 +81,7 @@ VerificationResult verify(const VerificationInput& in) {
     r.capacitors = capacitorChoice(in.c1Pf);
     if (positive(in.operatingMHz)) {
         const double f = *in.operatingMHz;
-        const bool low = isLowPass(in.tipo);
+        const bool low = passaBasso(in.tipo);
         r.harmonic2MHz = low ? 2 * f : f / 2;
         r.harmonic3MHz = low ? 3 * f : f / 3;
     }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include "filters/core/CellFormulas.h"
 #include "verifica/core/Ladder.h"
 #include "verifica/core/StandardValues.h"
 #include "verifica/core/Winding.h"
+
+#include <optional>
+#include <string>
 
 namespace ombrana {
 

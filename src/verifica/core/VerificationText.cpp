@@ -1,10 +1,10 @@
 #include "verifica/core/VerificationText.h"
 
-#include <cmath>
-
 #include "app/core/NumberText.h"
 #include "app/core/Truncation.h"
 #include "verifica/core/CellLadder.h"
+
+#include <cmath>
 
 namespace ombrana {
 namespace {
@@ -65,7 +65,7 @@ std::string figureText(std::optional<double> value, int decimals) {
 
 VerificationText verificationText(const VerificationInput& in, const VerificationResult& r) {
     VerificationText t;
-    const bool low = isLowPass(in.tipo);
+    const bool low = passaBasso(in.tipo);
     const auto row = [](std::string caption, std::optional<double> d, std::optional<double> b, int decimals) {
         return FigureRow{
             .caption = std::move(caption), .designed = figureText(d, decimals), .built = figureText(b, decimals)};

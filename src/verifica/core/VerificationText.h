@@ -1,10 +1,10 @@
 #pragma once
 
+#include "verifica/core/Verification.h"
+
 #include <array>
 #include <string>
 #include <vector>
-
-#include "verifica/core/Verification.h"
 
 namespace ombrana {
 

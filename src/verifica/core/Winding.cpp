@@ -1,12 +1,12 @@
 #include "verifica/core/Winding.h"
 
-#include <cmath>
-
 #include "app/core/NumberText.h"
 #include "inductors/core/AirCoil.h"
 #include "toroids/core/CalcoloSpire.h"
 #include "toroids/core/CatalogoToroidi.h"
 #include "toroids/core/TabelleToroidi.h"
+
+#include <cmath>
 
 namespace ombrana {
 namespace {
