@@ -109,9 +109,14 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
 
     setTabOrder({"operatingFrequency", "band", "capacitor", "core", "diameter", "length", "coilQ", "close"});
 
-    // The filter window may close and open again: each new one is followed.
+    // The verification belongs to its filter window: it closes with it, so
+    // that the menu's CHIUDI, which closes the filter windows, leaves none
+    // behind. Opened before its filter window, it follows the one that opens.
     connect(&finestre(), &WindowRegistry::windowOpened, this, [this](const QString& name) {
         if (name == m_v.filterWindow) followFilterWindow();
+    });
+    connect(&finestre(), &WindowRegistry::windowClosed, this, [this](const QString& name) {
+        if (name == m_v.filterWindow) close();
     });
     followFilterWindow();
 }

@@ -118,6 +118,9 @@ void TestVerificaWindow::opensFromEachFilterWindow() {
           filter == "PassaBpig" || filter == "PassaAltoaT" ? QStringLiteral("Command2") : QStringLiteral("Command1"));
     QVERIFY(child<QLabel>(v, "notice")->isVisible());
     QVERIFY(label(v, "cutoffDesigned").isEmpty());
+    // Closing the filter window closes its verification too.
+    fw->close();
+    QVERIFY(!finestre().isOpen(QStringLiteral("Verifica") + filter));
 }
 
 void TestVerificaWindow::saysWhatToDoWithoutAResult() {
