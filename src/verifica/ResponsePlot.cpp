@@ -1,16 +1,17 @@
 #include "verifica/ResponsePlot.h"
 
+#include "app/DesignLook.h"
+#include "app/core/NumberText.h"
+
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
 #include <QVarLengthArray>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
-
-#include "app/DesignLook.h"
-#include "app/core/NumberText.h"
 
 namespace ombrana {
 namespace {

@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <QString>
 #include <QWidget>
+
 #include <optional>
 #include <vector>
 

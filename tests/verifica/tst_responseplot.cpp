@@ -1,11 +1,12 @@
+#include "verifica/ResponsePlot.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
-#include <cmath>
 
-#include "verifica/ResponsePlot.h"
+#include <cmath>
 
 using namespace ombrana;
 
