@@ -101,6 +101,7 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
         setTabOrder({"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", m_v.chiudi, m_v.cancella});
     else
         setTabOrder({"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", m_v.cancella, m_v.chiudi});
+    setLastCell(std::nullopt);  // a new window has computed nothing yet
 }
 
 void FilterWindow::calcola() {
@@ -133,8 +134,7 @@ void FilterWindow::calcola() {
 }
 
 void FilterWindow::setLastCell(std::optional<DesignedCell> cell) {
-    m_lastCell = cell;
-    emit cellChanged();
+    designedCells().publish(m_v.windowName, cell);
 }
 
 void FilterWindow::cancella() {

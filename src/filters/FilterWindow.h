@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DesignedCells.h"
 #include "app/DesignedWindow.h"
 #include "filters/FilterVariants.h"
 
@@ -12,15 +13,6 @@ namespace ombrana {
 
 class InputAlert;
 
-// The cell of the last "CALCOLA" that showed a result: the inputs read and
-// the values shown.
-struct DesignedCell {
-    double frequencyMHz;
-    double impedanceOhm;
-    double c1Pf;
-    double l1uH;
-};
-
 // One filter designer: cut-off frequency and line impedance in, C1 and L1
 // out, under a drawing of the cell. The four windows differ only by their
 // variant.
@@ -30,18 +22,14 @@ public:
     explicit FilterWindow(const FilterVariant& variant, QWidget* parent = nullptr);
 
     InputAlert* alert() const { return m_alert; }
-    const std::optional<DesignedCell>& lastCell() const { return m_lastCell; }
 
     // Handlers of the buttons, named by the caption they answer.
     void calcola();
     void cancella();
     void chiudi();
 
-signals:
-    // The cell was computed again, or its result emptied.
-    void cellChanged();
-
 private:
+    // Tells the verification window what this window last computed.
     void setLastCell(std::optional<DesignedCell> cell);
 
     const FilterVariant& m_v;
@@ -50,7 +38,6 @@ private:
     QLabel* m_c1;
     QLabel* m_l1;
     InputAlert* m_alert;
-    std::optional<DesignedCell> m_lastCell;
 };
 
 void registerFilterWindows();

@@ -1,10 +1,10 @@
 #include "verifica/VerificaWindow.h"
 
 #include "app/DesignLook.h"
+#include "app/DesignedCells.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 #include "app/core/NumberText.h"
-#include "filters/FilterWindow.h"
 #include "toroids/core/CatalogoToroidi.h"
 #include "verifica/ResponsePlot.h"
 #include "verifica/VerificaDesign.h"
@@ -109,31 +109,23 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
 
     setTabOrder({"operatingFrequency", "band", "capacitor", "core", "diameter", "length", "coilQ", "close"});
 
-    // The verification belongs to its filter window: it closes with it, so
-    // that the menu's CHIUDI, which closes the filter windows, leaves none
-    // behind. Opened before its filter window, it follows the one that opens.
-    connect(&finestre(), &WindowRegistry::windowOpened, this, [this](const QString& name) {
-        if (name == m_v.filterWindow) followFilterWindow();
+    // The verification belongs to its filter window: it takes each cell the
+    // window computes, and closes with it, so that the menu's CHIUDI, which
+    // closes the filter windows, leaves none behind.
+    connect(&designedCells(), &DesignedCells::changed, this, [this](const QString& name) {
+        if (name == m_v.filterWindow) takeCell();
     });
     connect(&finestre(), &WindowRegistry::windowClosed, this, [this](const QString& name) {
         if (name == m_v.filterWindow) close();
     });
-    followFilterWindow();
-}
-
-void VerificaWindow::followFilterWindow() {
-    auto* filter = qobject_cast<FilterWindow*>(finestre().find(m_v.filterWindow));
-    if (filter != m_filter) {
-        m_filter = filter;
-        if (filter) connect(filter, &FilterWindow::cellChanged, this, &VerificaWindow::takeCell);
-    }
     takeCell();
 }
 
 // A new result of the filter window: the operating frequency and the
 // capacitor start again from its suggestions.
 void VerificaWindow::takeCell() {
-    const std::optional<DesignedCell> cell = m_filter ? m_filter->lastCell() : std::nullopt;
+    const std::optional<DesignedCell> cell =
+        finestre().isOpen(m_v.filterWindow) ? designedCells().last(m_v.filterWindow) : std::nullopt;
     if (!cell) {
         m_input.reset();
     } else {

@@ -8,8 +8,6 @@
 #include "verifica/core/Verification.h"
 #include "verifica/core/VerificationText.h"
 
-#include <QPointer>
-
 #include <functional>
 #include <optional>
 
@@ -19,7 +17,6 @@ class QLineEdit;
 
 namespace ombrana {
 
-class FilterWindow;
 class ResponsePlot;
 
 // The cell of one filter window as it will be built: standard capacitor,
@@ -40,7 +37,6 @@ public:
     static void setMessageSinkForTests(std::function<void(const QString&)> sink);
 
 private:
-    void followFilterWindow();
     void takeCell();
     void bandChosen(int index);
     void showResult();
@@ -50,7 +46,6 @@ private:
     void reportError(const QString& text);
 
     const VerificaVariant& m_v;
-    QPointer<FilterWindow> m_filter;
     std::optional<VerificationInput> m_input;
     VerificationResult m_result;
     VerificationText m_text;
