@@ -9,6 +9,7 @@
 #include "help/HelpWindows.h"
 #include "inductors/InductorWindows.h"
 #include "toroids/ToroidWindows.h"
+#include "verifica/VerificaWindow.h"
 
 #include <QApplication>
 #include <QPixmapCache>
@@ -23,6 +24,7 @@ void registerAllWindows() {
     registerToroidWindows();
     registerCalculatorWindows();
     registerHelpWindows();
+    registerVerificaWindows();
 }
 
 void prepareApplication(QApplication& app) {

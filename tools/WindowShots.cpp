@@ -4,6 +4,7 @@
 #include "tools/WindowList.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -22,6 +23,19 @@ bool fillSampleDesign(QWidget* window) {
 }
 
 QImage grabWindow(const QString& name) {
+    // A verification window shows the sample design of its filter window,
+    // wound on a toroid.
+    const QString verified = QStringLiteral("Verifica");
+    if (name.startsWith(verified) && isFilterWindow(name.mid(verified.size()))) {
+        QWidget* filter = finestre().open(name.mid(verified.size()));
+        if (!filter || !fillSampleDesign(filter)) return {};
+        QWidget* window = finestre().open(name);
+        if (!window) return {};
+        if (auto* core = window->findChild<QComboBox*>(QStringLiteral("core")))
+            core->setCurrentText(QStringLiteral("T50/2"));
+        QApplication::processEvents();
+        return window->grab().toImage();
+    }
     QWidget* window = finestre().open(name);
     if (!window) return {};
     if (isFilterWindow(name) && !fillSampleDesign(window)) return {};

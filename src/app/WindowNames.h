@@ -25,5 +25,9 @@ inline const QString leggimiPassaAltoT = QStringLiteral("LeggimiPAT");
 inline const QString leggimiToroidi = QStringLiteral("LEGGIMItoroidi");
 inline const QString esempi = QStringLiteral("esempi");
 inline const QString passabanda = QStringLiteral("Passabanda");
+inline const QString verificaPassaBassoPiGreco = QStringLiteral("VerificaPassaBpig");
+inline const QString verificaPassaAltoPiGreco = QStringLiteral("VerificaPassaApig");
+inline const QString verificaPassaBassoT = QStringLiteral("VerificaPassaBaT");
+inline const QString verificaPassaAltoT = QStringLiteral("VerificaPassaAltoaT");
 
 }  // namespace ombrana::nomi

@@ -6,6 +6,7 @@
 #include "app/WindowNames.h"
 #include "app/WindowPrinter.h"
 #include "app/WindowRegistry.h"
+#include "app/core/NumberText.h"
 #include "filters/core/FilterCalculation.h"
 
 #include <QAction>
@@ -92,11 +93,15 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
             [] { finestre().open(nomi::calcolatrice); });
     connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this,
             [this] { stampaFinestra(this); });
+    const QString verifica = QStringLiteral("Verifica") + m_v.windowName;
+    connect(addMenuEntry("verifica", QStringLiteral("Verifica")), &QAction::triggered, this,
+            [verifica] { finestre().open(verifica); });
 
     if (m_v.chiudiBeforeCancella)
         setTabOrder({"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", m_v.chiudi, m_v.cancella});
     else
         setTabOrder({"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", m_v.cancella, m_v.chiudi});
+    setLastCell(std::nullopt);  // a new window has computed nothing yet
 }
 
 void FilterWindow::calcola() {
@@ -106,13 +111,30 @@ void FilterWindow::calcola() {
         case EsitoFiltro::Azione::SvuotaRisultati:
             m_c1->clear();
             m_l1->clear();
+            setLastCell(std::nullopt);
             break;
-        case EsitoFiltro::Azione::Allarme: m_alert->start(); break;
-        case EsitoFiltro::Azione::MostraRisultati:
+        case EsitoFiltro::Azione::Allarme:
+            setLastCell(std::nullopt);
+            m_alert->start();
+            break;
+        case EsitoFiltro::Azione::MostraRisultati: {
             m_c1->setText(QString::fromStdString(esito.c1));
             m_l1->setText(QString::fromStdString(esito.l1));
+            const auto f = leggiNumero(m_frequency->text().toStdString());
+            const auto z = leggiNumero(m_impedance->text().toStdString());
+            const auto c1 = leggiNumero(esito.c1);
+            const auto l1 = leggiNumero(esito.l1);
+            if (f && z && c1 && l1)
+                setLastCell(DesignedCell{.frequencyMHz = *f, .impedanceOhm = *z, .c1Pf = *c1, .l1uH = *l1});
+            else
+                setLastCell(std::nullopt);
             break;
+        }
     }
+}
+
+void FilterWindow::setLastCell(std::optional<DesignedCell> cell) {
+    designedCells().publish(m_v.windowName, cell);
 }
 
 void FilterWindow::cancella() {
@@ -120,6 +142,7 @@ void FilterWindow::cancella() {
     m_l1->clear();
     m_frequency->clear();
     m_impedance->clear();
+    setLastCell(std::nullopt);
 }
 
 void FilterWindow::chiudi() {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "app/DesignedCells.h"
 #include "app/DesignedWindow.h"
 #include "filters/FilterVariants.h"
+
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -26,6 +29,9 @@ public:
     void chiudi();
 
 private:
+    // Tells the verification window what this window last computed.
+    void setLastCell(std::optional<DesignedCell> cell);
+
     const FilterVariant& m_v;
     QLineEdit* m_frequency;
     QLineEdit* m_impedance;

@@ -1,0 +1,174 @@
+#include "verifica/ResponsePlot.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTest>
+
+#include <cmath>
+
+using namespace ombrana;
+
+Q_DECLARE_METATYPE(ombrana::PlotData)
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// A curve rising by slopeDb for every decade above 0.7 MHz.
+PlotCurve rising(const QString& label, const QColor& colour, double slopeDb) {
+    PlotCurve c{.label = label, .colour = colour};
+    for (int i = 0; i < 400; ++i) {
+        const double f = 0.7 * std::pow(100.0, i / 399.0);
+        c.points.emplace_back(f, slopeDb * std::log10(f / 0.7));
+    }
+    return c;
+}
+
+PlotData withRange(double fromMHz, double toMHz) {
+    return {.fromMHz = fromMHz,
+            .toMHz = toMHz,
+            .curves = {rising("progettato", Qt::blue, 20), rising("costruito", Qt::red, 50)},
+            .markers = {{7, "f"}, {14, "2f"}, {21, "3f"}}};
+}
+
+// Tolerance 0 asks for the exact colour of a flat fill.
+bool near(QRgb pixel, const QColor& c, int tolerance = 40) {
+    const auto close = [&](int a, int b) { return std::abs(a - b) <= tolerance; };
+    return close(qRed(pixel), c.red()) && close(qGreen(pixel), c.green()) && close(qBlue(pixel), c.blue());
+}
+
+int countNear(const QImage& image, const QColor& colour, int tolerance = 40) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += near(image.pixel(x, y), colour, tolerance);
+    return n;
+}
+
+}  // namespace
+
+class TestResponsePlot : public QObject {
+    Q_OBJECT
+private slots:
+    // A frequency and a loss of 60 dB times fraction land at that fraction of
+    // the area's width and height.
+    void axes_data() {
+        QTest::addColumn<double>("frequency");
+        QTest::addColumn<double>("fraction");
+        QTest::newRow("range start, 0 dB") << 0.7 << 0.0;
+        QTest::newRow("cut-off in the middle") << 7.0 << 0.5;
+        QTest::newRow("range end, bottom") << 70.0 << 1.0;
+        QTest::newRow("2 MHz") << 2.0 << std::log10(2 / 0.7) / 2;
+    }
+    void axes() {
+        QFETCH(double, frequency);
+        QFETCH(double, fraction);
+        const PlotAxes a{.area = QRectF(40, 20, 500, 300), .fromMHz = 0.7, .toMHz = 70, .bottomDb = 60};
+        QCOMPARE_LE(std::abs(a.xOf(frequency) - (40 + 500 * fraction)), 1e-9);
+        QCOMPARE_LE(std::abs(a.yOf(60 * fraction) - (20 + 300 * fraction)), 1e-9);
+        QCOMPARE_LE(std::abs(a.frequencyAt(a.xOf(frequency)) / frequency - 1), 1e-12);
+    }
+
+    void lossAt_data() {
+        QTest::addColumn<std::vector<QPointF>>("points");
+        QTest::addColumn<double>("frequency");
+        QTest::addColumn<double>("expected");  // NaN: no value
+        const std::vector<QPointF> decades{{1, 0}, {10, 20}, {100, 40}};
+        QTest::newRow("on a point") << decades << 10.0 << 20.0;
+        QTest::newRow("last point") << decades << 100.0 << 40.0;
+        QTest::newRow("geometric middle") << decades << std::sqrt(10.0) << 10.0;
+        QTest::newRow("below the curve") << decades << 0.5 << kNaN;
+        QTest::newRow("above the curve") << decades << 200.0 << kNaN;
+        QTest::newRow("zero frequency") << decades << 0.0 << kNaN;
+        QTest::newRow("across a broken point")
+            << std::vector<QPointF>{{1, 0}, {3, kNaN}, {-2, 5}, {10, 20}} << std::sqrt(10.0) << 10.0;
+    }
+    void lossAt() {
+        QFETCH(std::vector<QPointF>, points);
+        QFETCH(double, frequency);
+        QFETCH(double, expected);
+        const std::optional<double> loss = ResponsePlot::lossAt({.points = points}, frequency);
+        QCOMPARE(loss.has_value(), !std::isnan(expected));
+        if (loss) QCOMPARE_LE(std::abs(*loss - expected), 1e-9);
+    }
+
+    // Each curve's pixels lie where the axes put its losses; the built curve
+    // passes the 80 dB floor of the axis and is cut there.
+    void curvesLandOnTheAxes() {
+        QImage image(640, 400, QImage::Format_RGB32);
+        const PlotData data = withRange(0.7, 70);
+        QPainter p(&image);
+        const PlotAxes a = ResponsePlot::axes(image.rect(), data, p.font(), &image);
+        ResponsePlot::paint(p, image.rect(), data);
+        p.end();
+        QCOMPARE(a.bottomDb, 80.0);
+        const QRect below = QRectF(0, a.area.bottom() + 2, image.width(), image.height()).toAlignedRect();
+        QCOMPARE(countNear(image.copy(below), Qt::red), 0);
+        for (const PlotCurve& c : data.curves) {
+            for (double f : {1.5, 4.0, 15.0}) {
+                const int x = int(std::lround(a.xOf(f)));
+                const double y = a.yOf(*ResponsePlot::lossAt(c, f));
+                int hits = 0;
+                for (int row = int(a.area.top()); row < int(a.area.bottom()); ++row) {
+                    if (!near(image.pixel(x, row), c.colour)) continue;
+                    ++hits;
+                    QCOMPARE_LE(std::abs(row - y), 2.5);
+                }
+                QVERIFY(hits > 0);
+            }
+        }
+    }
+
+    // Nothing to draw leaves a white ground and a black frame, no curve.
+    void emptyDataPaintsAFrame_data() {
+        QTest::addColumn<PlotData>("data");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("no curves") << PlotData{.fromMHz = 0.7, .toMHz = 70} << QSize(640, 400);
+        QTest::newRow("zero start") << withRange(0, 70) << QSize(640, 400);
+        QTest::newRow("reversed range") << withRange(70, 0.7) << QSize(640, 400);
+        QTest::newRow("NaN range") << withRange(kNaN, 70) << QSize(640, 400);
+        QTest::newRow("no room") << withRange(0.7, 70) << QSize(12, 8);
+    }
+    void emptyDataPaintsAFrame() {
+        QFETCH(PlotData, data);
+        QFETCH(QSize, size);
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        QPainter p(&image);
+        ResponsePlot::paint(p, image.rect(), data);
+        p.end();
+        QCOMPARE(countNear(image, Qt::green), 0);
+        QCOMPARE(countNear(image, Qt::red), 0);
+        QVERIFY(countNear(image, Qt::black) > 0);
+    }
+
+    void readoutFollowsThePointer() {
+        ResponsePlot plot;
+        plot.resize(640, 400);
+        plot.setData(withRange(0.7, 70));
+        plot.show();
+        const PlotAxes a = ResponsePlot::axes(plot.rect(), plot.data(), plot.font(), &plot);
+        const QColor box(0xC0, 0xFF, 0xFF);
+        QCOMPARE(countNear(plot.grab().toImage(), box, 0), 0);
+
+        const QPointF at(a.xOf(7), a.area.center().y());
+        QMouseEvent move(QEvent::MouseMove, at, plot.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&plot, &move);
+        const std::optional<PlotReadout> r = plot.readout();
+        QVERIFY(r.has_value());
+        QCOMPARE_LE(std::abs(r->frequencyMHz / 7 - 1), 0.01);
+        QCOMPARE(r->lossesDb.size(), std::size_t(2));
+        QCOMPARE_LE(std::abs(*r->lossesDb[0] - 20), 0.2);
+        QCOMPARE_LE(std::abs(*r->lossesDb[1] - 50), 0.5);
+        const QImage shown = plot.grab().toImage();
+        QVERIFY(countNear(shown, box, 0) > 0);
+
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&plot, &leave);
+        QVERIFY(!plot.readout());
+    }
+};
+
+QTEST_MAIN(TestResponsePlot)
+#include "tst_responseplot.moc"

@@ -1,0 +1,249 @@
+#include "app/core/NumberText.h"
+#include "filters/FilterWindow.h"
+#include "tests/support/WindowTestSupport.h"
+#include "verifica/ResponsePlot.h"
+#include "verifica/VerificaWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ombrana;
+using namespace ombrana::test;
+
+namespace {
+
+constexpr const char* kFigures[] = {"cutoffDesigned",    "cutoffBuilt",   "lossDesigned",      "lossBuilt",
+                                    "swrDesigned",       "swrBuilt",      "harmonic2Designed", "harmonic2Built",
+                                    "harmonic3Designed", "harmonic3Built"};
+
+// Computes 7 MHz, 50 ohms in the filter window and opens its verification
+// from the menu entry.
+VerificaWindow* verifyFrom(const QString& filter, const QString& frequency = QStringLiteral("7")) {
+    QWidget* w = openWindow(filter);
+    child<QLineEdit>(w, "Text1")->setText(frequency);
+    child<QLineEdit>(w, "Text2")->setText(QStringLiteral("50"));
+    click(w, QStringLiteral("Command6"));
+    child<QAction>(w, "verifica")->trigger();
+    return qobject_cast<VerificaWindow*>(finestre().find(QStringLiteral("Verifica") + filter));
+}
+
+QString label(QWidget* w, const char* name) {
+    return child<QLabel>(w, QString::fromLatin1(name))->text();
+}
+
+}  // namespace
+
+class TestVerificaWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        registerFilterWindows();
+        registerVerificaWindows();
+    }
+    void init() { VerificaWindow::setMessageSinkForTests({}); }
+    void cleanup() { closeAllWindows(); }
+
+    void opensFromEachFilterWindow_data();
+    void opensFromEachFilterWindow();
+    void saysWhatToDoWithoutAResult();
+    void badInputEmptiesWhatDependsOnIt_data();
+    void badInputEmptiesWhatDependsOnIt();
+    void csvReadsBackToThePlot();
+    void pdfIsOnePageWithTheWindowsValues();
+    void aFileThatCannotBeWrittenIsReportedAndNotLeft();
+};
+
+void TestVerificaWindow::opensFromEachFilterWindow_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("operating");  // default: 90 % or 110 % of 7 MHz
+    QTest::addColumn<QString>("capacitor");  // the nearest lower E24 value of C1
+    QTest::addColumn<QString>("band40");     // the 40 m edge nearest the cut-off
+    // clang-format off
+    QTest::newRow("PassaBpig") << "PassaBpig" << "6,3" << "430" << "7,2";
+    QTest::newRow("PassaApig") << "PassaApig" << "7,7" << "220" << "7";
+    QTest::newRow("PassaBaT") << "PassaBaT" << "6,3" << "820" << "7,2";
+    QTest::newRow("PassaAltoaT") << "PassaAltoaT" << "7,7" << "430" << "7";
+    // clang-format on
+}
+
+void TestVerificaWindow::opensFromEachFilterWindow() {
+    QFETCH(QString, filter);
+    QFETCH(QString, operating);
+    QFETCH(QString, capacitor);
+    QFETCH(QString, band40);
+    QWidget* fw = openWindow(filter);
+    // The new entry stands right after "Stampa".
+    const QList<QAction*> entries = qobject_cast<QMainWindow*>(fw)->menuBar()->actions();
+    const auto stampa =
+        std::find_if(entries.begin(), entries.end(), [](QAction* a) { return a->objectName() == "stampa"; });
+    QVERIFY(stampa != entries.end() && stampa + 1 != entries.end());
+    QCOMPARE((*(stampa + 1))->objectName(), QStringLiteral("verifica"));
+    QCOMPARE((*(stampa + 1))->text(), QStringLiteral("Verifica"));
+
+    VerificaWindow* v = verifyFrom(filter);
+    QVERIFY(v);
+    QTRY_VERIFY(v->isVisible());
+    QVERIFY(!child<QLabel>(v, "notice")->isVisible());
+    QCOMPARE(child<QLineEdit>(v, "operatingFrequency")->text(), operating);
+    QCOMPARE(child<QLineEdit>(v, "capacitor")->text(), capacitor);
+    for (const char* name : kFigures) QVERIFY2(!label(v, name).isEmpty(), name);
+    const double cutoff = *leggiNumero(label(v, "cutoffDesigned").toStdString());
+    QVERIFY2(std::abs(cutoff - 7) < 0.15, qPrintable(label(v, "cutoffDesigned")));
+    QCOMPARE(v->buildSheet().plot.curves.size(), std::size_t(2));
+
+    // Picking 40 m from the list sets the operating frequency and its figures.
+    const QString lossBefore = label(v, "lossDesigned");
+    auto* band = child<QComboBox>(v, "band");
+    for (int i = 0; i < 4; ++i) QTest::keyClick(band, Qt::Key_Down);
+    QCOMPARE(band->currentText(), QStringLiteral("40 m"));
+    QCOMPARE(child<QLineEdit>(v, "operatingFrequency")->text(), band40);
+    QVERIFY(label(v, "lossDesigned") != lossBefore);
+
+    // One instance: the entry again brings the same window forward.
+    child<QAction>(fw, "verifica")->trigger();
+    QCOMPARE(finestre().find(QStringLiteral("Verifica") + filter), v);
+
+    // A new CALCOLA in the filter window refills the verification.
+    child<QLineEdit>(fw, "Text1")->setText(QStringLiteral("14"));
+    click(fw, QStringLiteral("Command6"));
+    const double moved = *leggiNumero(label(v, "cutoffDesigned").toStdString());
+    QVERIFY2(std::abs(moved - 14) < 0.3, qPrintable(label(v, "cutoffDesigned")));
+    // CANCELLA there leaves nothing to verify.
+    click(fw,
+          filter == "PassaBpig" || filter == "PassaAltoaT" ? QStringLiteral("Command2") : QStringLiteral("Command1"));
+    QVERIFY(child<QLabel>(v, "notice")->isVisible());
+    QVERIFY(label(v, "cutoffDesigned").isEmpty());
+    // Closing the filter window closes its verification too.
+    fw->close();
+    QVERIFY(!finestre().isOpen(QStringLiteral("Verifica") + filter));
+}
+
+void TestVerificaWindow::saysWhatToDoWithoutAResult() {
+    QWidget* v = openWindow(QStringLiteral("VerificaPassaBaT"));
+    QVERIFY(v);
+    QVERIFY(child<QLabel>(v, "notice")->isVisible());
+    QVERIFY(child<QLabel>(v, "notice")->text().contains("CALCOLA"));
+    for (const char* name : kFigures) QVERIFY2(label(v, name).isEmpty(), name);
+    // The filter window, opened and computed afterwards, is followed.
+    QWidget* fw = openWindow(QStringLiteral("PassaBaT"));
+    child<QLineEdit>(fw, "Text1")->setText(QStringLiteral("3,5"));
+    child<QLineEdit>(fw, "Text2")->setText(QStringLiteral("50"));
+    click(fw, QStringLiteral("Command6"));
+    QVERIFY(!child<QLabel>(v, "notice")->isVisible());
+    QVERIFY(!label(v, "lossBuilt").isEmpty());
+}
+
+void TestVerificaWindow::badInputEmptiesWhatDependsOnIt_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("core");
+    QTest::addColumn<QStringList>("emptied");
+    QTest::addColumn<QStringList>("kept");
+    const QStringList built{"cutoffBuilt", "lossBuilt", "swrBuilt", "harmonic2Built", "harmonic3Built"};
+    const QStringList atOperating{"lossDesigned",      "lossBuilt",      "swrDesigned",       "swrBuilt",
+                                  "harmonic2Designed", "harmonic2Built", "harmonic3Designed", "harmonic3Built"};
+    const QStringList none;
+    // clang-format off
+    QTest::newRow("operating empty") << "operatingFrequency" << "" << "T50/2" << atOperating << QStringList{"cutoffBuilt"};
+    QTest::newRow("operating zero") << "operatingFrequency" << "0" << "T50/2" << atOperating << QStringList{"cutoffDesigned"};
+    QTest::newRow("operating lone comma") << "operatingFrequency" << "," << "T50/2" << atOperating << QStringList{"cutoffBuilt"};
+    QTest::newRow("capacitor zero") << "capacitor" << "0" << "T50/2" << built << QStringList{"lossDesigned"};
+    QTest::newRow("1e-9 pF on a toroid") << "capacitor" << "0,000000001" << "T50/2" << built << QStringList{"lossDesigned"};
+    QTest::newRow("1e-9 pF, exact coil") << "capacitor" << "0,000000001" << "Nessuno: L1 esatta" << none << QStringList{"lossBuilt"};
+    QTest::newRow("air coil without diameter") << "diameter" << "" << "Bobina in aria" << built << QStringList{"lossDesigned"};
+    QTest::newRow("air coil of 1e12 uH") << "capacitor" << "0,000000000001" << "Bobina in aria" << built << QStringList{"swrDesigned"};
+    // clang-format on
+}
+
+void TestVerificaWindow::badInputEmptiesWhatDependsOnIt() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, core);
+    QFETCH(QStringList, emptied);
+    QFETCH(QStringList, kept);
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"));
+    QVERIFY(v);
+    child<QLineEdit>(v, "diameter")->setText(QStringLiteral("20"));
+    child<QLineEdit>(v, "length")->setText(QStringLiteral("15"));
+    child<QComboBox>(v, "core")->setCurrentText(core);
+    paste(child<QLineEdit>(v, field), text);
+    for (const QString& name : emptied) QVERIFY2(label(v, qPrintable(name)).isEmpty(), qPrintable(name));
+    for (const QString& name : kept) QVERIFY2(!label(v, qPrintable(name)).isEmpty(), qPrintable(name));
+    // Whatever is shown is a number of the program's kind: never NaN,
+    // infinity or a negative loss.
+    for (const char* name : kFigures) {
+        const QString shown = label(v, name);
+        if (shown.isEmpty() || shown == "> 99") continue;
+        const auto x = leggiNumero(shown.toStdString());
+        QVERIFY2(x && *x >= 0, qPrintable(QString("%1: %2").arg(name, shown)));
+    }
+}
+
+void TestVerificaWindow::csvReadsBackToThePlot() {
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaAltoaT"));
+    child<QComboBox>(v, "core")->setCurrentText(QStringLiteral("T37/6"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("curva.csv");
+    QVERIFY(v->exportCsv(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    const PlotData plot = v->buildSheet().plot;
+    QCOMPARE(plot.curves.size(), std::size_t(2));
+    QCOMPARE(lines.size(), qsizetype(plot.curves[0].points.size() + 1));
+    for (std::size_t i = 0; i < plot.curves[0].points.size(); ++i) {
+        const QStringList f = lines[qsizetype(i + 1)].split(';');
+        QCOMPARE(f.size(), 4);
+        for (int c = 0; c < 2; ++c) {
+            const QPointF p = plot.curves[std::size_t(c)].points[i];
+            const double x = *leggiNumero(f[0].toStdString());
+            const double y = *leggiNumero(f[c + 1].toStdString());
+            QVERIFY(std::abs(x - p.x()) <= 1e-12 * p.x() && std::abs(y - p.y()) <= 1e-9 * std::max(1.0, p.y()));
+        }
+        QVERIFY(*leggiNumero(f[3].toStdString()) >= 1);
+    }
+}
+
+void TestVerificaWindow::pdfIsOnePageWithTheWindowsValues() {
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"));
+    child<QComboBox>(v, "core")->setCurrentText(QStringLiteral("T50/2"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("foglio.pdf");
+    QVERIFY(v->exportPdf(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+    file.close();
+
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
+    QProcess run;
+    run.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QVERIFY(run.waitForFinished(30000));
+    const QString text = QString::fromUtf8(run.readAllStandardOutput());
+    QCOMPARE(text.count(QChar('\f')), 1);  // one page
+    const QStringList shown{label(v, "builtC1"),        label(v, "lossBuilt"),      label(v, "harmonic2Built"),
+                            label(v, "cutoffDesigned"), QStringLiteral("22 spire"), QStringLiteral("390 + 68")};
+    for (const QString& s : shown) QVERIFY2(!s.isEmpty() && text.contains(s), qPrintable(s));
+}
+
+void TestVerificaWindow::aFileThatCannotBeWrittenIsReportedAndNotLeft() {
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"));
+    QStringList messages;
+    VerificaWindow::setMessageSinkForTests([&messages](const QString& m) { messages << m; });
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("nessuna/cartella/file");
+    QVERIFY(!v->exportCsv(missing + ".csv"));
+    QVERIFY(!v->exportPdf(missing + ".pdf"));
+    QCOMPARE(messages.size(), 2);
+    QVERIFY(messages[0].contains("csv") && messages[1].contains("pdf"));
+    QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+QTEST_MAIN(TestVerificaWindow)
+#include "tst_verificawindow.moc"
