@@ -60,7 +60,8 @@ std::vector<Control> verificaControls(const VerificaVariant& v) {
                         .name = kInputs[i].name,
                         .in = "Frame1",
                         .at = {2760, top, 1335, 330},
-                        .font = kBold825});
+                        .font = kBold825,
+                        .labelledBy = kInputCaptions[i]});
     }
     // The figures: a caption, then the designed and the built read-out.
     for (int i = 0; i < 5; ++i) {

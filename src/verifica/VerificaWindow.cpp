@@ -1,5 +1,6 @@
 #include "verifica/VerificaWindow.h"
 
+#include "app/AccessibleNames.h"
 #include "app/DesignLook.h"
 #include "app/DesignedCells.h"
 #include "app/WindowNames.h"
@@ -188,6 +189,12 @@ void VerificaWindow::showResult() {
                                   low ? "Perdita a 2 f  dB" : "Perdita a f/2  dB",
                                   low ? "Perdita a 3 f  dB" : "Perdita a f/3  dB"};
         for (int i = 0; i < 5; ++i) control<QLabel>(kFigureNames[i][0])->setText(QString::fromUtf8(captions[i]));
+    }
+    // Each figure is spoken with its caption and its column.
+    for (const auto& names : kFigureNames) {
+        const QString caption = spokenName(control<QLabel>(names[0])->text());
+        nameResult(control<QLabel>(names[1]), caption + QStringLiteral(" progetto"));
+        nameResult(control<QLabel>(names[2]), caption + QStringLiteral(" costruito"));
     }
     m_builtC1->setText(text(m_text.builtC1));
     m_builtL1->setText(text(m_text.builtL1));
