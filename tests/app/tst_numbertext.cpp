@@ -19,7 +19,7 @@ private slots:
     void writesNumbers();
     void truncates_data();
     void truncates();
-    void troncaNonFinito();
+    void truncatesNonFinite();
     void writtenNumberReadsBack();
 };
 
@@ -142,7 +142,7 @@ void TestNumberText::truncates() {
     QVERIFY(!std::signbit(got) || got != 0.0);
 }
 
-void TestNumberText::troncaNonFinito() {
+void TestNumberText::truncatesNonFinite() {
     QVERIFY(std::isnan(troncaDecimali(std::numeric_limits<double>::quiet_NaN(), 2)));
     QCOMPARE(troncaDecimali(std::numeric_limits<double>::infinity(), 1), std::numeric_limits<double>::infinity());
     QCOMPARE(troncaDecimali(-std::numeric_limits<double>::infinity(), 1), -std::numeric_limits<double>::infinity());

@@ -46,7 +46,7 @@ private slots:
     void limits_data();
     void limits();
     void limitRule();
-    void tabellaSpireFilo020();
+    void turnsTableWire020();
 };
 
 // Size-major, mix-minor, then T300/2 alone.
@@ -202,7 +202,7 @@ void TestCatalogoToroidi::limitRule() {
 }
 
 // T184 takes as many turns as T157 with the thinnest wire.
-void TestCatalogoToroidi::tabellaSpireFilo020() {
+void TestCatalogoToroidi::turnsTableWire020() {
     QCOMPARE(q(tabellaSpire[0].filo), QStringLiteral("0,20"));
     QCOMPARE(spireFiloSottile("T184/2"), 335);
     QCOMPARE(spireFiloSottile("T37/2"), 65);
