@@ -3,6 +3,7 @@
 #include "app/AccessibleNames.h"
 #include "app/DesignLook.h"
 #include "app/DesignedCells.h"
+#include "app/MessageBox.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 #include "app/core/NumberText.h"
@@ -18,7 +19,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -31,8 +31,6 @@ namespace ombrana {
 namespace {
 
 using namespace design;
-
-std::function<void(const QString&)> g_messageSink;
 
 constexpr int kCurveDesigned = kDarkBlue;
 constexpr int kCurveBuilt = kRed;
@@ -51,10 +49,6 @@ QString number(double x) {
 }
 
 }  // namespace
-
-void VerificaWindow::setMessageSinkForTests(std::function<void(const QString&)> sink) {
-    g_messageSink = std::move(sink);
-}
 
 VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
     : DesignedWindow(verificaDesign(variant), parent), m_v(variant) {
@@ -259,11 +253,7 @@ BuildSheet VerificaWindow::buildSheet() const {
 }
 
 void VerificaWindow::reportError(const QString& message) {
-    if (g_messageSink) {
-        g_messageSink(message);
-        return;
-    }
-    QMessageBox::warning(this, QStringLiteral("Verifica"), message);
+    showMessage(this, {.title = QStringLiteral("Verifica"), .text = message});
 }
 
 bool VerificaWindow::exportPdf(const QString& path) {

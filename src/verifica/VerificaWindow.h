@@ -8,7 +8,6 @@
 #include "verifica/core/Verification.h"
 #include "verifica/core/VerificationText.h"
 
-#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -32,9 +31,6 @@ public:
     BuildSheet buildSheet() const;
     bool exportPdf(const QString& path);
     bool exportCsv(const QString& path);
-
-    // Tests read what a file error would have said here.
-    static void setMessageSinkForTests(std::function<void(const QString&)> sink);
 
 private:
     void takeCell();

@@ -1,7 +1,7 @@
 #include "CalculatorCases.h"
+#include "app/MessageBox.h"
 #include "app/WindowNames.h"
 #include "calculator/Calculator.h"
-#include "calculator/CalculatorMessage.h"
 #include "calculator/CalculatorWindows.h"
 #include "calculator/ReadoutLabel.h"
 #include "tests/support/WindowTestSupport.h"
@@ -115,12 +115,12 @@ private slots:
     void otherKeysLeftAlone();
 
 private:
-    QList<CalculatorMessageText> m_messages;
+    QList<MessageText> m_messages;
 };
 
 void TestCalculatorWindow::initTestCase() {
     registerCalculatorWindows();
-    setCalculatorMessageHookForTests([this](const CalculatorMessageText& m) { m_messages << m; });
+    setMessageHookForTests([this](const MessageText& m) { m_messages << m; });
 }
 
 void TestCalculatorWindow::init() {
@@ -165,7 +165,7 @@ void TestCalculatorWindow::divisionByZeroMessage() {
 
 void TestCalculatorWindow::realMessageBox() {
     // Without the hook the real modal box comes up; answer it with OK.
-    setCalculatorMessageHookForTests({});
+    setMessageHookForTests({});
     QWidget* w = test::openWindow(nomi::calcolatrice);
     QVERIFY(clickKeys(w, "8 / 0"));
     QString title, text, shownWhileOpen;
@@ -184,7 +184,7 @@ void TestCalculatorWindow::realMessageBox() {
     });
     answer.start();
     QVERIFY(clickKeys(w, "="));
-    setCalculatorMessageHookForTests([this](const CalculatorMessageText& m) { m_messages << m; });
+    setMessageHookForTests([this](const MessageText& m) { m_messages << m; });
     QCOMPARE(title, QStringLiteral("Calcolatrice"));
     QCOMPARE(text, QStringLiteral("Impossibile dividere per zero"));
     QCOMPARE(icon, QMessageBox::Warning);
@@ -467,7 +467,7 @@ void TestCalculatorWindow::keyboardDivisionByZero() {
     QCOMPARE(readout(w)->text(), QStringLiteral("8,"));
 
     // The real box, as a click brings it.
-    setCalculatorMessageHookForTests({});
+    setMessageHookForTests({});
     test::typeToFocus("/0");
     QString text;
     QTimer answer;
@@ -481,7 +481,7 @@ void TestCalculatorWindow::keyboardDivisionByZero() {
     });
     answer.start();
     test::pressKey(Qt::Key_Equal, "=");
-    setCalculatorMessageHookForTests([this](const CalculatorMessageText& m) { m_messages << m; });
+    setMessageHookForTests([this](const MessageText& m) { m_messages << m; });
     QCOMPARE(text, QStringLiteral("Impossibile dividere per zero"));
     QCOMPARE(readout(w)->text(), QStringLiteral("8,"));
 }

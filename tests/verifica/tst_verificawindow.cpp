@@ -1,3 +1,4 @@
+#include "app/MessageBox.h"
 #include "app/core/NumberText.h"
 #include "filters/FilterWindow.h"
 #include "tests/support/WindowTestSupport.h"
@@ -45,7 +46,7 @@ private slots:
         registerFilterWindows();
         registerVerificaWindows();
     }
-    void init() { VerificaWindow::setMessageSinkForTests({}); }
+    void init() { setMessageHookForTests({}); }
     void cleanup() { closeAllWindows(); }
 
     void opensFromEachFilterWindow_data();
@@ -235,7 +236,7 @@ void TestVerificaWindow::pdfIsOnePageWithTheWindowsValues() {
 void TestVerificaWindow::aFileThatCannotBeWrittenIsReportedAndNotLeft() {
     VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"));
     QStringList messages;
-    VerificaWindow::setMessageSinkForTests([&messages](const QString& m) { messages << m; });
+    setMessageHookForTests([&messages](const MessageText& m) { messages << m.text; });
     QTemporaryDir dir;
     const QString missing = dir.filePath("nessuna/cartella/file");
     QVERIFY(!v->exportCsv(missing + ".csv"));
