@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace ombrana {
 namespace {
 
@@ -10,33 +12,8 @@ constexpr double kPlateLong = 375, kPlateShort = 135, kPlateGap = 105;
 constexpr double kCoilWidth = 375, kCoilStanding = 855;
 constexpr double kPortMargin = 240;
 
-enum class Part { Capacitor, Inductor };
-enum class Placement { Series, Shunt };
-
-struct Element {
-    Part part;
-    Placement placement;
-};
-
-struct Elements {
-    Element left, middle, right;
-};
-
-Elements elementsOf(TipoCella tipo) {
-    using P = Part;
-    using L = Placement;
-    switch (tipo) {
-        case TipoCella::PassaBassoPiGreco:
-            return {{P::Capacitor, L::Shunt}, {P::Inductor, L::Series}, {P::Capacitor, L::Shunt}};
-        case TipoCella::PassaAltoPiGreco:
-            return {{P::Inductor, L::Shunt}, {P::Capacitor, L::Series}, {P::Inductor, L::Shunt}};
-        case TipoCella::PassaBassoT:
-            return {{P::Inductor, L::Series}, {P::Capacitor, L::Shunt}, {P::Inductor, L::Series}};
-        case TipoCella::PassaAltoT:
-            return {{P::Capacitor, L::Series}, {P::Inductor, L::Shunt}, {P::Capacitor, L::Series}};
-    }
-    return {};
-}
+using Part = LadderElement::Part;
+using Placement = LadderElement::Placement;
 
 // Draws in twips relative to the cell's rectangle.
 class Pen {
@@ -91,8 +68,8 @@ private:
 
 // One element at x, with its name; a shunt element brings its own wires
 // from rail to rail.
-void drawElement(Pen& pen, const Element& e, double x, double top, double bottom, double coilLength) {
-    const QString name = e.part == Part::Capacitor ? QStringLiteral("C1") : QStringLiteral("L1");
+void drawElement(Pen& pen, const LadderElement& e, const QString& name, double x, double top, double bottom,
+                 double coilLength) {
     if (e.placement == Placement::Shunt) {
         const double mid = (top + bottom) / 2;
         const double half = e.part == Part::Capacitor ? (2 * kPlateShort + kPlateGap) / 2 : kCoilStanding / 2;
@@ -116,7 +93,7 @@ void drawElement(Pen& pen, const Element& e, double x, double top, double bottom
     }
 }
 
-double halfWidth(const Element& e, double coilLength) {
+double halfWidth(const LadderElement& e, double coilLength) {
     if (e.placement == Placement::Shunt) return 0;
     return e.part == Part::Capacitor ? (2 * kPlateShort + kPlateGap) / 2 : coilLength / 2;
 }
@@ -124,13 +101,18 @@ double halfWidth(const Element& e, double coilLength) {
 }  // namespace
 
 CellDrawing::CellDrawing(TipoCella tipo, CellStyle style, CellOptions options, QWidget* parent)
-    : QWidget(parent), m_tipo(tipo), m_style(style), m_options(options) {
+    : QWidget(parent), m_tipo(tipo), m_shape(ladderShape(tipo, 3)), m_style(style), m_options(options) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void CellDrawing::setShape(std::vector<LadderElement> shape) {
+    m_shape = std::move(shape);
+    update();
 }
 
 void CellDrawing::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    paint(p, rect(), m_tipo, m_style, m_options, logicalDpiX() / 1440.0);
+    paint(p, rect(), m_shape, m_style, m_options, logicalDpiX() / 1440.0);
 }
 
 CellRails CellDrawing::rails(double heightPixels, const CellOptions& options, double pixelsPerTwip) {
@@ -143,6 +125,13 @@ CellRails CellDrawing::rails(double heightPixels, const CellOptions& options, do
 
 void CellDrawing::paint(QPainter& painter, const QRectF& rect, TipoCella tipo, const CellStyle& style,
                         const CellOptions& options, double pixelsPerTwip) {
+    paint(painter, rect, ladderShape(tipo, 3), style, options, pixelsPerTwip);
+}
+
+void CellDrawing::paint(QPainter& painter, const QRectF& rect, std::span<const LadderElement> shape,
+                        const CellStyle& style, const CellOptions& options, double pixelsPerTwip) {
+    const std::size_t n = shape.size();
+    if (n == 0) return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     QFont small = painter.font();
@@ -158,16 +147,22 @@ void CellDrawing::paint(QPainter& painter, const QRectF& rect, TipoCella tipo, c
     const double xIn = options.inPort && portLines ? kPortMargin : 0;
     const double xOut = options.outPort && portLines ? w - kPortMargin : w;
     const double span = xOut - xIn;
-    const double xs[3] = {xIn + span * 0.22, xIn + span * 0.5, xIn + span * 0.78};
+    // A cell's three elements stand at 22, 50 and 78 % of the span; longer
+    // ladders spread theirs evenly and shorten a lying coil to keep it clear
+    // of its neighbours.
+    const double margin = n == 3 ? 0.22 : 0.07;
+    const double step = n > 1 ? span * (1 - 2 * margin) / double(n - 1) : 0;
+    std::vector<double> xs(n);
+    for (std::size_t i = 0; i < n; ++i) xs[i] = xIn + span * margin + step * double(i);
+    const double coilLength =
+        n == 3 ? options.coilLengthTwips : std::min<double>(options.coilLengthTwips, 2 * step - 240);
 
     Pen pen(painter, rect, pixelsPerTwip, style);
-    const Elements els = elementsOf(tipo);
-    const Element list[3] = {els.left, els.middle, els.right};
 
     // Top rail, broken by the series elements; bottom rail whole.
     double from = xIn;
-    for (int i = 0; i < 3; ++i) {
-        const double half = halfWidth(list[i], options.coilLengthTwips);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double half = halfWidth(shape[i], coilLength);
         if (half > 0) {
             pen.wire(from, top, xs[i] - half, top);
             from = xs[i] + half;
@@ -175,7 +170,8 @@ void CellDrawing::paint(QPainter& painter, const QRectF& rect, TipoCella tipo, c
     }
     pen.wire(from, top, xOut, top);
     pen.wire(xIn, bottom, xOut, bottom);
-    for (int i = 0; i < 3; ++i) drawElement(pen, list[i], xs[i], top, bottom, options.coilLengthTwips);
+    for (std::size_t i = 0; i < n; ++i)
+        drawElement(pen, shape[i], QString::fromStdString(elementName(shape, i)), xs[i], top, bottom, coilLength);
 
     if (options.railsToEdges) {
         // Chained cells: the names sit above the ends of the top rail.

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "app/DesignLook.h"
+#include "app/core/Ladder.h"
 #include "app/core/TipoCella.h"
 
 #include <QColor>
 #include <QWidget>
+
+#include <span>
+#include <vector>
 
 class QPainter;
 
@@ -36,9 +40,10 @@ struct CellRails {
     double bottom;
 };
 
-// The drawing of one filter cell: a top rail from input to output, a ground
-// rail along the foot, and the three elements. One painter serves the
-// windows, printed pages and test images alike.
+// The drawing of a filter: a top rail from input to output, a ground rail
+// along the foot, and the elements of a cell or of any ladder of 3 to 9
+// elements, each with its name. One painter serves the windows, printed
+// pages and test images alike.
 class CellDrawing : public QWidget {
     Q_OBJECT
 public:
@@ -46,10 +51,16 @@ public:
 
     TipoCella tipo() const { return m_tipo; }
 
+    // Draws that ladder instead of the cell's three elements.
+    void setShape(std::vector<LadderElement> shape);
+    const std::vector<LadderElement>& shape() const { return m_shape; }
+
     // Paints the cell in rect; sizes are worked out in twips and scaled by
     // pixelsPerTwip (1/15 at 96 dpi).
     static void paint(QPainter& painter, const QRectF& rect, TipoCella tipo, const CellStyle& style,
                       const CellOptions& options, double pixelsPerTwip);
+    static void paint(QPainter& painter, const QRectF& rect, std::span<const LadderElement> shape,
+                      const CellStyle& style, const CellOptions& options, double pixelsPerTwip);
 
     static CellRails rails(double heightPixels, const CellOptions& options, double pixelsPerTwip);
 
@@ -58,6 +69,7 @@ protected:
 
 private:
     TipoCella m_tipo;
+    std::vector<LadderElement> m_shape;
     CellStyle m_style;
     CellOptions m_options;
 };

@@ -1,5 +1,6 @@
 #include "verifica/BuildSheet.h"
 
+#include "app/CellDrawing.h"
 #include "app/DesignLook.h"
 
 #include <QPageLayout>
@@ -44,7 +45,7 @@ void paintBuildSheet(QPainter& p, const QRectF& rect, const BuildSheet& sheet) {
     const QRectF cellBox(rect.left(), titleBox.bottom() + unit * 2, unit * 80, unit * 52);
     p.fillRect(cellBox, design::colour(design::kNavy));
     const QRectF drawingBox = cellBox.adjusted(unit * 2, unit * 2, -unit * 2, -unit * 12);
-    CellDrawing::paint(p, drawingBox, sheet.cell, CellStyle{}, CellOptions{}, drawingBox.width() / 4095.0);
+    CellDrawing::paint(p, drawingBox, sheet.shape, CellStyle{}, CellOptions{}, drawingBox.width() / 4095.0);
     p.setPen(Qt::white);
     QFont values = base;
     values.setBold(true);
@@ -62,14 +63,22 @@ void paintBuildSheet(QPainter& p, const QRectF& rect, const BuildSheet& sheet) {
 
     double top = cellBox.bottom() + unit * 4;
     top = writeLines(p, QRectF(rect.left(), top, rect.width(), unit * 10), {QStringLiteral("Componenti")}, bold);
-    top = writeLines(p, QRectF(rect.left(), top, rect.width(), unit * 40), sheet.parts, base) + unit * 3;
+    QStringList parts;
+    for (const BuildSheet::PartRow& row : sheet.parts)
+        parts << QStringList{row.count + QStringLiteral(" x ") + row.name, row.value, row.making, row.stress}.join(
+            QStringLiteral("  "));
+    parts += sheet.notes;
+    top = writeLines(p, QRectF(rect.left(), top, rect.width(), unit * 40), parts, base) + unit * 3;
 
     const QRectF plotBox(rect.left(), top, rect.width(), unit * 85);
     ResponsePlot::paint(p, plotBox, sheet.plot);
 
     top = plotBox.bottom() + unit * 4;
     top = writeLines(p, QRectF(rect.left(), top, rect.width(), unit * 10), {QStringLiteral("Perdite")}, bold);
-    writeLines(p, QRectF(rect.left(), top, rect.width(), rect.bottom() - top), sheet.table, base);
+    QStringList table{QStringLiteral("(progetto / costruito)")};
+    for (const BuildSheet::LossRow& row : sheet.losses)
+        table << QStringLiteral("%1:  %2 / %3").arg(row.caption, row.designed, row.built);
+    writeLines(p, QRectF(rect.left(), top, rect.width(), rect.bottom() - top), table, base);
     p.restore();
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "app/CellDrawing.h"
+#include "app/core/Ladder.h"
 #include "verifica/ResponsePlot.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -13,13 +15,30 @@ namespace ombrana {
 
 // Everything on the one A4 page the builder takes to the bench.
 struct BuildSheet {
+    // One kind of part: all the elements that carry its name.
+    struct PartRow {
+        QString name;    // "C1", "L2"
+        QString count;   // how many to mount: "2"
+        QString value;   // as built: "270 pF", "1,384 µH"
+        QString making;  // how to get it: "E12", "T50/2: 22 spire, filo 0,80 mm"
+        QString stress;  // what the power puts on it: "100 V picco (133 V con ROS 2), 300 V"
+    };
+    // One figure, as designed and as built.
+    struct LossRow {
+        QString caption;
+        QString designed;
+        QString built;
+    };
+
     QString title;
-    TipoCella cell;
-    QString builtC1;  // the values as built, written on the drawing
-    QString builtL1;
-    QStringList design;  // F, Z and the operating frequency
-    QStringList parts;   // capacitors and the inductor
-    QStringList table;   // one line per figure: caption, designed, built
+    std::vector<LadderElement> shape;  // the ladder as built, input first; names by elementName()
+    QString builtC1;                   // the capacitors as built, written under the drawing
+    QString builtL1;                   // and the inductors
+    QStringList design;                // what the figures come from: cut-off, Z, response, band,
+                                       // operating frequency, coil Q, power, load SWR
+    std::vector<PartRow> parts;
+    QStringList notes;  // capacitor choices, warnings
+    std::vector<LossRow> losses;
     PlotData plot;
 };
 

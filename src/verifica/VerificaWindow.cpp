@@ -11,7 +11,7 @@
 #include "verifica/ResponsePlot.h"
 #include "verifica/VerificaDesign.h"
 #include "verifica/core/AmateurBands.h"
-#include "verifica/core/CellLadder.h"
+#include "verifica/core/LadderAnalysis.h"
 #include "verifica/core/ResponseCurve.h"
 
 #include <QAction>
@@ -206,12 +206,13 @@ void VerificaWindow::showResult() {
 
 BuildSheet VerificaWindow::buildSheet() const {
     BuildSheet sheet{.title = QString::fromUtf8(m_v.heading),
-                     .cell = m_v.tipo,
+                     .shape = ladderShape(m_v.tipo, 3),
                      .builtC1 = m_builtC1->text(),
                      .builtL1 = m_builtL1->text(),
                      .design = {},
                      .parts = {},
-                     .table = {},
+                     .notes = {},
+                     .losses = {},
                      .plot = {}};
     if (!m_input) return sheet;
     const VerificationInput& in = *m_input;
@@ -221,10 +222,10 @@ BuildSheet VerificaWindow::buildSheet() const {
         << QStringLiteral("C1 di progetto = %1 pF, L1 di progetto = %2 \u00b5H").arg(number(in.c1Pf), number(in.l1uH))
         << QStringLiteral("Frequenza di lavoro = %1 MHz")
                .arg(in.operatingMHz ? number(*in.operatingMHz) : QStringLiteral("-"));
-    sheet.parts = m_parts->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    sheet.table << QStringLiteral("(progetto / costruito)");
+    sheet.notes = m_parts->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const FigureRow& row : m_text.figures)
-        sheet.table << QStringLiteral("%1:  %2 / %3").arg(text(row.caption), text(row.designed), text(row.built));
+        sheet.losses.push_back(
+            {.caption = text(row.caption), .designed = text(row.designed), .built = text(row.built)});
 
     // The curves, from a tenth to ten times the cut-off.
     PlotData& plot = sheet.plot;

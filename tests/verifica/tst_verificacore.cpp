@@ -4,7 +4,7 @@
 #include "inductors/core/AirCoil.h"
 #include "inductors/core/InductanceCalculation.h"
 #include "toroids/core/CalcoloSpire.h"
-#include "verifica/core/CellLadder.h"
+#include "verifica/core/LadderAnalysis.h"
 #include "verifica/core/ResponseCurve.h"
 #include "verifica/core/StandardValues.h"
 #include "verifica/core/Verification.h"

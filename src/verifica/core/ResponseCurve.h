@@ -1,6 +1,6 @@
 #pragma once
 
-#include "verifica/core/Ladder.h"
+#include "verifica/core/LadderAnalysis.h"
 
 #include <string>
 #include <vector>

@@ -57,6 +57,25 @@ std::optional<StandardNeighbours> standardNeighbours(Series series, double value
     return StandardNeighbours{.below = *below, .above = *above};
 }
 
+std::optional<double> nearestStandard(Series series, double value) {
+    const auto n = standardNeighbours(series, value);
+    if (!n) return std::nullopt;
+    return value - n->below <= n->above - value ? n->below : n->above;
+}
+
+std::vector<double> standardValuesBetween(Series series, double fromPf, double toPf) {
+    std::vector<double> out;
+    if (!usable(fromPf) || !usable(toPf) || toPf < fromPf) return out;
+    const int first = static_cast<int>(std::floor(std::log10(fromPf))) - 1;
+    const int last = static_cast<int>(std::floor(std::log10(toPf))) + 1;
+    for (int e = first; e <= last; ++e)
+        for (int m : mantissas(series)) {
+            const double v = scaled(m, e);
+            if ((v > fromPf || same(v, fromPf)) && (v < toPf || same(v, toPf))) out.push_back(v);
+        }
+    return out;
+}
+
 std::optional<ParallelPair> bestE12Pair(double value) {
     if (!usable(value)) return std::nullopt;
     // A part under a hundredth of the value would be lost in the other's

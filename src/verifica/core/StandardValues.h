@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 namespace ombrana {
 
@@ -15,6 +16,12 @@ struct StandardNeighbours {
 
 // Nothing for a value that is zero, negative or not finite.
 std::optional<StandardNeighbours> standardNeighbours(Series series, double value);
+
+// The standard value nearest the value (of two equally near, the lower).
+std::optional<double> nearestStandard(Series series, double value);
+
+// Every standard value from fromPf to toPf, both included, ascending.
+std::vector<double> standardValuesBetween(Series series, double fromPf, double toPf);
 
 // Two E12 values in parallel whose sum comes nearest the value; of two
 // equally near pairs, the one with fewer picofarads.

@@ -1,7 +1,7 @@
 #include "verifica/core/Verification.h"
 
 #include "inductors/core/InductanceCalculation.h"
-#include "verifica/core/CellLadder.h"
+#include "verifica/core/LadderAnalysis.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "filters/core/CellFormulas.h"
-#include "verifica/core/Ladder.h"
+#include "verifica/core/LadderAnalysis.h"
 #include "verifica/core/StandardValues.h"
 #include "verifica/core/Winding.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/core/NumberText.h"
 #include "app/core/Truncation.h"
-#include "verifica/core/CellLadder.h"
+#include "verifica/core/LadderAnalysis.h"
 
 #include <cmath>
 

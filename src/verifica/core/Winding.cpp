@@ -6,6 +6,7 @@
 #include "toroids/core/CatalogoToroidi.h"
 #include "toroids/core/TabelleToroidi.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ombrana {
@@ -66,6 +67,17 @@ ToroidWinding windOnToroid(std::string_view core, double inductanceuH) {
     w.turns = turns;
     w.inductanceuH = *al * turns * turns / 10000.0;
     return w;
+}
+
+std::optional<std::string_view> thickestWire(std::string_view core, int turns) {
+    const std::string_view size = core.substr(0, core.find('/'));
+    const auto column = std::find(misureTab3.begin(), misureTab3.end(), size);
+    if (column == misureTab3.end() || turns <= 0) return std::nullopt;
+    const auto index = std::size_t(column - misureTab3.begin());
+    // The table runs from the thinnest wire to the thickest.
+    for (auto row = tabellaSpire.rbegin(); row != tabellaSpire.rend(); ++row)
+        if (row->spire[index] >= turns) return row->filo;
+    return std::nullopt;
 }
 
 double airCoilInductance(double diameterMm, double lengthMm, double turns) {

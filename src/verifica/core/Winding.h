@@ -35,6 +35,11 @@ struct ToroidWinding {
 // toroid window's own calculation and limit.
 ToroidWinding windOnToroid(std::string_view core, double inductanceuH);
 
+// The thickest wire of the table of most turns whose most turns on the
+// core's size still take the turns, as the table writes it ("0,80"); nothing
+// when even the thinnest does not, or the core's size is not in the table.
+std::optional<std::string_view> thickestWire(std::string_view core, int turns);
+
 struct AirCoilWinding {
     enum class Outcome {
         Wound,

@@ -1,27 +1,11 @@
 #pragma once
 
+#include "app/core/Ladder.h"
+#include "app/core/TipoCella.h"
+
 #include <optional>
-#include <vector>
 
 namespace ombrana {
-
-// One element of a ladder network, in the units the program shows.
-struct LadderElement {
-    enum class Part { Inductor, Capacitor };
-    enum class Placement { Series, Shunt };
-
-    Part part;
-    Placement placement;
-    double value;                  // µH for an inductor, pF for a capacitor
-    std::optional<double> q = {};  // an inductor's finite Q; none means lossless
-};
-
-// A ladder between a source and a load of the same resistance, elements
-// listed from input to output.
-struct Ladder {
-    std::vector<LadderElement> elements;
-    double impedanceOhm = 50;
-};
 
 // What the ladder does to a signal at one frequency.
 struct LadderResponse {
@@ -45,6 +29,20 @@ std::optional<LadderResponse> analyse(const Ladder& ladder, double frequencyMHz)
 // bisection. Nothing when the loss never crosses 3 dB in the range, or
 // already exceeds it where the search starts.
 enum class PassBand { Low, High };
+inline PassBand passBandOf(TipoCella tipo) {
+    return passaBasso(tipo) ? PassBand::Low : PassBand::High;
+}
 std::optional<double> frequencyAt3Db(const Ladder& ladder, PassBand band, double fromMHz, double toMHz);
+
+// The highest SWR at the input from fromMHz to toMHz, and where: sampled
+// evenly in frequency for a low-pass ladder and in its inverse for a
+// high-pass one (the spacing of a ripple follows the prototype's frequency),
+// at least 50 samples per element, every local peak then refined by
+// golden-section search. Nothing when the ladder cannot be analysed there.
+struct SwrPeak {
+    double swr;
+    double frequencyMHz;
+};
+std::optional<SwrPeak> highestSwr(const Ladder& ladder, PassBand band, double fromMHz, double toMHz);
 
 }  // namespace ombrana

@@ -1,9 +1,10 @@
-#include "verifica/core/Ladder.h"
+#include "verifica/core/LadderAnalysis.h"
 
 #include <algorithm>
 #include <cmath>
 #include <complex>
 #include <numbers>
+#include <vector>
 
 namespace ombrana {
 namespace {
@@ -112,6 +113,57 @@ std::optional<double> frequencyAt3Db(const Ladder& ladder, PassBand band, double
         return std::sqrt(a * b);
     }
     return std::nullopt;
+}
+
+std::optional<SwrPeak> highestSwr(const Ladder& ladder, PassBand band, double fromMHz, double toMHz) {
+    if (!positive(fromMHz) || !positive(toMHz) || toMHz < fromMHz) return std::nullopt;
+    // u runs evenly; the frequency is u itself (low-pass) or 1/u (high-pass).
+    const bool low = band == PassBand::Low;
+    const double u0 = low ? fromMHz : 1 / toMHz;
+    const double u1 = low ? toMHz : 1 / fromMHz;
+    const auto frequencyOf = [low](double u) { return low ? u : 1 / u; };
+    const auto swrAt = [&](double u) -> std::optional<double> {
+        const auto r = analyse(ladder, frequencyOf(u));
+        return r ? std::optional(r->swr) : std::nullopt;
+    };
+    const int samples = std::max<int>(200, 50 * int(ladder.elements.size()));
+    std::vector<double> swr(std::size_t(samples) + 1);
+    const double du = (u1 - u0) / samples;
+    for (int i = 0; i <= samples; ++i) {
+        const auto s = swrAt(u0 + du * i);
+        if (!s) return std::nullopt;
+        swr[std::size_t(i)] = *s;
+    }
+
+    SwrPeak best{.swr = swr[0], .frequencyMHz = frequencyOf(u0)};
+    const auto consider = [&](double s, double u) {
+        if (s > best.swr) best = {.swr = s, .frequencyMHz = frequencyOf(u)};
+    };
+    consider(swr[std::size_t(samples)], u1);
+    constexpr double kGolden = 0.6180339887498949;
+    for (int i = 1; i < samples; ++i) {
+        const auto k = std::size_t(i);
+        if (!(swr[k] >= swr[k - 1] && swr[k] >= swr[k + 1])) continue;
+        // The peak lies between the neighbours of the highest sample.
+        double a = u0 + du * (i - 1), b = u0 + du * (i + 1);
+        double c = b - kGolden * (b - a), d = a + kGolden * (b - a);
+        double sc = swrAt(c).value_or(0), sd = swrAt(d).value_or(0);
+        for (int step = 0; step < 40; ++step) {
+            if (sc > sd) {
+                b = d, d = c, sd = sc;
+                c = b - kGolden * (b - a);
+                sc = swrAt(c).value_or(0);
+            } else {
+                a = c, c = d, sc = sd;
+                d = a + kGolden * (b - a);
+                sd = swrAt(d).value_or(0);
+            }
+        }
+        consider(swr[k], u0 + du * i);
+        consider(sc, c);
+        consider(sd, d);
+    }
+    return best;
 }
 
 }  // namespace ombrana
