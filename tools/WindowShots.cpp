@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QWidget>
 
@@ -39,6 +40,26 @@ QImage grabWindow(const QString& name) {
     QWidget* window = finestre().open(name);
     if (!window) return {};
     if (isFilterWindow(name) && !fillSampleDesign(window)) return {};
+    QApplication::processEvents();
+    return window->grab().toImage();
+}
+
+QImage grabSevenElementDesign() {
+    QWidget* filter = finestre().open(QStringLiteral("PassaBpig"));
+    if (!filter || !fillSampleDesign(filter)) return {};
+    QWidget* window = finestre().open(QStringLiteral("VerificaPassaBpig"));
+    if (!window) return {};
+    const auto combo = [window](const char* name) { return window->findChild<QComboBox*>(QString::fromLatin1(name)); };
+    auto* propose = window->findChild<QPushButton*>(QStringLiteral("propose"));
+    auto* designs = window->findChild<QListWidget*>(QStringLiteral("designs"));
+    if (!combo("band") || !combo("series") || !combo("elements") || !combo("core") || !propose || !designs) return {};
+    combo("band")->setCurrentText(QStringLiteral("40 m"));
+    combo("series")->setCurrentText(QStringLiteral("E24"));
+    combo("elements")->setCurrentText(QStringLiteral("7"));
+    combo("core")->setCurrentText(QStringLiteral("T50/2"));
+    propose->click();
+    if (designs->count() == 0) return {};
+    designs->setCurrentRow(0);
     QApplication::processEvents();
     return window->grab().toImage();
 }

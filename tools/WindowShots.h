@@ -16,6 +16,11 @@ bool fillSampleDesign(QWidget* window);
 // paint and returns its image; a null image when it cannot be opened.
 QImage grabWindow(const QString& name);
 
+// The low-pass pi verification of a 40 m transmitter's filter: the first
+// seven-element design of standard E24 capacitors that PROPONI lists,
+// wound on T50/2 cores. A null image when it cannot be made.
+QImage grabSevenElementDesign();
+
 // The file name of a window's picture: its name with anything outside
 // [A-Za-z0-9_-] spelled out, so that "Menù" becomes "Menu".
 QString shotFileName(const QString& name);

@@ -37,5 +37,14 @@ int main(int argc, char* argv[]) {
         ombrana::finestre().closeAll();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    const QImage seven = ombrana::tools::grabSevenElementDesign();
+    const QString sevenPath = QDir(folder).filePath(QStringLiteral("VerificaPassaBpig7.png"));
+    if (seven.isNull() || !seven.save(sevenPath)) {
+        out << "FAILED seven-element design" << Qt::endl;
+        ++failures;
+    } else {
+        out << sevenPath << " " << seven.width() << "x" << seven.height() << Qt::endl;
+    }
+    ombrana::finestre().closeAll();
     return failures == 0 ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -107,6 +108,14 @@ QWidget* create(const Control& row, QWidget* parent) {
             box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             applyColours(box, row, QPalette::Base, QPalette::Text);
             return box;
+        }
+        case Kind::List: {
+            auto* list = new QListWidget(parent);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            list->setWordWrap(true);
+            applyColours(list, row, QPalette::Base, QPalette::Text);
+            return list;
         }
     }
     return nullptr;

@@ -22,6 +22,7 @@ enum class Kind {
     Combo,    // editable combo box; text is the initial edit text
     Picture,  // stretched image; text is the resource path
     TextBox,  // multi-line text box, read-only; text is its content
+    List,     // list of rows to choose from; text is unused
 };
 
 enum Flag : unsigned {

@@ -91,7 +91,7 @@ void candidatesOf(const Job& job, int n, std::vector<Candidate>& out) {
         const double f3 = low ? s.design->cutoffMHz * h : s.design->cutoffMHz / h;
         if (f3 < f3From || f3 > f3To) return;
         Candidate c{.design = *s.design,
-                    .built = atStandardCapacitors(s.design->ladder, job.series),
+                    .built = atStandardCapacitors(s.design->ladder, job.series, 2),
                     .capacitors = {},
                     .swrAtLeast = 0,
                     .loss2 = 0};

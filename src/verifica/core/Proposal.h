@@ -9,6 +9,13 @@
 
 namespace ombrana {
 
+// What a transmitter's filter is asked by default: an SWR of 1.2 over
+// the band, 40 dB at the second harmonic, for 100 W into a load of SWR 2.
+inline constexpr double kDefaultMaxSwr = 1.2;
+inline constexpr double kDefaultMinLossDb = 40;
+inline constexpr double kDefaultPowerW = 100;
+inline constexpr double kDefaultLoadSwr = 2;
+
 // What the filter must do: pass a band (or one frequency) with a low SWR
 // and hold back a harmonic.
 struct Job {
@@ -16,8 +23,8 @@ struct Job {
     double impedanceOhm;
     double fromMHz;  // the band's edges; one frequency has both equal
     double toMHz;
-    double maxSwr = 1.2;    // the highest SWR allowed over the pass band
-    double minLossDb = 40;  // the least loss wanted at the harmonic
+    double maxSwr = kDefaultMaxSwr;        // the highest SWR allowed over the pass band
+    double minLossDb = kDefaultMinLossDb;  // the least loss wanted at the harmonic
     Series series = Series::E12;
     std::optional<int> elements = {};  // 3, 5, 7 or 9; none: any, fewest first
 };

@@ -108,11 +108,15 @@ ChebyshevSolution solveFromCapacitors(TipoCella tipo, int elements, const std::v
     return out;
 }
 
-Ladder atStandardCapacitors(const Ladder& ladder, Series series) {
+Ladder atStandardCapacitors(const Ladder& ladder, Series series, std::size_t keepDistinct) {
     Ladder out = ladder;
-    for (LadderElement& e : out.elements)
-        if (e.part == LadderElement::Part::Capacitor)
-            if (const auto v = nearestStandard(series, e.value)) e.value = *v;
+    const std::size_t n = out.elements.size();
+    std::size_t distinct = 0;
+    for (std::size_t i = 0; i < (n + 1) / 2; ++i) {
+        LadderElement& e = out.elements[i];
+        if (e.part != LadderElement::Part::Capacitor || distinct++ < keepDistinct) continue;
+        if (const auto v = nearestStandard(series, e.value)) e.value = out.elements[n - 1 - i].value = *v;
+    }
     return out;
 }
 

@@ -54,8 +54,9 @@ struct ChebyshevSolution {
 ChebyshevSolution solveFromCapacitors(TipoCella tipo, int elements, const std::vector<double>& capacitorsPf,
                                       double rippleSwr, double impedanceOhm);
 
-// The ladder with each capacitor at the nearest value of the series: the
-// standard ones stay as they are.
-Ladder atStandardCapacitors(const Ladder& ladder, Series series);
+// The ladder with each capacitor at the nearest value of the series, but
+// for the first keepDistinct distinct ones from the ports inward: those the
+// builder gave are bought as they are.
+Ladder atStandardCapacitors(const Ladder& ladder, Series series, std::size_t keepDistinct = 0);
 
 }  // namespace ombrana

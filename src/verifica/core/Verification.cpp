@@ -1,8 +1,9 @@
 #include "verifica/core/Verification.h"
 
 #include "inductors/core/InductanceCalculation.h"
-#include "verifica/core/LadderAnalysis.h"
+#include "verifica/core/Synthesis.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ombrana {
@@ -15,19 +16,30 @@ bool positive(const std::optional<double>& x) {
     return x && positive(*x);
 }
 
+// A capacitor this many times the design's is no slip of the finger that a
+// figure could help with.
+constexpr double kMostCapacitorRatio = 10;
+// The filter window's truncated values are worth a word past this shift.
+constexpr double kTruncationShift = 0.02;
+
+void add(VerificationResult& r, Problem p) {
+    if (std::find(r.problems.begin(), r.problems.end(), p) == r.problems.end()) r.problems.push_back(p);
+}
+
 std::optional<double> lossAt(const Ladder& ladder, std::optional<double> mhz) {
     if (!mhz) return std::nullopt;
     const auto a = analyse(ladder, *mhz);
     return a ? std::optional(a->insertionLossDb) : std::nullopt;
 }
 
-CellFigures figuresOf(const Ladder& ladder, const VerificationInput& in, const VerificationResult& r) {
+CellFigures figuresOf(const Ladder& ladder, TipoCella tipo, double cutoffMHz, std::optional<double> operatingMHz,
+                      const VerificationResult& r) {
     CellFigures f;
     // The search spans four decades around the cut-off; beyond them the
-    // cell is so far off that no figure would help the builder.
-    f.minus3DbMHz = frequencyAt3Db(ladder, passBandOf(in.tipo), in.cutoffMHz / 100, in.cutoffMHz * 100);
-    if (positive(in.operatingMHz)) {
-        if (const auto a = analyse(ladder, *in.operatingMHz)) {
+    // ladder is so far off that no figure would help the builder.
+    f.minus3DbMHz = frequencyAt3Db(ladder, passBandOf(tipo), cutoffMHz / 100, cutoffMHz * 100);
+    if (operatingMHz) {
+        if (const auto a = analyse(ladder, *operatingMHz)) {
             f.lossDb = a->insertionLossDb;
             f.swr = a->swr;
         }
@@ -37,27 +49,139 @@ CellFigures figuresOf(const Ladder& ladder, const VerificationInput& in, const V
     return f;
 }
 
-// The inductance the chosen winding really gives; the winding's details
-// go into the result.
-std::optional<double> builtInductance(const VerificationInput& in, double wanted, VerificationResult& r) {
+// The design's ladder and its cut-off, as the choice says.
+void design(const VerificationInput& in, VerificationResult& r) {
+    const DesignChoice& d = in.design;
+    if (d.response == Response::Butterworth) {
+        r.designed = synthesize(in.tipo, butterworthPrototype(d.elements), in.cutoffMHz, in.impedanceOhm);
+        if (!r.designed) return;
+        r.designCutoffMHz = in.cutoffMHz;
+        if (d.elements != 3) return;
+        r.capacitors = capacitorChoice(r.designed->elements[distinctCapacitors(in.tipo, 3)[0]].value);
+        // What the filter window's truncated captions would give.
+        if (positive(in.c1Pf) && positive(in.l1uH)) {
+            const Ladder shown = cellLadder(in.tipo, {.c1Pf = in.c1Pf, .l1uH = in.l1uH}, in.impedanceOhm);
+            const auto f3 = frequencyAt3Db(shown, passBandOf(in.tipo), in.cutoffMHz / 100, in.cutoffMHz * 100);
+            if (f3 && std::abs(*f3 / in.cutoffMHz - 1) > kTruncationShift) r.truncatedMinus3DbMHz = f3;
+        }
+        if (positive(in.builtCapacitorPf) &&
+            *in.builtCapacitorPf > kMostCapacitorRatio * r.designed->elements[distinctCapacitors(in.tipo, 3)[0]].value)
+            add(r, Problem::CapacitorTooLarge);
+        return;
+    }
+
+    // Chebyshev: the ladder follows from the capacitors the builder has.
+    const std::size_t distinct = distinctCapacitors(in.tipo, d.elements).size();
+    if (!positive(in.builtCapacitorPf)) return;
+    const auto cell = synthesize(in.tipo, butterworthPrototype(3), in.cutoffMHz, in.impedanceOhm);
+    if (cell && *in.builtCapacitorPf > kMostCapacitorRatio * cell->elements[distinctCapacitors(in.tipo, 3)[0]].value) {
+        add(r, Problem::CapacitorTooLarge);
+        return;
+    }
+    std::vector<double> capacitors{*in.builtCapacitorPf};
+    if (distinct >= 2) {
+        if (!positive(in.builtCapacitor2Pf)) {
+            add(r, Problem::SecondCapacitorMissing);
+            return;
+        }
+        capacitors.push_back(*in.builtCapacitor2Pf);
+    }
+    if (distinct == 1 && !d.maxSwr) return;
+    const ChebyshevSolution s =
+        solveFromCapacitors(in.tipo, d.elements, capacitors, d.maxSwr.value_or(0), in.impedanceOhm);
+    if (!s.design) {
+        if (s.failure == ChebyshevSolution::Failure::NoRipple) {
+            add(r, Problem::NoChebyshev);
+            r.chebyshevRatios = s.ratios;
+        }
+        return;
+    }
+    r.designed = s.design->ladder;
+    r.designCutoffMHz = s.design->cutoffMHz;
+    r.rippleSwr = s.design->rippleSwr;
+}
+
+// One inductance made as the choice says: its winding, and what it gives.
+InductorPart wound(const VerificationInput& in, InductorPart part, VerificationResult& r) {
     switch (in.winding.kind) {
-        case WindingChoice::Kind::Exact: return wanted;
+        case WindingChoice::Kind::Exact: part.builtUH = part.wantedUH; break;
         case WindingChoice::Kind::Toroid: {
-            r.toroid = windOnToroid(in.winding.core, wanted);
-            if (r.toroid->mix && positive(in.operatingMHz))
-                r.outsideMixRange =
-                    *in.operatingMHz < r.toroid->mix->fromMHz || *in.operatingMHz > r.toroid->mix->toMHz;
-            if (r.toroid->outcome != ToroidWinding::Outcome::Wound) return std::nullopt;
-            return r.toroid->inductanceuH;
+            part.toroid = windOnToroid(in.winding.core, part.wantedUH);
+            if (part.toroid->mix && positive(in.operatingMHz))
+                r.outsideMixRange = r.outsideMixRange || *in.operatingMHz < part.toroid->mix->fromMHz ||
+                                    *in.operatingMHz > part.toroid->mix->toMHz;
+            if (part.toroid->outcome != ToroidWinding::Outcome::Wound) break;
+            part.builtUH = part.toroid->inductanceuH;
+            part.wire = thickestWire(in.winding.core, part.toroid->turns);
+            part.noWireFits = !part.wire;
+            break;
         }
         case WindingChoice::Kind::AirCoil: {
-            if (!positive(in.winding.diameterMm) || !in.winding.lengthMm) return std::nullopt;
-            r.airCoil = windInAir(*in.winding.diameterMm, *in.winding.lengthMm, wanted);
-            if (r.airCoil->outcome != AirCoilWinding::Outcome::Wound) return std::nullopt;
-            return r.airCoil->inductanceuH;
+            const auto& dia = in.winding.diameterMm;
+            const auto& len = in.winding.lengthMm;
+            if ((dia && !positive(dia)) || (len && !positive(len))) {
+                add(r, Problem::CoilSizeZero);
+                break;
+            }
+            if (!dia || !len) break;
+            part.airCoil = windInAir(*dia, *len, part.wantedUH);
+            if (part.airCoil->outcome == AirCoilWinding::Outcome::Wound) part.builtUH = part.airCoil->inductanceuH;
+            break;
         }
     }
-    return std::nullopt;
+    return part;
+}
+
+// The ladder as it will be built: its capacitors bought, its inductors wound.
+void build(const VerificationInput& in, VerificationResult& r) {
+    const Ladder& designed = *r.designed;
+    const bool cell = in.design.response == Response::Butterworth && in.design.elements == 3;
+    Ladder built = designed;
+    if (cell) {
+        // A cell keeps its cut-off with the capacitor bought: the inductance
+        // windows' formula gives the inductor for it.
+        if (!positive(in.builtCapacitorPf) ||
+            std::find(r.problems.begin(), r.problems.end(), Problem::CapacitorTooLarge) != r.problems.end())
+            return;
+        r.inductanceForCapacitoruH = inductanceForCapacitor(in.tipo, *in.builtCapacitorPf, in.cutoffMHz);
+        if (!r.inductanceForCapacitoruH) return;
+        built =
+            cellLadder(in.tipo, {.c1Pf = *in.builtCapacitorPf, .l1uH = *r.inductanceForCapacitoruH}, in.impedanceOhm);
+    } else {
+        // A Chebyshev ladder's outer two capacitors are the builder's own.
+        built = atStandardCapacitors(designed, in.design.series, in.design.response == Response::Chebyshev ? 2 : 0);
+    }
+
+    bool complete = true;
+    for (const NamedPart& p : namedParts(built.elements)) {
+        const LadderElement& e = built.elements[p.first];
+        if (e.part == LadderElement::Part::Capacitor) {
+            CapacitorPart c{.name = p.name,
+                            .count = p.count,
+                            .designedPf = designed.elements[p.first].value,
+                            .builtPf = e.value,
+                            .pair = {}};
+            if (!cell) {
+                const auto pair = bestE12Pair(c.designedPf);
+                if (pair && std::abs(pair->sum() - c.designedPf) < std::abs(c.builtPf - c.designedPf)) c.pair = pair;
+            }
+            r.capacitorParts.push_back(c);
+            continue;
+        }
+        InductorPart l = wound(in, {.name = p.name, .count = p.count, .wantedUH = e.value}, r);
+        complete = complete && l.builtUH;
+        r.inductorParts.push_back(l);
+    }
+    if (!complete) return;
+    for (std::size_t i = 0; i < built.elements.size(); ++i) {
+        LadderElement& e = built.elements[i];
+        if (e.part != LadderElement::Part::Inductor) continue;
+        const std::string name = elementName(built.elements, i);
+        for (const InductorPart& l : r.inductorParts)
+            if (l.name == name) e.value = *l.builtUH;
+        e.q = in.inductorQ;
+    }
+    r.built = std::move(built);
 }
 
 }  // namespace
@@ -74,34 +198,55 @@ std::optional<double> inductanceForCapacitor(TipoCella tipo, double capacitanceP
     return l;
 }
 
+std::vector<double> suggestedCapacitors(TipoCella tipo, const DesignChoice& d, double cutoffMHz, double impedanceOhm) {
+    const std::vector<double> g =
+        d.response == Response::Butterworth
+            ? butterworthPrototype(d.elements)
+            : chebyshevPrototype(d.elements, std::min(d.maxSwr.value_or(kDefaultMaxSwr), swrOfEpsilon(1.0)));
+    const auto ladder = synthesize(tipo, g, cutoffMHz, impedanceOhm);
+    std::vector<double> out;
+    if (!ladder) return out;
+    if (d.response == Response::Butterworth && d.elements == 3) {
+        // A cell's capacitor: the nearest lower E24 value, stray
+        // capacitance adds the rest.
+        if (const auto c = capacitorChoice(ladder->elements[distinctCapacitors(tipo, 3)[0]].value))
+            out.push_back(c->suggestedPf);
+        return out;
+    }
+    for (std::size_t i : distinctCapacitors(tipo, d.elements))
+        if (const auto v = nearestStandard(d.series, ladder->elements[i].value)) out.push_back(*v);
+    return out;
+}
+
 VerificationResult verify(const VerificationInput& in) {
     VerificationResult r;
     if (!positive(in.cutoffMHz) || !positive(in.impedanceOhm)) return r;
 
-    r.capacitors = capacitorChoice(in.c1Pf);
+    design(in, r);
+    std::optional<double> operating;
     if (positive(in.operatingMHz)) {
         const double f = *in.operatingMHz;
+        const double cutoff = r.designCutoffMHz.value_or(in.cutoffMHz);
+        if (f > kHighestOperatingMHz || f < cutoff / 100)
+            add(r, Problem::OperatingOutOfRange);
+        else
+            operating = f;
+    }
+    if (operating) {
         const bool low = passaBasso(in.tipo);
-        r.harmonic2MHz = low ? 2 * f : f / 2;
-        r.harmonic3MHz = low ? 3 * f : f / 3;
+        r.harmonic2MHz = low ? 2 * *operating : *operating / 2;
+        r.harmonic3MHz = low ? 3 * *operating : *operating / 3;
     }
+    if (!r.designed) return r;
+    r.asDesigned = figuresOf(*r.designed, in.tipo, *r.designCutoffMHz, operating, r);
 
-    if (positive(in.c1Pf) && positive(in.l1uH)) {
-        r.designed = cellLadder(in.tipo, {.c1Pf = in.c1Pf, .l1uH = in.l1uH}, in.impedanceOhm);
-        r.asDesigned = figuresOf(*r.designed, in, r);
-    }
+    VerificationInput atOperating = in;
+    atOperating.operatingMHz = operating;
+    build(atOperating, r);
+    if (r.built) r.asBuilt = figuresOf(*r.built, in.tipo, *r.designCutoffMHz, operating, r);
 
-    if (!positive(in.builtCapacitorPf)) return r;
-    r.builtCapacitorPf = in.builtCapacitorPf;
-    r.inductanceForCapacitoruH = inductanceForCapacitor(in.tipo, *in.builtCapacitorPf, in.cutoffMHz);
-    if (!r.inductanceForCapacitoruH) return r;
-    r.builtInductanceuH = builtInductance(in, *r.inductanceForCapacitoruH, r);
-    if (!r.builtInductanceuH) return r;
-
-    r.built =
-        cellLadder(in.tipo, {.c1Pf = *in.builtCapacitorPf, .l1uH = *r.builtInductanceuH, .inductorQ = in.inductorQ},
-                   in.impedanceOhm);
-    r.asBuilt = figuresOf(*r.built, in, r);
+    if (operating && positive(in.powerW))
+        r.stress = partStress(r.built.value_or(*r.designed), *operating, *in.powerW, in.loadSwr.value_or(1));
     return r;
 }
 
