@@ -55,9 +55,9 @@ struct Column {
     int fieldWidth;
 };
 constexpr Column kColumns[3] = {
-    {.left = 90, .captionWidth = 2460, .fieldWidth = 1200},
-    {.left = 3870, .captionWidth = 2100, .fieldWidth = 1620},
-    {.left = 7710, .captionWidth = 1950, .fieldWidth = 1860},
+    {.left = 90, .captionWidth = 2400, .fieldWidth = 1200},
+    {.left = 3900, .captionWidth = 1890, .fieldWidth = 1560},
+    {.left = 7560, .captionWidth = 2160, .fieldWidth = 1740},
 };
 constexpr int kCaptionGap = 60;
 constexpr int kRowPitch = 345;

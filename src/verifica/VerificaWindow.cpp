@@ -493,7 +493,7 @@ bool VerificaWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_core && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString t = key->text();
-        const bool typing = !t.isEmpty() && t.at(0).isPrint() &&
+        const bool typing = !t.isEmpty() && t.at(0).isPrint() && t != QLatin1String(" ") &&
                             !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
         if (typing) return typeCore(t);
     }
@@ -502,7 +502,10 @@ bool VerificaWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool VerificaWindow::typeCore(const QString& typed) {
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (now - m_typedAt > QApplication::keyboardInputInterval()) m_typedCore.clear();
+    if (now - m_typedAt > QApplication::keyboardInputInterval()) {
+        m_typedCore.clear();
+        m_coreBeforeTyping = m_core->currentIndex();
+    }
     m_typedAt = now;
     m_typedCore += typed;
     const QString wanted = catalogueForm(m_typedCore);
@@ -521,10 +524,12 @@ bool VerificaWindow::typeCore(const QString& typed) {
             m_core->setCurrentText(entry);
             return true;
         }
+    // A core passed on the way ("T106/1" on the way to "T106/10") is no
+    // choice: an unknown designation leaves the list as it was.
     if (!prefix) {
+        m_core->setCurrentIndex(m_coreBeforeTyping);
         m_notice->setText(QStringLiteral("Nessun nucleo %1 nel catalogo").arg(wanted));
         m_notice->show();
-        m_typedCore.clear();
     }
     return true;
 }

@@ -69,6 +69,7 @@ private:
     bool m_filling = false;  // the window itself is setting its inputs
     QString m_typedCore;     // the core designation typed so far into the core list
     qint64 m_typedAt = 0;
+    int m_coreBeforeTyping = 0;
 
     QLabel* m_notice;
     QLineEdit* m_operating;

@@ -1,0 +1,354 @@
+// The verification window with longer ladders: the proposals for a band,
+// a row chosen, the builder's own capacitors, the inputs outside the
+// figures' domain, and the texts that must fit their places.
+#include "app/CellDrawing.h"
+#include "app/core/NumberText.h"
+#include "filters/FilterWindow.h"
+#include "tests/support/WindowTestSupport.h"
+#include "verifica/VerificaWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QStyleOptionComboBox>
+#include <QtTest>
+
+using namespace ombrana;
+using namespace ombrana::test;
+
+namespace {
+
+// Computes the cell in the filter window and opens its verification.
+VerificaWindow* verifyFrom(const QString& filter, const QString& frequency) {
+    QWidget* w = openWindow(filter);
+    child<QLineEdit>(w, "Text1")->setText(frequency);
+    child<QLineEdit>(w, "Text2")->setText(QStringLiteral("50"));
+    click(w, QStringLiteral("Command6"));
+    child<QAction>(w, "verifica")->trigger();
+    return qobject_cast<VerificaWindow*>(finestre().find(QStringLiteral("Verifica") + filter));
+}
+
+QString label(QWidget* w, const char* name) {
+    return child<QLabel>(w, QString::fromLatin1(name))->text();
+}
+
+void choose(QWidget* w, const char* combo, const QString& entry) {
+    auto* c = child<QComboBox>(w, QString::fromLatin1(combo));
+    const int i = c->findText(entry);
+    QVERIFY2(i >= 0, qPrintable(entry));
+    c->setCurrentIndex(i);
+}
+
+constexpr const char* kBuilt[] = {"cutoffBuilt", "lossBuilt", "swrBuilt", "harmonic2Built", "harmonic3Built"};
+constexpr const char* kDesigned[] = {"cutoffDesigned", "lossDesigned", "swrDesigned", "harmonic2Designed",
+                                     "harmonic3Designed"};
+
+// Whether every text of the window fits where it stands: a label's line
+// or its wrapped lines, a pick list's entries in its closed box, a list's
+// rows across its width.
+void checkTextsFit(QWidget* window) {
+    for (QLabel* l : window->findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(window) || l->text().isEmpty() || l->objectName() == QLatin1String("parts")) continue;
+        const QRect room = l->contentsRect();
+        if (l->wordWrap())
+            QVERIFY2(l->heightForWidth(room.width()) <= room.height() + 1,
+                     qPrintable(l->objectName() + ": " + l->text()));
+        else
+            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= room.width() - l->indent(),
+                     qPrintable(l->objectName() + ": " + l->text() + " " +
+                                QString::number(l->fontMetrics().horizontalAdvance(l->text())) + " in " +
+                                QString::number(room.width())));
+    }
+    for (QComboBox* c : window->findChildren<QComboBox*>()) {
+        QStyleOptionComboBox option;
+        option.initFrom(c);
+        const QRect field = c->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, c);
+        for (int i = 0; i < c->count(); ++i)
+            QVERIFY2(c->fontMetrics().horizontalAdvance(c->itemText(i)) <= field.width(),
+                     qPrintable(c->objectName() + ": " + c->itemText(i) + " " +
+                                QString::number(c->fontMetrics().horizontalAdvance(c->itemText(i))) + " in " +
+                                QString::number(field.width())));
+    }
+    for (QListWidget* list : window->findChildren<QListWidget*>())
+        for (int i = 0; i < list->count(); ++i)
+            QVERIFY2(list->fontMetrics().horizontalAdvance(list->item(i)->text()) <= list->viewport()->width() - 8,
+                     qPrintable(list->item(i)->text()));
+}
+
+}  // namespace
+
+class TestVerificaLadders : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        registerFilterWindows();
+        registerVerificaWindows();
+    }
+    void cleanup() { closeAllWindows(); }
+
+    void proposesForTheBandAndFillsTheChosenRow();
+    void saysHowCloseTheBestComes_data();
+    void saysHowCloseTheBestComes();
+    void takesTheBuildersCapacitors();
+    void butterworthLadderShowsItsStandardValues();
+    void bandFollowsTheOperatingFrequency();
+    void outOfDomainInputsAreSaid_data();
+    void outOfDomainInputsAreSaid();
+    void coilQRefreshesTheWindow();
+    void adviceWhenTheCellLosesAtTheOperatingFrequency();
+    void exportsWaitForAResult();
+    void coreListTakesTheMakersDesignation_data();
+    void coreListTakesTheMakersDesignation();
+    void everyTextFits_data();
+    void everyTextFits();
+};
+
+void TestVerificaLadders::proposesForTheBandAndFillsTheChosenRow() {
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    QVERIFY(v);
+    choose(v, "band", QStringLiteral("40 m"));
+    QCOMPARE(child<QLineEdit>(v, "operatingFrequency")->text(), QStringLiteral("7,2"));
+    choose(v, "series", QStringLiteral("E24"));
+    choose(v, "elements", QStringLiteral("7"));
+    click(v, QStringLiteral("propose"));
+    auto* designs = child<QListWidget>(v, "designs");
+    QVERIFY(designs->count() >= 2);
+    QVERIFY2(designs->item(0)->text().startsWith(QStringLiteral("7 el.   330 / 750 pF   ROS 1,08   2 f 43,6 dB")),
+             qPrintable(designs->item(0)->text()));
+    QVERIFY(label(v, "designsCaption").contains(QStringLiteral("14 MHz")));
+
+    // Choosing the row fills the window with its design.
+    designs->setCurrentRow(0);
+    QCOMPARE(child<QComboBox>(v, "response")->currentText(), QStringLiteral("Chebyshev"));
+    QCOMPARE(child<QComboBox>(v, "elements")->currentText(), QStringLiteral("7"));
+    QCOMPARE(child<QLineEdit>(v, "capacitor")->text(), QStringLiteral("330"));
+    QCOMPARE(child<QLineEdit>(v, "capacitor2")->text(), QStringLiteral("750"));
+    QCOMPARE(v->findChild<CellDrawing*>(QStringLiteral("cella"))->shape().size(), std::size_t(7));
+    QCOMPARE(label(v, "builtC1"), QStringLiteral("C1 = 330 pF   C2 = 750 pF"));
+    QVERIFY(label(v, "designedCell").contains(QStringLiteral("Chebyshev 7 elementi, taglio 7,225 MHz")));
+    // At the band's top, the design loses next to nothing and matches.
+    QVERIFY(leggiNumero(label(v, "lossDesigned").toStdString()).value() < 0.05);
+    QVERIFY(leggiNumero(label(v, "swrDesigned").toStdString()).value() < 1.2);
+    QVERIFY(label(v, "advice").isEmpty());
+    // The list stays for another choice; a new job clears it.
+    QCOMPARE(designs->count() >= 2, true);
+    designs->setCurrentRow(1);
+    QCOMPARE(child<QLineEdit>(v, "capacitor")->text(), QStringLiteral("360"));
+    child<QLineEdit>(v, "minLoss")->setText(QStringLiteral("45"));
+    QCOMPARE(designs->count(), 0);
+}
+
+void TestVerificaLadders::saysHowCloseTheBestComes_data() {
+    QTest::addColumn<QString>("series");
+    QTest::addColumn<QString>("maxSwr");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("E12: no 40 dB") << "E12"
+                                   << "1,2"
+                                   << "il migliore ne d\u00e0 36,2";
+    QTest::newRow("SWR 1,0001") << "E12"
+                                << "1,0001"
+                                << "Nessun filtro tiene il ROS entro 1 in banda";
+}
+
+void TestVerificaLadders::saysHowCloseTheBestComes() {
+    QFETCH(QString, series);
+    QFETCH(QString, maxSwr);
+    QFETCH(QString, said);
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    choose(v, "band", QStringLiteral("40 m"));
+    choose(v, "series", series);
+    choose(v, "elements", QStringLiteral("7"));
+    child<QLineEdit>(v, "maxSwr")->setText(maxSwr);
+    click(v, QStringLiteral("propose"));
+    QCOMPARE(child<QListWidget>(v, "designs")->count(), 0);
+    QVERIFY2(label(v, "designsCaption").contains(said), qPrintable(label(v, "designsCaption")));
+}
+
+void TestVerificaLadders::takesTheBuildersCapacitors() {
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    choose(v, "response", QStringLiteral("Chebyshev"));
+    choose(v, "elements", QStringLiteral("7"));
+    auto* c1 = child<QLineEdit>(v, "capacitor");
+    auto* c2 = child<QLineEdit>(v, "capacitor2");
+    QVERIFY(c1->isEnabled() && c2->isEnabled());
+    // The choice starts from the design at the cut-off, at standard values.
+    QVERIFY(!c1->text().isEmpty() && !c2->text().isEmpty());
+    paste(c1, QStringLiteral("270"));
+    paste(c2, QStringLiteral("680"));
+    QVERIFY2(label(v, "designedCell").contains(QStringLiteral("taglio 7,362 MHz, ROS in banda 1,039")),
+             qPrintable(label(v, "designedCell")));
+    for (const char* name : kBuilt) QVERIFY2(!label(v, name).isEmpty(), name);
+    // Capacitors that no ripple up to 3 dB fits: nothing, and why.
+    paste(c2, QStringLiteral("1200"));
+    QVERIFY(child<QLabel>(v, "notice")->isVisible());
+    QVERIFY2(label(v, "notice").contains(QStringLiteral("nessun Chebyshev")), qPrintable(label(v, "notice")));
+    for (const char* name : kDesigned) QVERIFY2(label(v, name).isEmpty(), name);
+    for (const char* name : kBuilt) QVERIFY2(label(v, name).isEmpty(), name);
+    // Three elements take one capacitor.
+    choose(v, "elements", QStringLiteral("3"));
+    QVERIFY(!c2->isEnabled());
+    QVERIFY(!label(v, "lossDesigned").isEmpty());
+}
+
+void TestVerificaLadders::butterworthLadderShowsItsStandardValues() {
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    choose(v, "elements", QStringLiteral("5"));
+    auto* c1 = child<QLineEdit>(v, "capacitor");
+    QVERIFY(!c1->isEnabled());
+    // 281 and 909 pF at the nearest E12 values.
+    QCOMPARE(c1->text(), QStringLiteral("270"));
+    QCOMPARE(child<QLineEdit>(v, "capacitor2")->text(), QStringLiteral("820"));
+    QVERIFY(label(v, "parts").contains(QStringLiteral("C2 820 pF (esatto 909,46 pF)")));
+    // C1 twice, C2 once, and two inductors both named L1.
+    QCOMPARE(v->buildSheet().parts.size(), std::size_t(3));
+}
+
+void TestVerificaLadders::bandFollowsTheOperatingFrequency() {
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaApig"), QStringLiteral("7"));
+    choose(v, "band", QStringLiteral("40 m"));
+    QCOMPARE(child<QLineEdit>(v, "operatingFrequency")->text(), QStringLiteral("7"));
+    paste(child<QLineEdit>(v, "operatingFrequency"), QStringLiteral("7,1"));
+    QCOMPARE(child<QComboBox>(v, "band")->currentText(), QStringLiteral("40 m"));
+    paste(child<QLineEdit>(v, "operatingFrequency"), QStringLiteral("8"));
+    QCOMPARE(child<QComboBox>(v, "band")->currentText(), QStringLiteral("Nessuna"));
+}
+
+void TestVerificaLadders::outOfDomainInputsAreSaid_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QStringList>("emptied");
+    const QStringList built(std::begin(kBuilt), std::end(kBuilt));
+    const QStringList atF{"lossDesigned", "lossBuilt", "swrDesigned", "harmonic2Designed", "harmonic3Built"};
+    // clang-format off
+    QTest::newRow("zero coil length") << "length" << "0" << "lunghezza devono superare zero" << built;
+    QTest::newRow("zero coil diameter") << "diameter" << "0" << "lunghezza devono superare zero" << built;
+    QTest::newRow("above 1000 MHz") << "operatingFrequency" << "1000,5" << "fuori campo" << atF;
+    QTest::newRow("under a hundredth of the cut-off") << "operatingFrequency" << "0,06" << "fuori campo" << atF;
+    QTest::newRow("capacitor ten times too big") << "capacitor" << "4600" << "dieci volte" << built;
+    // clang-format on
+}
+
+void TestVerificaLadders::outOfDomainInputsAreSaid() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, said);
+    QFETCH(QStringList, emptied);
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    choose(v, "core", QStringLiteral("Bobina in aria"));
+    child<QLineEdit>(v, "diameter")->setText(QStringLiteral("20"));
+    child<QLineEdit>(v, "length")->setText(QStringLiteral("15"));
+    QVERIFY(!child<QLabel>(v, "notice")->isVisible());
+    QVERIFY(!label(v, "lossBuilt").isEmpty());
+    paste(child<QLineEdit>(v, field), text);
+    QVERIFY(child<QLabel>(v, "notice")->isVisible());
+    QVERIFY2(label(v, "notice").contains(said), qPrintable(label(v, "notice")));
+    for (const QString& name : emptied) QVERIFY2(label(v, qPrintable(name)).isEmpty(), qPrintable(name));
+    QVERIFY(!label(v, "cutoffDesigned").isEmpty());
+}
+
+void TestVerificaLadders::coilQRefreshesTheWindow() {
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    const QString lossless = label(v, "lossBuilt");
+    child<QLineEdit>(v, "coilQ")->setFocus();
+    QVERIFY(activate(v));
+    typeToFocus(QStringLiteral("50"));
+    QCOMPARE(child<QLineEdit>(v, "coilQ")->text(), QStringLiteral("50"));
+    QVERIFY(label(v, "lossBuilt") != lossless);
+    QVERIFY(leggiNumero(label(v, "lossBuilt").toStdString()).value() >
+            leggiNumero(lossless.toStdString()).value() + 0.1);
+}
+
+void TestVerificaLadders::adviceWhenTheCellLosesAtTheOperatingFrequency() {
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBaT"), QStringLiteral("7"));
+    QVERIFY(label(v, "advice").contains(QStringLiteral("PROPONI")));
+    // Well inside the pass band the cell is fine.
+    paste(child<QLineEdit>(v, "operatingFrequency"), QStringLiteral("3"));
+    QVERIFY(label(v, "advice").isEmpty());
+}
+
+void TestVerificaLadders::exportsWaitForAResult() {
+    QWidget* v = openWindow(QStringLiteral("VerificaPassaAltoaT"));
+    QVERIFY(!child<QAction>(v, "esportaPdf")->isEnabled());
+    QVERIFY(!child<QAction>(v, "esportaCsv")->isEnabled());
+    QWidget* fw = openWindow(QStringLiteral("PassaAltoaT"));
+    child<QLineEdit>(fw, "Text1")->setText(QStringLiteral("7"));
+    child<QLineEdit>(fw, "Text2")->setText(QStringLiteral("50"));
+    click(fw, QStringLiteral("Command6"));
+    QVERIFY(child<QAction>(v, "esportaPdf")->isEnabled());
+    QVERIFY(child<QAction>(v, "esportaCsv")->isEnabled());
+}
+
+void TestVerificaLadders::coreListTakesTheMakersDesignation_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("said");  // an unknown core is said on the notice line
+    QTest::newRow("T50-2") << "T50-2"
+                           << "T50/2" << false;
+    QTest::newRow("t50/2") << "t50/2"
+                           << "T50/2" << false;
+    QTest::newRow("T50/2") << "T50/2"
+                           << "T50/2" << false;
+    QTest::newRow("t50-10") << "t50-10"
+                            << "T50/10" << false;
+    QTest::newRow("t106-10 is not offered") << "t106-10"
+                                            << "Valori esatti" << true;
+    QTest::newRow("b: the air coil") << "b"
+                                     << "Bobina in aria" << false;
+    QTest::newRow("T51-2 is no core") << "T51-2"
+                                      << "Valori esatti" << true;
+}
+
+void TestVerificaLadders::coreListTakesTheMakersDesignation() {
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    QFETCH(bool, said);
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    auto* core = child<QComboBox>(v, "core");
+    QVERIFY(activate(v));
+    core->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), core);
+    typeToFocus(typed);
+    QCOMPARE(core->currentText(), chosen);
+    QCOMPARE(child<QLabel>(v, "notice")->isVisible(), said);
+    if (said) QVERIFY2(label(v, "notice").contains(typed.toUpper().replace('-', '/')), qPrintable(label(v, "notice")));
+}
+
+void TestVerificaLadders::everyTextFits_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("response");
+    QTest::addColumn<QString>("elements");
+    QTest::newRow("PassaBpig, cell") << "PassaBpig"
+                                     << "Butterworth"
+                                     << "3";
+    QTest::newRow("PassaBpig, Chebyshev 9") << "PassaBpig"
+                                            << "Chebyshev"
+                                            << "9";
+    QTest::newRow("PassaApig, Butterworth 7") << "PassaApig"
+                                              << "Butterworth"
+                                              << "7";
+    QTest::newRow("PassaAltoaT, Chebyshev 9") << "PassaAltoaT"
+                                              << "Chebyshev"
+                                              << "9";
+}
+
+void TestVerificaLadders::everyTextFits() {
+    QFETCH(QString, filter);
+    QFETCH(QString, response);
+    QFETCH(QString, elements);
+    VerificaWindow* v = verifyFrom(filter, QStringLiteral("7"));
+    choose(v, "response", response);
+    choose(v, "elements", elements);
+    choose(v, "core", QStringLiteral("T106/15"));
+    choose(v, "band", QStringLiteral("40 m"));
+    click(v, QStringLiteral("propose"));
+    checkTextsFit(v);
+    auto* designs = child<QListWidget>(v, "designs");
+    if (designs->count() > 0) {
+        designs->setCurrentRow(0);
+        checkTextsFit(v);
+    }
+}
+
+QTEST_MAIN(TestVerificaLadders)
+#include "tst_verificaladders.moc"
