@@ -1,6 +1,7 @@
 // The verification window's own figures, in a fresh process: its first
-// opening, later openings, and one recomputation of every output with both
-// curves redrawn. Prints one line per figure with the median.
+// opening, later openings, one recomputation of every output with both
+// curves redrawn, and the proposals of a band over every pair of E24
+// capacitors for nine elements. Prints one line per figure with the median.
 #include "AllWindows.h"
 #include "app/QuietMessages.h"
 #include "app/WindowNames.h"
@@ -10,6 +11,7 @@
 #include "tools/WindowShots.h"
 #include "verifica/ResponsePlot.h"
 #include "verifica/VerificaWindow.h"
+#include "verifica/core/Proposal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -78,11 +80,41 @@ int main(int argc, char* argv[]) {
         points = plot->data().curves.empty() ? 0 : plot->data().curves.back().points.size();
     }
 
+    // PROPONI for 40 m, nine elements of E24 capacitors: every pair of the
+    // series tried, in the core alone and through the window's button.
+    const Job job{.tipo = TipoCella::PassaBassoPiGreco,
+                  .impedanceOhm = 50,
+                  .fromMHz = 7.0,
+                  .toMHz = 7.2,
+                  .series = Series::E24,
+                  .elements = 9};
+    std::vector<double> proposals;
+    std::size_t rows = 0;
+    for (int i = 0; i < 21; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        rows = propose(job).designs.size();
+        proposals.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    }
+    Job any = job;
+    any.elements.reset();
+    std::vector<double> automatic;
+    for (int i = 0; i < 21; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        propose(any);
+        automatic.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    }
+
     std::cout << "Verifica, prima apertura fino al primo disegno: " << bench::cifra(first, 2, "ms") << "\n"
               << "Verifica, aperture successive (mediana di 21): " << bench::cifra(bench::mediana(later), 2, "ms")
               << "\n"
               << "Verifica, ricalcolo e ridisegno di due curve da " << points
-              << " punti (mediana di 200): " << bench::cifra(bench::mediana(refresh), 2, "ms") << "\n";
+              << " punti (mediana di 200): " << bench::cifra(bench::mediana(refresh), 2, "ms") << "\n"
+              << "PROPONI, 40 m, 9 elementi E24, " << rows
+              << " filtri (mediana di 21): " << bench::cifra(bench::mediana(proposals), 2, "ms") << "\n"
+              << "PROPONI, 40 m, E24, elementi automatici (mediana di 21): "
+              << bench::cifra(bench::mediana(automatic), 2, "ms") << "\n";
     finestre().closeAll();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;

@@ -251,7 +251,8 @@ void VerificaWindow::takeCell() {
 }
 
 void VerificaWindow::bandChosen(int index) {
-    if (index <= 0 || index > int(kAmateurBands.size())) return;
+    if (m_filling || index <= 0 || index > int(kAmateurBands.size())) return;
+    const QSignalBlocker quiet(m_operating);
     m_operating->setText(number(operatingFrequencyOf(kAmateurBands[std::size_t(index - 1)], passaBasso(m_v.tipo))));
     jobChanged();
 }
@@ -259,6 +260,7 @@ void VerificaWindow::bandChosen(int index) {
 // The band list follows the operating frequency: a frequency outside the
 // band chosen leaves no band chosen.
 void VerificaWindow::operatingTyped() {
+    if (m_filling) return;
     const int band = m_band->currentIndex();
     if (band > 0 && band <= int(kAmateurBands.size())) {
         const AmateurBand& b = kAmateurBands[std::size_t(band - 1)];
