@@ -138,6 +138,7 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
     m_core->addItems({kWindingExact, kWindingAirCoil});
     for (std::string_view s : toroidiSelezionabili) m_core->addItem(QString::fromLatin1(s.data(), qsizetype(s.size())));
     m_core->installEventFilter(this);
+    m_designs->setAccessibleName(QStringLiteral("Filtri proposti"));
     m_response->addItems(kResponseChoices);
     m_elements->addItems(kElementChoices);
     m_series->addItems(kSeriesChoices);

@@ -5,6 +5,7 @@
 #include "app/core/NumberText.h"
 #include "filters/FilterWindow.h"
 #include "tests/support/WindowTestSupport.h"
+#include "tests/verifica/VerificaTestSupport.h"
 #include "verifica/VerificaWindow.h"
 
 #include <QAction>
@@ -17,20 +18,6 @@ using namespace ombrana;
 using namespace ombrana::test;
 
 namespace {
-
-// Computes the cell in the filter window and opens its verification.
-VerificaWindow* verifyFrom(const QString& filter, const QString& frequency) {
-    QWidget* w = openWindow(filter);
-    child<QLineEdit>(w, "Text1")->setText(frequency);
-    child<QLineEdit>(w, "Text2")->setText(QStringLiteral("50"));
-    click(w, QStringLiteral("Command6"));
-    child<QAction>(w, "verifica")->trigger();
-    return qobject_cast<VerificaWindow*>(finestre().find(QStringLiteral("Verifica") + filter));
-}
-
-QString label(QWidget* w, const char* name) {
-    return child<QLabel>(w, QString::fromLatin1(name))->text();
-}
 
 void choose(QWidget* w, const char* combo, const QString& entry) {
     auto* c = child<QComboBox>(w, QString::fromLatin1(combo));

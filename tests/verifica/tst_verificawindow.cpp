@@ -2,6 +2,7 @@
 #include "app/core/NumberText.h"
 #include "filters/FilterWindow.h"
 #include "tests/support/WindowTestSupport.h"
+#include "tests/verifica/VerificaTestSupport.h"
 #include "verifica/ResponsePlot.h"
 #include "verifica/VerificaWindow.h"
 
@@ -21,21 +22,6 @@ namespace {
 constexpr const char* kFigures[] = {"cutoffDesigned",    "cutoffBuilt",   "lossDesigned",      "lossBuilt",
                                     "swrDesigned",       "swrBuilt",      "harmonic2Designed", "harmonic2Built",
                                     "harmonic3Designed", "harmonic3Built"};
-
-// Computes 7 MHz, 50 ohms in the filter window and opens its verification
-// from the menu entry.
-VerificaWindow* verifyFrom(const QString& filter, const QString& frequency = QStringLiteral("7")) {
-    QWidget* w = openWindow(filter);
-    child<QLineEdit>(w, "Text1")->setText(frequency);
-    child<QLineEdit>(w, "Text2")->setText(QStringLiteral("50"));
-    click(w, QStringLiteral("Command6"));
-    child<QAction>(w, "verifica")->trigger();
-    return qobject_cast<VerificaWindow*>(finestre().find(QStringLiteral("Verifica") + filter));
-}
-
-QString label(QWidget* w, const char* name) {
-    return child<QLabel>(w, QString::fromLatin1(name))->text();
-}
 
 }  // namespace
 
