@@ -50,12 +50,13 @@ private:
 // Draws in twips relative to the cell's rectangle.
 class Pen {
 public:
-    Pen(QPainter& p, const Twips& twips, const CellStyle& style) : m_p(p), m_t(twips), m_style(style) {}
+    Pen(QPainter& p, const Twips& twips, const CellStyle& style, double penScale)
+        : m_p(p), m_t(twips), m_style(style), m_width(penScale) {}
 
     QRectF box(double cx, double cy, double w, double h) const { return m_t.box(cx, cy, w, h); }
 
     void wire(double x1, double y1, double x2, double y2) {
-        m_p.setPen(QPen(m_style.wire, 2, Qt::SolidLine, Qt::FlatCap));
+        m_p.setPen(QPen(m_style.wire, 2 * m_width, Qt::SolidLine, Qt::FlatCap));
         m_p.drawLine(m_t.at(x1, y1), m_t.at(x2, y2));
     }
 
@@ -64,7 +65,7 @@ public:
     void coil(const QRectF& r, bool lying) {
         m_p.save();
         m_p.setClipRect(r);
-        m_p.setPen(QPen(m_style.hatch, 1));
+        m_p.setPen(QPen(m_style.hatch, m_width));
         const double step = 60 * m_t.scale();
         if (lying)
             for (double x = r.left() + step / 2; x < r.right(); x += step)
@@ -73,9 +74,9 @@ public:
             for (double y = r.top() + step / 2; y < r.bottom(); y += step)
                 m_p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
         m_p.restore();
-        m_p.setPen(QPen(m_style.coilBorder, 2));
+        m_p.setPen(QPen(m_style.coilBorder, 2 * m_width));
         m_p.setBrush(Qt::NoBrush);
-        m_p.drawRect(r.adjusted(1, 1, -1, -1));
+        m_p.drawRect(r.adjusted(m_width, m_width, -m_width, -m_width));
     }
 
     void text(double x, double y, const QString& s, Qt::Alignment align) {
@@ -87,6 +88,7 @@ private:
     QPainter& m_p;
     const Twips& m_t;
     const CellStyle& m_style;
+    double m_width;  // a thin line
 };
 
 // The drawing's frame in twips: the rails, the port lines and where the
@@ -302,7 +304,7 @@ void CellDrawing::paint(QPainter& painter, const QRectF& rect, std::span<const L
     painter.setFont(nameFont(painter.font()));
     const Frame f = frameOf(rect, shape, options, pixelsPerTwip, QFontMetricsF(painter.font(), painter.device()));
     const Twips twips(rect, pixelsPerTwip);
-    Pen pen(painter, twips, style);
+    Pen pen(painter, twips, style, options.penScale);
 
     // Top rail, broken by the series elements; bottom rail whole.
     double from = f.xIn;

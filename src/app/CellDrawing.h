@@ -36,6 +36,10 @@ struct CellOptions {
     // rails keep the ground's room even without a ground sign, so that they
     // line up with the next cell's.
     bool railsToEdges = false;
+    // The pens' widths are pixels at 96 dpi; a page painted at a printer's
+    // resolution passes its pixels per screen pixel, so that its lines keep
+    // the screen's weight.
+    double penScale = 1;
 };
 
 // Where a cell's rails run, in pixels from the top of its rectangle.

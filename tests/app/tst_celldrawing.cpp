@@ -224,8 +224,8 @@ void TestCellDrawing::laddersKeepTheirPartsApart_data() {
     QTest::addColumn<QString>("names");
     QTest::addColumn<QString>("placements");
     QTest::addColumn<QSize>("twips");
-    // The verification window's drawing and the build sheet's (100 x 42 mm).
-    const std::pair<const char*, QSize> sizes[] = {{"window", {5500, 1900}}, {"sheet", {5669, 2381}}};
+    // The verification window's drawing and the build sheet's (96 x 40 mm).
+    const std::pair<const char*, QSize> sizes[] = {{"window", {5500, 1900}}, {"sheet", {5443, 2268}}};
     for (const auto& [where, twips] : sizes)
         for (const LadderRow& row : kLadders)
             QTest::addRow("%s, %s", row.name, where) << row.tipo << row.count << row.names << row.placements << twips;
