@@ -66,10 +66,10 @@ BuildSheet sheetOf(int elements) {
         s.builtL1 = QStringLiteral("L1 = 1,380 \u00b5H   L2 = 1,698 \u00b5H");
         s.parts = {
             {"C1", "2", "270 pF",       "E12, mica argentata o ceramico NP0",                               "71 V picco (107 V con ROS 2); almeno 250 V"},
-            {"L1", "2", "1,380 \u00b5H", "T50/2: 17 spire, filo 0,80 mm (TAB 3: al massimo 1,00 mm su T50)", "1,42 A eff. (2,13 A con ROS 2)"},
+            {"L1", "2", "1,380 \u00b5H", "T50/2: 17 spire, filo 0,80 mm (al massimo 1,00 mm su T50)",       "1,42 A eff. (2,13 A con ROS 2)"},
             {"C2", "2", "680 pF",       "E12: 560 + 120 pF in parallelo",                                   "96 V picco (151 V con ROS 2); almeno 350 V"},
-            {"L2", "2", "1,698 \u00b5H", "T50/2: 19 spire, filo 0,80 mm",                                    "1,98 A eff. (2,96 A con ROS 2)"},
-            {"C3", "1", "820 pF",       "E12: 820 pF, il valore pi\u00f9 vicino ai 812 pF calcolati",      "100 V picco (163 V con ROS 2); almeno 350 V"},
+            {"L2", "2", "1,698 \u00b5H", "T50/2: 19 spire, filo 0,80 mm",                                   "1,98 A eff. (2,96 A con ROS 2)"},
+            {"C3", "1", "820 pF",       "E12: 820 pF, il valore pi\u00f9 vicino ai 812 pF calcolati",       "100 V picco (163 V con ROS 2); almeno 350 V"},
         };
     }
     s.losses = {
