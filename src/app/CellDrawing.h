@@ -5,21 +5,25 @@
 #include "app/core/TipoCella.h"
 
 #include <QColor>
+#include <QRectF>
+#include <QString>
 #include <QWidget>
 
 #include <span>
 #include <vector>
 
+class QFont;
+class QFontMetricsF;
 class QPainter;
 
 namespace ombrana {
 
 struct CellStyle {
-    QColor wire = Qt::white;
+    QColor wire = design::colour(design::kWhite);
     QColor plate = design::colour(design::kLavender);
-    QColor coilBorder = Qt::white;
-    QColor hatch = Qt::red;
-    QColor text = Qt::white;
+    QColor coilBorder = design::colour(design::kWhite);
+    QColor hatch = design::colour(design::kRed);
+    QColor text = design::colour(design::kWhite);
 };
 
 struct CellOptions {
@@ -32,12 +36,28 @@ struct CellOptions {
     // rails keep the ground's room even without a ground sign, so that they
     // line up with the next cell's.
     bool railsToEdges = false;
+    // The pens' widths are pixels at 96 dpi; a page painted at a printer's
+    // resolution passes its pixels per screen pixel, so that its lines keep
+    // the screen's weight.
+    double penScale = 1;
 };
 
 // Where a cell's rails run, in pixels from the top of its rectangle.
 struct CellRails {
     double top;
     double bottom;
+};
+
+// Where the parts of a drawing land, in pixels of the painted rectangle.
+struct LadderLayout {
+    struct Element {
+        QRectF body;   // the two plates or the coil
+        QRectF name;   // the name's text
+        QString text;  // "C1", "L2"
+    };
+    std::vector<Element> elements;  // from input to output
+    std::vector<QRectF> ports;      // the "in" and "out" texts
+    CellRails rails;
 };
 
 // The drawing of a filter: a top rail from input to output, a ground rail
@@ -63,6 +83,14 @@ public:
                       const CellStyle& style, const CellOptions& options, double pixelsPerTwip);
 
     static CellRails rails(double heightPixels, const CellOptions& options, double pixelsPerTwip);
+
+    // What paint() puts where, its names measured with names (the metrics of
+    // nameFont() on the painter's device).
+    static LadderLayout layout(const QRectF& rect, std::span<const LadderElement> shape, const CellOptions& options,
+                               double pixelsPerTwip, const QFontMetricsF& names);
+
+    // The names' font: the painter's family, 8.25 points, bold.
+    static QFont nameFont(const QFont& base);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -43,10 +43,13 @@ struct BuildSheet {
 };
 
 // One painter for the printer and the PDF alike: the page is drawn in the
-// painter's device coordinates, within rect.
+// painter's device coordinates, within rect (an A4 page less 15 mm on each
+// side). Every text is wrapped to its column, and the text takes the largest
+// size with which the whole sheet fits; nothing is painted outside rect.
 void paintBuildSheet(QPainter& painter, const QRectF& rect, const BuildSheet& sheet);
 
-// Paints the sheet on one page of the device. False when it cannot begin.
+// Paints the sheet on one page of the device, at least 15 mm from every edge
+// of the paper whatever the device's own margins. False when it cannot begin.
 bool printBuildSheet(QPagedPaintDevice& device, const BuildSheet& sheet);
 
 // Writes the sheet as a one-page A4 PDF. The file appears whole or not at

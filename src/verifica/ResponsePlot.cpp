@@ -16,16 +16,14 @@
 namespace ombrana {
 namespace {
 
-constexpr design::Font kPlotFont = design::kRegular825;
-constexpr int kGrid = 0xD0D0D0;     // 2 and 5 lines, loss lines
-constexpr int kDecade = 0x909090;   // decade lines
-constexpr double kMostLossDb = 80;  // deeper losses run off the bottom edge
-constexpr double kWideRange = 1e6;  // beyond this span only decades are drawn
-constexpr std::array kSteps{1.0, 2.0, 5.0};
+using design::colour;
 
-QColor rgb(int value) {
-    return QColor::fromRgb(QRgb(value));
-}
+constexpr design::Font kPlotFont = design::kRegular825;
+constexpr int kGrid = design::kPaleGrey;   // 2 and 5 lines, loss lines
+constexpr int kDecade = design::kMidGrey;  // decade lines
+constexpr double kMostLossDb = 80;         // deeper losses run off the bottom edge
+constexpr double kWideRange = 1e6;         // beyond this span only decades are drawn
+constexpr std::array kSteps{1.0, 2.0, 5.0};
 
 bool usable(const QPointF& p) {
     return std::isfinite(p.x()) && std::isfinite(p.y()) && p.x() > 0;
@@ -46,7 +44,7 @@ QString lossText(double db) {
 }
 
 // Sizes that follow the text, so that a printed page keeps the proportions
-// of the screen.
+// of the screen. Made once per paint: the font is measured here.
 struct Metrics {
     QFont font;
     double line;  // height of a line of text
@@ -65,6 +63,15 @@ QRectF plotArea(const QRectF& rect, const PlotData& data, const Metrics& m) {
     return rect.adjusted(left, top, -1.5 * m.line, -2.6 * m.line);
 }
 
+PlotAxes axesIn(const QRectF& rect, const PlotData& data, const Metrics& m) {
+    PlotAxes a{.area = plotArea(rect, data, m)};
+    if (!ResponsePlot::drawable(data)) return a;
+    a.fromMHz = data.fromMHz;
+    a.toMHz = data.toMHz;
+    a.bottomDb = ResponsePlot::lossRange(data);
+    return a;
+}
+
 double lossStep(double range) {
     return range <= 10 ? 2 : range <= 20 ? 5 : 10;
 }
@@ -73,9 +80,9 @@ void paintLossGrid(QPainter& p, const PlotAxes& axes, const Metrics& m) {
     const double step = lossStep(axes.bottomDb);
     for (double db = 0; db <= axes.bottomDb + 1e-9; db += step) {
         const double y = axes.yOf(db);
-        p.setPen(QPen(rgb(kGrid), m.unit));
+        p.setPen(QPen(colour(kGrid), m.unit));
         p.drawLine(QPointF(axes.area.left(), y), QPointF(axes.area.right(), y));
-        p.setPen(rgb(design::kBlack));
+        p.setPen(colour(design::kBlack));
         const QRectF label(axes.area.left() - 4 * m.line, y - m.line / 2, 3.6 * m.line, m.line);
         p.drawText(label, Qt::AlignRight | Qt::AlignVCenter, text(db));
     }
@@ -101,11 +108,11 @@ void paintFrequencyGrid(QPainter& p, const PlotAxes& axes, const Metrics& m) {
         for (double step : kSteps) {
             const double f = step * std::pow(10.0, d);
             if ((wide && step != 1) || !inRange(f)) continue;
-            p.setPen(QPen(rgb(step == 1 ? kDecade : kGrid), m.unit));
+            p.setPen(QPen(colour(step == 1 ? kDecade : kGrid), m.unit));
             p.drawLine(QPointF(axes.xOf(f), axes.area.top()), QPointF(axes.xOf(f), axes.area.bottom()));
         }
     }
-    p.setPen(rgb(design::kBlack));
+    p.setPen(colour(design::kBlack));
     label(axes.fromMHz);
     label(axes.toMHz);
     for (double step : kSteps) {
@@ -118,7 +125,7 @@ void paintFrequencyGrid(QPainter& p, const PlotAxes& axes, const Metrics& m) {
 }
 
 void paintCaptions(QPainter& p, const QRectF& rect, const PlotAxes& axes, const Metrics& m) {
-    p.setPen(rgb(design::kBlack));
+    p.setPen(colour(design::kBlack));
     const QRectF below(axes.area.left(), rect.bottom() - 1.3 * m.line, axes.area.width(), m.line);
     p.drawText(below, Qt::AlignCenter, QStringLiteral("Frequenza (MHz)"));
     p.save();
@@ -174,14 +181,14 @@ void paintMarkers(QPainter& p, const PlotData& data, const PlotAxes& axes, const
         const double f = marker.frequencyMHz;
         if (!std::isfinite(f) || f < axes.fromMHz || f > axes.toMHz) continue;
         const double x = axes.xOf(f);
-        p.setPen(QPen(rgb(design::kBlack), m.unit, Qt::DashLine));
+        p.setPen(QPen(colour(design::kBlack), m.unit, Qt::DashLine));
         p.drawLine(QPointF(x, axes.area.top()), QPointF(x, axes.area.bottom()));
         const double w = m.fm.horizontalAdvance(marker.label) + m.line / 3;
         for (int row = 0; row < 2; ++row) {
             const QRectF r(x - w / 2, axes.area.top() - (row + 1.1) * m.line, w, m.line);
             if (std::any_of(taken.begin(), taken.end(), [&](const QRectF& o) { return o.intersects(r); })) continue;
             taken.append(r);
-            p.setPen(rgb(design::kBlack));
+            p.setPen(colour(design::kBlack));
             p.drawText(r, Qt::AlignCenter, marker.label);
             break;
         }
@@ -210,15 +217,15 @@ void paintLegend(QPainter& p, const PlotData& data, const PlotAxes& axes, const 
             });
         if (fewest < 0 || crossing < fewest) box = corner, fewest = crossing;
     }
-    p.setPen(QPen(rgb(design::kBlack), m.unit));
-    p.setBrush(rgb(design::kWhite));
+    p.setPen(QPen(colour(design::kBlack), m.unit));
+    p.setBrush(colour(design::kWhite));
     p.drawRect(box);
     double y = box.top() + 0.25 * m.line;
     for (const PlotCurve& c : data.curves) {
         const double mid = y + m.line / 2;
         p.setPen(QPen(c.colour, 2 * m.unit));
         p.drawLine(QPointF(box.left() + m.line / 2, mid), QPointF(box.left() + 2 * m.line, mid));
-        p.setPen(rgb(design::kBlack));
+        p.setPen(colour(design::kBlack));
         p.drawText(QRectF(box.left() + 2.5 * m.line, y, labelWidth, m.line), Qt::AlignLeft | Qt::AlignVCenter, c.label);
         y += m.line;
     }
@@ -229,7 +236,7 @@ void paintLegend(QPainter& p, const PlotData& data, const PlotAxes& axes, const 
 void paintReadout(QPainter& p, const PlotData& data, const PlotAxes& axes, const PlotReadout& r, double pointerY,
                   const Metrics& m) {
     const double x = axes.xOf(r.frequencyMHz);
-    p.setPen(QPen(rgb(design::kBlack), m.unit, Qt::DotLine));
+    p.setPen(QPen(colour(design::kBlack), m.unit, Qt::DotLine));
     p.drawLine(QPointF(x, axes.area.top()), QPointF(x, axes.area.bottom()));
     QStringList lines{frequencyText(r.frequencyMHz) + QStringLiteral(" MHz")};
     for (std::size_t i = 0; i < data.curves.size(); ++i) {
@@ -246,14 +253,45 @@ void paintReadout(QPainter& p, const PlotData& data, const PlotAxes& axes, const
     QRectF box(0, 0, width + m.line, (double(lines.size()) + 0.5) * m.line);
     box.moveLeft(x + m.line / 2 + box.width() <= axes.area.right() ? x + m.line / 2 : x - m.line / 2 - box.width());
     box.moveTop(std::max(axes.area.top(), std::min(pointerY + m.line / 2, axes.area.bottom() - box.height())));
-    p.setPen(QPen(rgb(design::kBlack), m.unit));
-    p.setBrush(rgb(design::kPaleCyan));
+    p.setPen(QPen(colour(design::kBlack), m.unit));
+    p.setBrush(colour(design::kPaleCyan));
     p.drawRect(box);
     double y = box.top() + 0.25 * m.line;
     for (const QString& l : lines) {
         p.drawText(QRectF(box.left() + m.line / 2, y, width, m.line), Qt::AlignLeft | Qt::AlignVCenter, l);
         y += m.line;
     }
+}
+
+void paintPlot(QPainter& painter, const QRectF& rect, const PlotData& data, const PlotAxes& a, const Metrics& m) {
+    painter.save();
+    painter.setFont(m.font);
+    painter.fillRect(rect, colour(design::kWhite));
+    if (ResponsePlot::drawable(data) && a.area.width() > 0 && a.area.height() > 0) {
+        paintLossGrid(painter, a, m);
+        paintFrequencyGrid(painter, a, m);
+        paintCaptions(painter, rect, a, m);
+        paintMarkers(painter, data, a, m);
+        painter.save();
+        painter.setClipRect(a.area);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintCurves(painter, data, a, m);
+        painter.restore();
+        paintLegend(painter, data, a, m);
+    }
+    painter.setPen(QPen(colour(design::kBlack), m.unit));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(a.area.isValid() ? a.area : rect);
+    painter.restore();
+}
+
+// The reading at a point of the widget, when it lies in the plot area.
+std::optional<PlotReadout> readoutAt(const PlotData& data, const PlotAxes& a, const std::optional<QPointF>& pointer) {
+    if (!pointer || !ResponsePlot::drawable(data) || !a.area.contains(*pointer)) return std::nullopt;
+    PlotReadout r{.frequencyMHz = a.frequencyAt(pointer->x())};
+    r.lossesDb.reserve(data.curves.size());
+    for (const PlotCurve& c : data.curves) r.lossesDb.push_back(ResponsePlot::lossAt(c, r.frequencyMHz));
+    return r;
 }
 
 }  // namespace
@@ -272,7 +310,14 @@ double PlotAxes::yOf(double lossDb) const {
 
 ResponsePlot::ResponsePlot(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
-    setMinimumSize(320, 200);
+}
+
+QSize ResponsePlot::sizeHint() const {
+    return {480, 300};
+}
+
+QSize ResponsePlot::minimumSizeHint() const {
+    return {320, 200};
 }
 
 void ResponsePlot::setData(PlotData data) {
@@ -294,12 +339,7 @@ double ResponsePlot::lossRange(const PlotData& data) {
 }
 
 PlotAxes ResponsePlot::axes(const QRectF& rect, const PlotData& data, const QFont& base, const QPaintDevice* device) {
-    PlotAxes a{.area = plotArea(rect, data, Metrics(base, device))};
-    if (!drawable(data)) return a;
-    a.fromMHz = data.fromMHz;
-    a.toMHz = data.toMHz;
-    a.bottomDb = lossRange(data);
-    return a;
+    return axesIn(rect, data, Metrics(base, device));
 }
 
 std::optional<double> ResponsePlot::lossAt(const PlotCurve& curve, double frequencyMHz) {
@@ -318,50 +358,22 @@ std::optional<double> ResponsePlot::lossAt(const PlotCurve& curve, double freque
 }
 
 void ResponsePlot::paint(QPainter& painter, const QRectF& rect, const PlotData& data) {
-    painter.save();
     const Metrics m(painter.font(), painter.device());
-    const PlotAxes a = axes(rect, data, painter.font(), painter.device());
-    painter.setFont(m.font);
-    painter.fillRect(rect, rgb(design::kWhite));
-    if (drawable(data) && a.area.width() > 0 && a.area.height() > 0) {
-        paintLossGrid(painter, a, m);
-        paintFrequencyGrid(painter, a, m);
-        paintCaptions(painter, rect, a, m);
-        paintMarkers(painter, data, a, m);
-        painter.save();
-        painter.setClipRect(a.area);
-        painter.setRenderHint(QPainter::Antialiasing);
-        paintCurves(painter, data, a, m);
-        painter.restore();
-        paintLegend(painter, data, a, m);
-    }
-    painter.setPen(QPen(rgb(design::kBlack), m.unit));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(a.area.isValid() ? a.area : rect);
-    painter.restore();
-}
-
-PlotAxes ResponsePlot::widgetAxes() const {
-    return axes(QRectF(rect()), m_data, font(), this);
+    paintPlot(painter, rect, data, axesIn(rect, data, m), m);
 }
 
 std::optional<PlotReadout> ResponsePlot::readout() const {
-    if (!m_pointer || !drawable(m_data)) return std::nullopt;
-    const PlotAxes a = widgetAxes();
-    if (!a.area.contains(*m_pointer)) return std::nullopt;
-    PlotReadout r{.frequencyMHz = a.frequencyAt(m_pointer->x())};
-    r.lossesDb.reserve(m_data.curves.size());
-    for (const PlotCurve& c : m_data.curves) r.lossesDb.push_back(lossAt(c, r.frequencyMHz));
-    return r;
+    return readoutAt(m_data, axes(QRectF(rect()), m_data, font(), this), m_pointer);
 }
 
 void ResponsePlot::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paint(painter, QRectF(rect()), m_data);
-    if (const std::optional<PlotReadout> r = readout()) {
-        const Metrics m(font(), this);
+    const Metrics m(font(), this);
+    const PlotAxes a = axesIn(QRectF(rect()), m_data, m);
+    paintPlot(painter, QRectF(rect()), m_data, a, m);
+    if (const std::optional<PlotReadout> r = readoutAt(m_data, a, m_pointer)) {
         painter.setFont(m.font);
-        paintReadout(painter, m_data, widgetAxes(), *r, m_pointer->y(), m);
+        paintReadout(painter, m_data, a, *r, m_pointer->y(), m);
     }
 }
 

@@ -63,6 +63,9 @@ class ResponsePlot : public QWidget {
 public:
     explicit ResponsePlot(QWidget* parent = nullptr);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
     void setData(PlotData data);
     const PlotData& data() const { return m_data; }
 
@@ -93,8 +96,6 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    PlotAxes widgetAxes() const;
-
     PlotData m_data;
     std::optional<QPointF> m_pointer;
 };

@@ -1,5 +1,6 @@
 #include "app/CellDrawing.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -34,6 +35,14 @@ QImage render(TipoCella layout, const CellOptions& options, QSize size = {281, 1
     return image;
 }
 
+QImage render(std::span<const LadderElement> shape, const CellOptions& options, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kGround);
+    QPainter p(&image);
+    CellDrawing::paint(p, QRectF(QPointF(0, 0), QSizeF(size)), shape, testStyle(), options, kScale);
+    return image;
+}
+
 // Whether the colour appears anywhere in the rectangle (clipped to the image).
 bool has(const QImage& image, QRect r, const QColor& colour) {
     r &= image.rect();
@@ -48,6 +57,52 @@ bool wireAt(const QImage& image, int x, double y) {
     return has(image, QRect(x, int(y) - 1, 1, 3), kWire);
 }
 
+// Whether every pixel of the colour lies in one of the rectangles.
+bool onlyWithin(const QImage& image, const std::vector<QRectF>& boxes, const QColor& colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != colour) continue;
+            const QPointF at(x + 0.5, y + 0.5);
+            if (std::none_of(boxes.begin(), boxes.end(), [&](const QRectF& b) { return b.contains(at); })) return false;
+        }
+    return true;
+}
+
+QRectF grown(const QRectF& r, double by) {
+    return r.adjusted(-by, -by, by, by);
+}
+
+// The names of a ladder from input to output, and its placements: "|" for a
+// shunt element, "-" for one in series.
+struct LadderRow {
+    const char* name;
+    TipoCella tipo;
+    int count;
+    const char* names;
+    const char* placements;
+};
+
+// clang-format off
+constexpr LadderRow kLadders[] = {
+    {"low-pass pi 3",  TipoCella::PassaBassoPiGreco, 3, "C1 L1 C1",                   "|-|"},
+    {"low-pass pi 5",  TipoCella::PassaBassoPiGreco, 5, "C1 L1 C2 L1 C1",             "|-|-|"},
+    {"low-pass pi 7",  TipoCella::PassaBassoPiGreco, 7, "C1 L1 C2 L2 C2 L1 C1",       "|-|-|-|"},
+    {"low-pass pi 9",  TipoCella::PassaBassoPiGreco, 9, "C1 L1 C2 L2 C3 L2 C2 L1 C1", "|-|-|-|-|"},
+    {"high-pass pi 3", TipoCella::PassaAltoPiGreco,  3, "L1 C1 L1",                   "|-|"},
+    {"high-pass pi 5", TipoCella::PassaAltoPiGreco,  5, "L1 C1 L2 C1 L1",             "|-|-|"},
+    {"high-pass pi 7", TipoCella::PassaAltoPiGreco,  7, "L1 C1 L2 C2 L2 C1 L1",       "|-|-|-|"},
+    {"high-pass pi 9", TipoCella::PassaAltoPiGreco,  9, "L1 C1 L2 C2 L3 C2 L2 C1 L1", "|-|-|-|-|"},
+    {"low-pass T 3",   TipoCella::PassaBassoT,       3, "L1 C1 L1",                   "-|-"},
+    {"low-pass T 5",   TipoCella::PassaBassoT,       5, "L1 C1 L2 C1 L1",             "-|-|-"},
+    {"low-pass T 7",   TipoCella::PassaBassoT,       7, "L1 C1 L2 C2 L2 C1 L1",       "-|-|-|-"},
+    {"low-pass T 9",   TipoCella::PassaBassoT,       9, "L1 C1 L2 C2 L3 C2 L2 C1 L1", "-|-|-|-|-"},
+    {"high-pass T 3",  TipoCella::PassaAltoT,        3, "C1 L1 C1",                   "-|-"},
+    {"high-pass T 5",  TipoCella::PassaAltoT,        5, "C1 L1 C2 L1 C1",             "-|-|-"},
+    {"high-pass T 7",  TipoCella::PassaAltoT,        7, "C1 L1 C2 L2 C2 L1 C1",       "-|-|-|-"},
+    {"high-pass T 9",  TipoCella::PassaAltoT,        9, "C1 L1 C2 L2 C3 L2 C2 L1 C1", "-|-|-|-|-"},
+};
+// clang-format on
+
 }  // namespace
 
 class TestCellDrawing : public QObject {
@@ -58,6 +113,9 @@ private slots:
     void elementsStandWhereTheLayoutSays_data();
     void elementsStandWhereTheLayoutSays();
     void chainedRailsLineUpWithAndWithoutGround();
+    void laddersKeepTheirPartsApart_data();
+    void laddersKeepTheirPartsApart();
+    void theWidgetDrawsItsShape();
 };
 
 void TestCellDrawing::rails_data() {
@@ -158,6 +216,99 @@ void TestCellDrawing::chainedRailsLineUpWithAndWithoutGround() {
     const QImage right = render(TipoCella::PassaBassoPiGreco, withGround, {281, 161});
     QVERIFY(wireAt(left, left.width() - 1, b.bottom));
     QVERIFY(wireAt(right, 0, a.bottom));
+}
+
+void TestCellDrawing::laddersKeepTheirPartsApart_data() {
+    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("names");
+    QTest::addColumn<QString>("placements");
+    QTest::addColumn<QSize>("twips");
+    // The verification window's drawing and the build sheet's (96 x 40 mm).
+    const std::pair<const char*, QSize> sizes[] = {{"window", {5500, 1900}}, {"sheet", {5443, 2268}}};
+    for (const auto& [where, twips] : sizes)
+        for (const LadderRow& row : kLadders)
+            QTest::addRow("%s, %s", row.name, where) << row.tipo << row.count << row.names << row.placements << twips;
+}
+
+// Every element of a ladder stands in order from input to output, in the
+// top rail or between the rails, with its name; no coil, plate or name
+// touches another or a port's name, and all of it lies inside the drawing.
+// The painted pixels keep to those places.
+void TestCellDrawing::laddersKeepTheirPartsApart() {
+    QFETCH(TipoCella, tipo);
+    QFETCH(int, count);
+    QFETCH(QString, names);
+    QFETCH(QString, placements);
+    QFETCH(QSize, twips);
+    const std::vector<LadderElement> shape = ladderShape(tipo, count);
+    QCOMPARE(int(shape.size()), count);
+    const QSize size(qRound(twips.width() * kScale), qRound(twips.height() * kScale));
+    const QImage image = render(shape, CellOptions{}, size);
+    const QFont font = CellDrawing::nameFont(QFont());
+    const LadderLayout layout =
+        CellDrawing::layout(QRectF(image.rect()), shape, CellOptions{}, kScale, QFontMetricsF(font, &image));
+
+    QCOMPARE(layout.elements.size(), shape.size());
+    QCOMPARE(layout.ports.size(), std::size_t(2));
+    const QStringList expected = names.split(QLatin1Char(' '));
+    const double mid = (layout.rails.top + layout.rails.bottom) / 2;
+    std::vector<QRectF> all = layout.ports, texts = layout.ports, coils, plates;
+    for (int i = 0; i < count; ++i) {
+        const LadderLayout::Element& e = layout.elements[std::size_t(i)];
+        QCOMPARE(e.text, expected[i]);
+        const bool series = placements[i] == QLatin1Char('-');
+        QCOMPARE_LE(std::abs(e.body.center().y() - (series ? layout.rails.top : mid)), 1.0);
+        if (i > 0) QVERIFY(e.body.center().x() > layout.elements[std::size_t(i - 1)].body.center().x());
+        all.push_back(e.body);
+        all.push_back(e.name);
+        texts.push_back(grown(e.name, 1));
+        (e.text.startsWith(QLatin1Char('L')) ? coils : plates).push_back(grown(e.body, 1));
+        QVERIFY2(has(image, e.name.toAlignedRect(), kText), qPrintable(e.text));
+        QVERIFY2(has(image, e.body.toAlignedRect(), e.text.startsWith(QLatin1Char('L')) ? kHatch : kPlate),
+                 qPrintable(e.text));
+    }
+    // Some rail shows between a series element and the junction or port
+    // line beside it; nothing crosses a port line.
+    const double inLine = layout.ports[0].center().x(), outLine = layout.ports[1].center().x();
+    for (int i = 0; i < count; ++i) {
+        const QRectF body = layout.elements[std::size_t(i)].body;
+        QVERIFY(body.left() > inLine + 2 && body.right() < outLine - 2);
+        if (placements[i] != QLatin1Char('-')) continue;
+        const double before = i > 0 ? layout.elements[std::size_t(i - 1)].body.center().x() : inLine;
+        const double after = i + 1 < count ? layout.elements[std::size_t(i + 1)].body.center().x() : outLine;
+        QVERIFY2(body.left() - before >= 4 && after - body.right() >= 4, qPrintable(expected[i]));
+    }
+    const QRectF inside(image.rect());
+    for (std::size_t a = 0; a < all.size(); ++a) {
+        QVERIFY2(inside.contains(all[a]), qPrintable(QStringLiteral("part %1 leaves the drawing").arg(a)));
+        for (std::size_t b = a + 1; b < all.size(); ++b)
+            QVERIFY2(!grown(all[a], 1).intersects(all[b]), qPrintable(QStringLiteral("parts %1 and %2").arg(a).arg(b)));
+    }
+    QVERIFY(onlyWithin(image, texts, kText));
+    QVERIFY(onlyWithin(image, coils, kHatch));
+    QVERIFY(onlyWithin(image, plates, kPlate));
+}
+
+// The window's drawing paints the ladder it was given, not its cell.
+void TestCellDrawing::theWidgetDrawsItsShape() {
+    const std::vector<LadderElement> shape = ladderShape(TipoCella::PassaAltoT, 7);
+    CellDrawing widget(TipoCella::PassaAltoT, testStyle(), CellOptions{});
+    widget.resize(367, 127);
+    widget.setShape(shape);
+    QCOMPARE(widget.shape().size(), shape.size());
+    QImage drawn(widget.size(), QImage::Format_RGB32);
+    drawn.fill(kGround);
+    widget.render(&drawn, {}, {}, QWidget::DrawChildren);
+    QImage expected(widget.size(), QImage::Format_RGB32);
+    expected.fill(kGround);
+    {
+        QPainter p(&expected);
+        p.setFont(widget.font());
+        CellDrawing::paint(p, QRectF(expected.rect()), shape, testStyle(), CellOptions{},
+                           widget.logicalDpiX() / 1440.0);
+    }
+    QCOMPARE(drawn, expected);
 }
 
 QTEST_MAIN(TestCellDrawing)

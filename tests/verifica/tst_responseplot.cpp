@@ -1,6 +1,7 @@
 #include "verifica/ResponsePlot.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -141,6 +142,129 @@ private slots:
         QCOMPARE(countNear(image, Qt::green), 0);
         QCOMPARE(countNear(image, Qt::red), 0);
         QVERIFY(countNear(image, Qt::black) > 0);
+    }
+
+    // The loss axis ends at the deepest loss in the range rounded up to ten
+    // dB, between 10 and 80, and the curve is painted against that axis.
+    void lossAxisRoundsUp_data() {
+        QTest::addColumn<double>("toMHz");
+        QTest::addColumn<double>("peakDb");  // the loss at toMHz
+        QTest::addColumn<double>("axisDb");
+        // clang-format off
+        QTest::newRow("35 dB")                   << 70.0 << 35.0 << 40.0;
+        QTest::newRow("40 dB")                   << 70.0 << 40.0 << 40.0;
+        QTest::newRow("40.5 dB")                 << 70.0 << 40.5 << 50.0;
+        QTest::newRow("3 dB")                    << 70.0 << 3.0  << 10.0;
+        QTest::newRow("flat")                    << 70.0 << 0.0  << 10.0;
+        QTest::newRow("95 dB")                   << 70.0 << 95.0 << 80.0;
+        QTest::newRow("deeper beyond the range") << 7.0  << 35.0 << 20.0;
+        // clang-format on
+    }
+    void lossAxisRoundsUp() {
+        QFETCH(double, toMHz);
+        QFETCH(double, peakDb);
+        QFETCH(double, axisDb);
+        // The curve runs on to 70 MHz; with the range ending at 7 MHz its
+        // deepest loss shown is half the peak.
+        const PlotData data{.fromMHz = 0.7, .toMHz = toMHz, .curves = {rising("progetto", Qt::blue, 35)}};
+        PlotData scaled = data;
+        for (QPointF& q : scaled.curves[0].points) q.ry() *= peakDb / 70;
+        QCOMPARE(ResponsePlot::lossRange(scaled), axisDb);
+
+        QImage image(640, 400, QImage::Format_RGB32);
+        QPainter p(&image);
+        const PlotAxes a = ResponsePlot::axes(image.rect(), scaled, p.font(), &image);
+        ResponsePlot::paint(p, image.rect(), scaled);
+        p.end();
+        QCOMPARE(a.bottomDb, axisDb);
+        if (peakDb < 3) return;
+        const double f = toMHz * 0.3;
+        const double loss = *ResponsePlot::lossAt(scaled.curves[0], f);
+        const double y = a.area.top() + a.area.height() * loss / axisDb;
+        const int x = int(std::lround(a.xOf(f)));
+        int hits = 0;
+        for (int row = int(a.area.top()) + 1; row < int(a.area.bottom()); ++row) {
+            if (!near(image.pixel(x, row), Qt::blue)) continue;
+            ++hits;
+            QCOMPARE_LE(std::abs(row - y), 2.5);
+        }
+        QVERIFY(hits > 0);
+    }
+
+    // A marker outside the frequency range, or at no frequency, leaves the
+    // picture as it was; one inside it is drawn.
+    void markersOutsideTheRangeAreNotDrawn_data() {
+        QTest::addColumn<double>("frequency");
+        QTest::addColumn<bool>("drawn");
+        // clang-format off
+        QTest::newRow("2f at 75 MHz")     << 75.0                                     << false;
+        QTest::newRow("below the range")  << 0.69                                     << false;
+        QTest::newRow("negative")         << -14.0                                    << false;
+        QTest::newRow("NaN")              << kNaN                                     << false;
+        QTest::newRow("infinite")         << std::numeric_limits<double>::infinity() << false;
+        QTest::newRow("inside")           << 35.0                                     << true;
+        QTest::newRow("at the range end") << 70.0                                     << true;
+        // clang-format on
+    }
+    void markersOutsideTheRangeAreNotDrawn() {
+        QFETCH(double, frequency);
+        QFETCH(bool, drawn);
+        PlotData data = withRange(0.7, 70);
+        data.markers = {{7, "f"}};
+        const auto picture = [](const PlotData& d) {
+            QImage image(640, 400, QImage::Format_RGB32);
+            QPainter p(&image);
+            ResponsePlot::paint(p, image.rect(), d);
+            return image;
+        };
+        const QImage without = picture(data);
+        data.markers.push_back({frequency, "2f"});
+        QCOMPARE(picture(data) != without, drawn);
+    }
+
+    // The pointer just outside the plot area gives no readout and draws
+    // nothing; just inside it gives one.
+    void noReadoutOutsideThePlotArea_data() {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<bool>("reads");
+        // clang-format off
+        QTest::newRow("5 px left")         << "left"        << false;
+        QTest::newRow("5 px right")        << "right"       << false;
+        QTest::newRow("5 px above")        << "above"       << false;
+        QTest::newRow("5 px below")        << "below"       << false;
+        QTest::newRow("5 px inside, left") << "inside left" << true;
+        // clang-format on
+    }
+    void noReadoutOutsideThePlotArea() {
+        QFETCH(QString, where);
+        QFETCH(bool, reads);
+        ResponsePlot plot;
+        plot.resize(640, 400);
+        plot.setData(withRange(0.7, 70));
+        plot.show();
+        const QRectF area = ResponsePlot::axes(plot.rect(), plot.data(), plot.font(), &plot).area;
+        const QImage before = plot.grab().toImage();
+        const QHash<QString, QPointF> points{{"left", {area.left() - 5, area.center().y()}},
+                                             {"right", {area.right() + 5, area.center().y()}},
+                                             {"above", {area.center().x(), area.top() - 5}},
+                                             {"below", {area.center().x(), area.bottom() + 5}},
+                                             {"inside left", {area.left() + 5, area.center().y()}}};
+        const QPointF at = points.value(where);
+        QMouseEvent move(QEvent::MouseMove, at, plot.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&plot, &move);
+        const std::optional<PlotReadout> r = plot.readout();
+        QCOMPARE(r.has_value(), reads);
+        QCOMPARE(plot.grab().toImage() != before, reads);
+        if (r) QCOMPARE_LE(std::abs(r->frequencyMHz / (0.7 * std::pow(100.0, 5 / area.width())) - 1), 1e-9);
+    }
+
+    // Layouts learn the plot's size from its hints.
+    void sizeHints() {
+        const ResponsePlot plot;
+        QCOMPARE(plot.minimumSize(), QSize(0, 0));
+        QVERIFY(plot.minimumSizeHint().width() >= 320 && plot.minimumSizeHint().height() >= 200);
+        QVERIFY(plot.sizeHint().width() >= plot.minimumSizeHint().width());
+        QVERIFY(plot.sizeHint().height() >= plot.minimumSizeHint().height());
     }
 
     void readoutFollowsThePointer() {
