@@ -92,8 +92,9 @@ void paintLossGrid(QPainter& p, const PlotAxes& axes, const Metrics& m) {
 // on the lines, the ends and decades first, each where it overlaps no other.
 void paintFrequencyGrid(QPainter& p, const PlotAxes& axes, const Metrics& m) {
     QVarLengthArray<QRectF, 32> taken;
+    // The range's ends are read to three digits, as off the axis itself.
     const auto label = [&](double mhz) {
-        const QString t = text(mhz);
+        const QString t = frequencyText(mhz);
         const double w = m.fm.horizontalAdvance(t) + m.line / 2;
         const QRectF r(axes.xOf(mhz) - w / 2, axes.area.bottom() + m.line / 4, w, m.line);
         if (std::any_of(taken.begin(), taken.end(), [&](const QRectF& o) { return o.intersects(r); })) return;

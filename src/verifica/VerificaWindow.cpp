@@ -417,7 +417,7 @@ void VerificaWindow::showResult() {
     m_design->setText(text(m_text.design));
     m_advice->setText(text(m_text.advice));
     QStringList parts;
-    for (const std::string* s : {&m_text.mounting, &m_text.capacitors, &m_text.inductance})
+    for (const std::string* s : {&m_text.mounting, &m_text.capacitors, &m_text.pair, &m_text.inductance})
         if (!s->empty()) parts << text(*s);
     parts << lines(m_text.windings) << lines(m_text.stress) << lines(m_text.warnings);
     m_parts->setText(parts.join(QLatin1Char('\n')));
@@ -454,7 +454,7 @@ BuildSheet VerificaWindow::buildSheet() const {
                                .value = text(p.value),
                                .making = text(p.making),
                                .stress = text(p.stress)});
-    for (const std::string* s : {&m_text.mounting, &m_text.capacitors, &m_text.inductance})
+    for (const std::string* s : {&m_text.mounting, &m_text.capacitors, &m_text.pair, &m_text.inductance})
         if (!s->empty()) sheet.notes << text(*s);
     sheet.notes << lines(m_text.windings) << lines(m_text.warnings) << lines(m_text.problems);
     if (!m_text.advice.empty()) sheet.notes << text(m_text.advice);

@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QListWidget>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStyleOptionComboBox>
 #include <QtTest>
 
@@ -88,6 +90,7 @@ private slots:
     void coreListTakesTheMakersDesignation();
     void everyTextFits_data();
     void everyTextFits();
+    void nineElementSheetIsOnePage();
 };
 
 void TestVerificaLadders::proposesForTheBandAndFillsTheChosenRow() {
@@ -335,6 +338,37 @@ void TestVerificaLadders::everyTextFits() {
         designs->setCurrentRow(0);
         checkTextsFit(v);
     }
+}
+
+// The build sheet of a nine-element design: one page, every part's value
+// and every figure on it.
+void TestVerificaLadders::nineElementSheetIsOnePage() {
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    choose(v, "response", QStringLiteral("Chebyshev"));
+    choose(v, "elements", QStringLiteral("9"));
+    choose(v, "core", QStringLiteral("T50/6"));
+    paste(child<QLineEdit>(v, "capacitor"), QStringLiteral("330"));
+    paste(child<QLineEdit>(v, "capacitor2"), QStringLiteral("750"));
+    const BuildSheet sheet = v->buildSheet();
+    QCOMPARE(sheet.shape.size(), std::size_t(9));
+    QCOMPARE(sheet.parts.size(), std::size_t(5));  // C1, C2, C3, L1, L2
+    QTemporaryDir dir;
+    const QString path = qEnvironmentVariableIsSet("KEEP_PDF") ? qEnvironmentVariable("KEEP_PDF")
+                                                               : dir.filePath(QStringLiteral("nove.pdf"));
+    QVERIFY(v->exportPdf(path));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
+    QProcess run;
+    run.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QVERIFY(run.waitForFinished(30000));
+    const QString text = QString::fromUtf8(run.readAllStandardOutput());
+    QCOMPARE(text.count(QChar('\f')), 1);
+    for (const BuildSheet::PartRow& p : sheet.parts) QVERIFY2(text.contains(p.value), qPrintable(p.value));
+    for (const BuildSheet::LossRow& l : sheet.losses)
+        QVERIFY2(!l.built.isEmpty() && text.contains(l.built), qPrintable(l.caption));
+    for (const QString& s :
+         {QStringLiteral("Chebyshev 9 elementi"), QStringLiteral("T50/6"), QStringLiteral("V di picco")})
+        QVERIFY2(text.contains(s), qPrintable(s));
 }
 
 QTEST_MAIN(TestVerificaLadders)

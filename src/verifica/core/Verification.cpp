@@ -153,6 +153,7 @@ void build(const VerificationInput& in, VerificationResult& r) {
     }
 
     bool complete = true;
+    const std::size_t given = cell ? 1 : in.design.response == Response::Chebyshev ? 2 : 0;
     for (const NamedPart& p : namedParts(built.elements)) {
         const LadderElement& e = built.elements[p.first];
         if (e.part == LadderElement::Part::Capacitor) {
@@ -160,8 +161,9 @@ void build(const VerificationInput& in, VerificationResult& r) {
                             .count = p.count,
                             .designedPf = designed.elements[p.first].value,
                             .builtPf = e.value,
-                            .pair = {}};
-            if (!cell) {
+                            .pair = {},
+                            .given = r.capacitorParts.size() < given};
+            if (!c.given) {
                 const auto pair = bestE12Pair(c.designedPf);
                 if (pair && std::abs(pair->sum() - c.designedPf) < std::abs(c.builtPf - c.designedPf)) c.pair = pair;
             }

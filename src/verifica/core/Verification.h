@@ -71,6 +71,7 @@ struct CapacitorPart {
     double designedPf;
     double builtPf;
     std::optional<ParallelPair> pair;  // the E12 pair in parallel, where it comes nearer
+    bool given = false;                // the builder's own value, not one of the series
 };
 
 // One distinct inductor of the ladder and how it is made.

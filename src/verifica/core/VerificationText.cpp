@@ -189,8 +189,9 @@ VerificationText verificationText(const VerificationInput& in, const Verificatio
                                                    : r.capacitorParts[0].designedPf;
         t.capacitors = "C1 = " + pf(c1) + ":  E12 " + figureText(c.e12.below, 3) + " / " + figureText(c.e12.above, 3) +
                        ",  E24 " + figureText(c.e24.below, 3) + " / " + figureText(c.e24.above, 3) + ",  consigliato " +
-                       pf(c.suggestedPf) + ";  coppia E12 in parallelo " + figureText(c.e12Pair.larger, 3) + " + " +
-                       figureText(c.e12Pair.smaller, 3) + " = " + pf(c.e12Pair.sum());
+                       pf(c.suggestedPf);
+        t.pair = "Coppia E12 in parallelo " + figureText(c.e12Pair.larger, 3) + " + " +
+                 figureText(c.e12Pair.smaller, 3) + " = " + pf(c.e12Pair.sum());
     } else if (!r.capacitorParts.empty()) {
         std::vector<std::string> each;
         for (const CapacitorPart& c : r.capacitorParts) {
@@ -228,7 +229,7 @@ VerificationText verificationText(const VerificationInput& in, const Verificatio
             t.parts.push_back({.name = c.name,
                                .count = std::to_string(c.count),
                                .value = pf(c.builtPf),
-                               .making = cell ? "acquistato" : seriesName(in.design.series),
+                               .making = c.given ? "acquistato" : seriesName(in.design.series),
                                .stress = {}});
         }
         for (const InductorPart& l : r.inductorParts) {

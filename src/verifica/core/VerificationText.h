@@ -31,6 +31,7 @@ struct VerificationText {
     std::string design;                 // what the design is: response, elements, cut-off, values
     std::string mounting;               // how many of each part the ladder takes
     std::string capacitors;             // the standard values chosen
+    std::string pair;                   // a cell's C1 as two E12 values in parallel
     std::string inductance;             // a cell's inductance for the capacitor bought
     std::vector<std::string> windings;  // how to wind each inductor, or why it cannot be
     std::vector<std::string> stress;    // what the power puts on each part
