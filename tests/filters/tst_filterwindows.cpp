@@ -270,7 +270,14 @@ private slots:
         QTest::newRow("escape") << int(Qt::Key_Escape) << test::kEscapeText << int(Qt::NoModifier) << "12" << true;
         QTest::newRow("ctrl+v") << int(Qt::Key_V) << QString(QChar(0x16)) << int(Qt::ControlModifier) << "12" << true;
         QTest::newRow("ctrl+z") << int(Qt::Key_Z) << QString(QChar(0x1a)) << int(Qt::ControlModifier) << "12" << true;
-        QTest::newRow("ctrl+a") << int(Qt::Key_A) << QString(QChar(0x01)) << int(Qt::ControlModifier) << "12" << true;
+        QTest::newRow("ctrl+point") << int(Qt::Key_Period) << "." << int(Qt::ControlModifier) << "12" << true;
+        QTest::newRow("alt+point") << int(Qt::Key_Period) << "." << int(Qt::AltModifier) << "12" << true;
+        QTest::newRow("ctrl+keypad decimal")
+            << int(Qt::Key_Period) << "." << int(Qt::ControlModifier | Qt::KeypadModifier) << "12" << true;
+        QTest::newRow("keypad decimal without text")
+            << int(Qt::Key_Period) << "" << int(Qt::KeypadModifier) << "12," << false;
+        QTest::newRow("keypad comma without text")
+            << int(Qt::Key_Comma) << "" << int(Qt::KeypadModifier) << "12," << false;
         QTest::newRow("shift+insert") << int(Qt::Key_Insert) << "" << int(Qt::ShiftModifier) << "12" << true;
     }
     void keyFilter() {
