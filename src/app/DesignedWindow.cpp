@@ -1,6 +1,7 @@
 #include "app/DesignedWindow.h"
 
 #include "app/DesignLook.h"
+#include "app/MnemonicMenuBar.h"
 
 #include <QAction>
 #include <QEvent>
@@ -79,7 +80,12 @@ void DesignedWindow::wrongType(const char* name, const char* type) const {
 }
 
 QAction* DesignedWindow::addMenuEntry(const char* name, const QString& caption) {
-    QAction* action = menuBar()->addAction(caption);
+    auto* bar = qobject_cast<MnemonicMenuBar*>(menuWidget());
+    if (!bar) {
+        bar = new MnemonicMenuBar(this);
+        setMenuBar(bar);
+    }
+    QAction* action = bar->addEntry(caption);
     action->setObjectName(QString::fromUtf8(name));
     return action;
 }

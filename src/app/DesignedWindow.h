@@ -50,7 +50,8 @@ public:
 
     void build(std::span<const design::Control> rows);
 
-    // A plain entry of the menu bar, without a drop-down.
+    // A plain entry of the menu bar, without a drop-down, with an
+    // Alt+letter mnemonic of its own within the window (MnemonicMenuBar).
     QAction* addMenuEntry(const char* name, const QString& caption);
 
     // The control of the table with that name. A name that the table does

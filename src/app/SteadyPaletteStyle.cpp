@@ -44,6 +44,12 @@ private:
 
 }  // namespace
 
+int SteadyPaletteStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                                  QStyleHintReturn* returnData) const {
+    if (hint == SH_MenuBar_AltKeyNavigation) return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void SteadyPaletteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                        const QWidget* widget) const {
     const SteadyOption steadyOption(option);

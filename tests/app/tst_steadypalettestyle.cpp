@@ -26,6 +26,10 @@ public:
                             const QWidget*) const override {
         seen << option->palette.cacheKey();
     }
+    int styleHint(StyleHint, const QStyleOption* = nullptr, const QWidget* = nullptr,
+                  QStyleHintReturn* = nullptr) const override {
+        return 0;
+    }
 };
 
 enum class Drawing { Primitive, Control, ComplexControl };
@@ -43,6 +47,15 @@ Q_DECLARE_METATYPE(Drawing)
 class TestSteadyPaletteStyle : public QObject {
     Q_OBJECT
 private slots:
+    // A lone Alt press leads into the menu bar whatever the style beneath
+    // says.
+    void altLeadsIntoTheMenuBar() {
+        auto* recorder = new PaletteRecorder;
+        QCOMPARE(recorder->styleHint(QStyle::SH_MenuBar_AltKeyNavigation), 0);
+        SteadyPaletteStyle style(recorder);
+        QCOMPARE(style.styleHint(QStyle::SH_MenuBar_AltKeyNavigation), 1);
+    }
+
     void samePaletteForEqualColours_data() {
         QTest::addColumn<Drawing>("drawing");
         QTest::newRow("primitive") << Drawing::Primitive;

@@ -7,6 +7,7 @@
 #include "tests/support/WindowTestSupport.h"
 
 #include <QAction>
+#include <QScopeGuard>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -428,9 +429,25 @@ private slots:
         QWidget* w = test::openWindow(nomi::passaAltoPiGreco);
         QImage printed;
         setPrintSinkForTests([&](const QImage& image) { printed = image; });
+        const auto noSink = qScopeGuard([] { setPrintSinkForTests({}); });  // printed goes out of scope
         w->findChild<QAction*>("stampa")->trigger();
         QVERIFY(!printed.isNull());
         QCOMPARE(printed.size() / printed.devicePixelRatio(), qobject_cast<DesignedWindow*>(w)->area()->size());
+    }
+
+    // Alt+S from the frequency field prints: every entry is there from the
+    // keyboard alone.
+    void altSPrints() {
+        QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
+        QVERIFY(test::activate(w));
+        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
+        int prints = 0;
+        setPrintSinkForTests([&](const QImage& image) { prints += image.isNull() ? 0 : 1; });
+        const auto noSink = qScopeGuard([] { setPrintSinkForTests({}); });
+        test::pressKey(Qt::Key_S, QStringLiteral("s"), Qt::AltModifier);
+        QCOMPARE(prints, 1);
+        QCOMPARE(test::child<QLineEdit>(w, "Text1")->text(), QString());
+        QCOMPARE(w->findChild<QAction*>("stampa")->text(), QStringLiteral("Stampa"));
     }
 
     void stampaWithoutPrinterDoesNothing() {
