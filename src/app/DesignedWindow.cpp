@@ -109,8 +109,15 @@ void DesignedWindow::showFromDesign() {
     const bool fits = fitsOnScreen(client, screen->availableGeometry().size());
     if (!fits || m_design.placement == Placement::Maximised || m_design.border == WindowDesign::Border::Sizable)
         resize(client);
-    else
+    else {
         setFixedSize(client);
+        // The window system rounds a window's size to its resize steps,
+        // counted from the base size: Qt asks for steps of one logical
+        // pixel, two device pixels at 150 %, and a design size of an odd
+        // number of device pixels would lose one, and gain scroll bars.
+        // Counted from the design size itself, no step is needed.
+        setBaseSize(client);
+    }
 
     // A screen smaller than the design: the window takes the whole free
     // area, and the ground scrolls to every control.
