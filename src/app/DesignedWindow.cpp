@@ -4,11 +4,13 @@
 #include "app/MnemonicMenuBar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QWindow>
 
 namespace ombrana {
@@ -46,6 +48,11 @@ DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent)
     pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(design.ground)));
     scroller->setPalette(pal);
     setCentralWidget(scroller);
+    m_scroller = scroller;
+    // A control that takes the focus comes wholly into view: the scroll
+    // area by itself brings only a field's text cursor, and only on Tab.
+    connect(qApp, &QApplication::focusChanged, this, &DesignedWindow::keepFocusInView);
+    scroller->viewport()->installEventFilter(this);
 
     m_ground = new QWidget;
     m_ground->setObjectName(QStringLiteral("ground"));
@@ -168,10 +175,28 @@ void DesignedWindow::forgetOpener() {
 
 bool DesignedWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ground && event->type() == QEvent::Resize) centreArea();
+    // Scroll bars that come or go change the view, not the ground.
+    if (watched == m_scroller->viewport() && event->type() == QEvent::Resize) keepFocusInView();
     // The opener's closing leaves this window open on its own, and counting
     // as one of the program's windows for its end.
     if (watched == m_opener && event->type() == QEvent::Close) forgetOpener();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void DesignedWindow::keepFocusInView() {
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused || !m_ground->isAncestorOf(focused)) return;
+    // Once the focus change or the resize has run its course, the scroll
+    // area's own adjustment included.
+    QTimer::singleShot(0, this, [this, control = QPointer<QWidget>(focused)] {
+        if (control && control->hasFocus()) bringIntoView(control);
+    });
+}
+
+void DesignedWindow::bringIntoView(QWidget* control) {
+    constexpr int air = 4;  // pixels around the control, so that its frame shows
+    const QRect at(control->mapTo(m_ground, QPoint(0, 0)), control->size());
+    m_scroller->ensureVisible(at.center().x(), at.center().y(), at.width() / 2 + air, at.height() / 2 + air);
 }
 
 void DesignedWindow::centreArea() {

@@ -10,6 +10,7 @@
 #include <span>
 
 class QAction;
+class QScrollArea;
 
 namespace ombrana {
 
@@ -81,11 +82,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void keepFocusInView();
+    void bringIntoView(QWidget* control);
     void centreArea();
     void forgetOpener();
     [[noreturn]] void wrongType(const char* name, const char* type) const;
 
     WindowDesign m_design;
+    QScrollArea* m_scroller;
     QWidget* m_ground;
     QWidget* m_area;
     QPointer<QWidget> m_opener;
