@@ -1,5 +1,7 @@
 #include "app/SteadyPaletteStyle.h"
 
+#include "app/ScrollBarLook.h"
+
 #include <QHash>
 #include <QPalette>
 #include <QStyleOption>
@@ -64,6 +66,10 @@ void SteadyPaletteStyle::drawControl(ControlElement element, const QStyleOption*
 
 void SteadyPaletteStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                             QPainter* painter, const QWidget* widget) const {
+    if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option); bar && control == CC_ScrollBar) {
+        paintScrollBar(*this, *bar, *painter, widget);
+        return;
+    }
     const SteadyOption steadyOption(option);
     QProxyStyle::drawComplexControl(control, option, painter, widget);
 }

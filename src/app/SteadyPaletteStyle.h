@@ -11,8 +11,9 @@ namespace ombrana {
 // dropping the image: without this, memory would grow with every window
 // opened. With it, the names repeat and the cached images are reused.
 //
-// It is also where the program's desktop habits that a style decides live:
-// a lone Alt press moves into the window's menu bar.
+// It is also where the program's own look and habits that a style decides
+// live: flat scroll bars with a handle that reads as one (ScrollBarLook.h),
+// and a lone Alt press moving into the window's menu bar.
 class SteadyPaletteStyle : public QProxyStyle {
     Q_OBJECT
 public:
