@@ -144,6 +144,12 @@ private slots:
         const int clear = qRound(4 * dpr);  // the panel's border and a little air
         QVERIFY2(first >= clear && last < image.width() - clear,
                  qPrintable(QStringLiteral("letters from %1 to %2 of %3").arg(first).arg(last).arg(image.width())));
+        // Its yellow ground does not cover the panel's bevel either.
+        const QRect inside = panel->rect().adjusted(4, 4, -4, -4);
+        QVERIFY2(inside.contains(name->geometry()), qPrintable(QStringLiteral("label from %1 to %2 of %3")
+                                                                   .arg(name->x())
+                                                                   .arg(name->geometry().right())
+                                                                   .arg(panel->width())));
     }
 
     void splashIgnoresOtherClicks_data() {
