@@ -87,6 +87,33 @@ private slots:
         QCOMPARE(recorder->seen[1], recorder->seen[0]);
         QVERIFY(recorder->seen[2] != recorder->seen[0]);
     }
+
+    // Palettes that differ in one colour of one group only, the inactive
+    // group included, stay two palettes for the style beneath.
+    void groupsKeptApart_data() {
+        QTest::addColumn<int>("group");
+        QTest::newRow("active") << int(QPalette::Active);
+        QTest::newRow("inactive") << int(QPalette::Inactive);
+        QTest::newRow("disabled") << int(QPalette::Disabled);
+    }
+    void groupsKeptApart() {
+        QFETCH(int, group);
+        auto* recorder = new PaletteRecorder;
+        SteadyPaletteStyle style(recorder);
+        QImage image(4, 4, QImage::Format_RGB32);
+        QPainter painter(&image);
+        QPalette one = withButton(0x123456);
+        QPalette other = withButton(0x123456);
+        one.setColor(QPalette::ColorGroup(group), QPalette::Highlight, QColor(0x112233));
+        other.setColor(QPalette::ColorGroup(group), QPalette::Highlight, QColor(0x112234));
+        for (const QPalette* palette : {&one, &other}) {
+            QStyleOption option;
+            option.palette = *palette;
+            style.drawPrimitive(QStyle::PE_PanelButtonCommand, &option, &painter);
+        }
+        QCOMPARE(recorder->seen.size(), 2);
+        QVERIFY(recorder->seen[0] != recorder->seen[1]);
+    }
 };
 
 QTEST_MAIN(TestSteadyPaletteStyle)
