@@ -7,11 +7,11 @@
 #include "tests/support/WindowTestSupport.h"
 
 #include <QAction>
-#include <QScopeGuard>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSignalSpy>
 
 using namespace ombrana;
