@@ -26,7 +26,7 @@ QAction* MnemonicMenuBar::addEntry(const QString& caption) {
     if (at < 0) return entry;
     const QChar letter = caption.at(at).toUpper();
     m_taken.append(letter);
-    m_mnemonics.insert(entry, at);
+    m_mnemonics.insert(entry, {at, letter});
     // The shortcut of the action itself: it leaves the text alone, and a
     // screen reader announces it with the entry.
     entry->setShortcut(QKeySequence(Qt::ALT | Qt::Key(letter.unicode())));
@@ -36,19 +36,21 @@ QAction* MnemonicMenuBar::addEntry(const QString& caption) {
 
 QChar MnemonicMenuBar::mnemonic(const QAction* entry) const {
     const auto it = m_mnemonics.constFind(entry);
-    return it == m_mnemonics.cend() ? QChar() : entry->text().at(*it).toUpper();
+    return it == m_mnemonics.cend() ? QChar() : it->letter;
 }
 
 void MnemonicMenuBar::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
     QMenuBar::initStyleOption(option, action);
     const auto it = m_mnemonics.constFind(action);
-    if (it == m_mnemonics.cend() || *it >= option->text.size()) return;
+    if (it == m_mnemonics.cend()) return;
+    QString marked = option->text;
+    // Only while the caption still has its letter where it was.
+    if (it->at >= marked.size() || marked.at(it->at).toUpper() != it->letter) return;
     // The style underlines the letter after an ampersand; any ampersand of
     // the caption itself is doubled so that it shows as written.
-    QString marked = option->text;
-    const qsizetype before = marked.left(*it).count(QLatin1Char('&'));
+    const qsizetype before = marked.left(it->at).count(QLatin1Char('&'));
     marked.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    marked.insert(*it + before, QLatin1Char('&'));
+    marked.insert(it->at + before, QLatin1Char('&'));
     option->text = marked;
 }
 

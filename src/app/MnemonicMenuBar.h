@@ -31,7 +31,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QHash<const QAction*, qsizetype> m_mnemonics;  // position of the letter in the caption
+    struct Mnemonic {
+        qsizetype at;  // position of the letter in the caption
+        QChar letter;  // in capitals
+    };
+    QHash<const QAction*, Mnemonic> m_mnemonics;
     QString m_taken;
 };
 
