@@ -121,6 +121,19 @@ QWidget* create(const Control& row, QWidget* parent) {
     return nullptr;
 }
 
+// A label sized to its text grows from its top-left corner; one that would
+// then run over its frame's edge moves back inside, clear of the frame's
+// bevel. The free look-alikes of the design's fonts can be wider, and more
+// so at a scale where the letters are hinted to other pixels.
+void keepInsideParent(QWidget* w) {
+    constexpr int clear = 6;  // the frame's two-pixel bevel and some air
+    const QSize room = w->parentWidget()->size() - QSize(clear, clear);
+    QPoint at = w->pos();
+    if (at.x() + w->width() > room.width()) at.setX(qMax(clear, room.width() - w->width()));
+    if (at.y() + w->height() > room.height()) at.setY(qMax(clear, room.height() - w->height()));
+    w->move(at);
+}
+
 }  // namespace
 
 QFont makeFont(const Font& font, const QFont& base) {
@@ -152,7 +165,10 @@ QHash<QString, QWidget*> build(QWidget* area, std::span<const Control> rows) {
         w->setFont(makeFont(row.font, area->font()));
         if (row.tip) w->setToolTip(QString::fromUtf8(row.tip));
         place(w, row.at);
-        if (row.flags & AutoSize) w->resize(w->sizeHint());
+        if (row.flags & AutoSize) {
+            w->resize(w->sizeHint());
+            keepInsideParent(w);
+        }
         if (row.flags & Hidden) w->hide();
         made.insert(w->objectName(), w);
     }

@@ -30,7 +30,7 @@ enum Flag : unsigned {
     Hidden = 1u << 0,
     Centre = 1u << 1,
     Right = 1u << 2,
-    AutoSize = 1u << 3,     // label sized to its text, keeping its top-left corner
+    AutoSize = 1u << 3,     // label sized to its text, keeping its top-left corner inside its frame
     Transparent = 1u << 4,  // label without a ground of its own
     Border = 1u << 5,       // fixed single border
     ScrollBar = 1u << 6,    // text box with a vertical scroll bar

@@ -1,13 +1,16 @@
 #include "app/DesignedWindow.h"
 
 #include "app/DesignLook.h"
+#include "app/MnemonicMenuBar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QWindow>
 
 namespace ombrana {
@@ -45,6 +48,11 @@ DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent)
     pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(design.ground)));
     scroller->setPalette(pal);
     setCentralWidget(scroller);
+    m_scroller = scroller;
+    // A control that takes the focus comes wholly into view: the scroll
+    // area by itself brings only a field's text cursor, and only on Tab.
+    connect(qApp, &QApplication::focusChanged, this, &DesignedWindow::keepFocusInView);
+    scroller->viewport()->installEventFilter(this);
 
     m_ground = new QWidget;
     m_ground->setObjectName(QStringLiteral("ground"));
@@ -79,7 +87,12 @@ void DesignedWindow::wrongType(const char* name, const char* type) const {
 }
 
 QAction* DesignedWindow::addMenuEntry(const char* name, const QString& caption) {
-    QAction* action = menuBar()->addAction(caption);
+    auto* bar = qobject_cast<MnemonicMenuBar*>(menuWidget());
+    if (!bar) {
+        bar = new MnemonicMenuBar(this);
+        setMenuBar(bar);
+    }
+    QAction* action = bar->addEntry(caption);
     action->setObjectName(QString::fromUtf8(name));
     return action;
 }
@@ -103,8 +116,15 @@ void DesignedWindow::showFromDesign() {
     const bool fits = fitsOnScreen(client, screen->availableGeometry().size());
     if (!fits || m_design.placement == Placement::Maximised || m_design.border == WindowDesign::Border::Sizable)
         resize(client);
-    else
+    else {
         setFixedSize(client);
+        // The window system rounds a window's size to its resize steps,
+        // counted from the base size: Qt asks for steps of one logical
+        // pixel, two device pixels at 150 %, and a design size of an odd
+        // number of device pixels would lose one, and gain scroll bars.
+        // Counted from the design size itself, no step is needed.
+        setBaseSize(client);
+    }
 
     // A screen smaller than the design: the window takes the whole free
     // area, and the ground scrolls to every control.
@@ -155,10 +175,28 @@ void DesignedWindow::forgetOpener() {
 
 bool DesignedWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ground && event->type() == QEvent::Resize) centreArea();
+    // Scroll bars that come or go change the view, not the ground.
+    if (watched == m_scroller->viewport() && event->type() == QEvent::Resize) keepFocusInView();
     // The opener's closing leaves this window open on its own, and counting
     // as one of the program's windows for its end.
     if (watched == m_opener && event->type() == QEvent::Close) forgetOpener();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void DesignedWindow::keepFocusInView() {
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused || !m_ground->isAncestorOf(focused)) return;
+    // Once the focus change or the resize has run its course, the scroll
+    // area's own adjustment included.
+    QTimer::singleShot(0, this, [this, control = QPointer<QWidget>(focused)] {
+        if (control && control->hasFocus()) bringIntoView(control);
+    });
+}
+
+void DesignedWindow::bringIntoView(QWidget* control) {
+    constexpr int air = 4;  // pixels around the control, so that its frame shows
+    const QRect at(control->mapTo(m_ground, QPoint(0, 0)), control->size());
+    m_scroller->ensureVisible(at.center().x(), at.center().y(), at.width() / 2 + air, at.height() / 2 + air);
 }
 
 void DesignedWindow::centreArea() {

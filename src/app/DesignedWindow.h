@@ -10,6 +10,7 @@
 #include <span>
 
 class QAction;
+class QScrollArea;
 
 namespace ombrana {
 
@@ -50,7 +51,8 @@ public:
 
     void build(std::span<const design::Control> rows);
 
-    // A plain entry of the menu bar, without a drop-down.
+    // A plain entry of the menu bar, without a drop-down, with an
+    // Alt+letter mnemonic of its own within the window (MnemonicMenuBar).
     QAction* addMenuEntry(const char* name, const QString& caption);
 
     // The control of the table with that name. A name that the table does
@@ -80,11 +82,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void keepFocusInView();
+    void bringIntoView(QWidget* control);
     void centreArea();
     void forgetOpener();
     [[noreturn]] void wrongType(const char* name, const char* type) const;
 
     WindowDesign m_design;
+    QScrollArea* m_scroller;
     QWidget* m_ground;
     QWidget* m_area;
     QPointer<QWidget> m_opener;

@@ -17,31 +17,39 @@ bool isFocusKey(const QKeyEvent* key) {
 }
 
 bool isClipboardShortcut(const QKeyEvent* key) {
-    static const QKeySequence::StandardKey clipboard[] = {QKeySequence::Paste, QKeySequence::Cut,
-                                                          QKeySequence::Copy,  QKeySequence::Undo,
-                                                          QKeySequence::Redo,  QKeySequence::SelectAll};
+    static const QKeySequence::StandardKey clipboard[] = {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Copy,
+                                                          QKeySequence::Undo, QKeySequence::Redo};
     for (auto sequence : clipboard)
         if (key->matches(sequence)) return true;
     return false;
 }
 
-// The point of the main keyboard, or the keypad's decimal key, which
-// arrives as Key_Period (or Key_Comma under some layouts) with the keypad
-// modifier and the text "." or ",".
-bool isDecimalPoint(const QKeyEvent* key) {
+// The character that a key types, for the keys that type another: none
+// with a command modifier (Ctrl+. is a shortcut, not a point). The keypad's
+// decimal key may come without text, as Key_Period or Key_Comma (under some
+// layouts).
+QChar typedCharacter(const QKeyEvent* key) {
     constexpr auto commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (key->modifiers() & commandModifiers) return false;
-    if (key->text() == QStringLiteral(".")) return true;
-    return (key->modifiers() & Qt::KeypadModifier) && (key->key() == Qt::Key_Period || key->key() == Qt::Key_Comma);
+    if (key->modifiers() & commandModifiers) return {};
+    if (key->text().size() == 1) return key->text().at(0);
+    const bool keypadDecimal =
+        (key->modifiers() & Qt::KeypadModifier) && (key->key() == Qt::Key_Period || key->key() == Qt::Key_Comma);
+    if (key->text().isEmpty() && keypadDecimal) return QLatin1Char('.');
+    return {};
+}
+
+QLineEdit* editorOf(QObject* watched) {
+    if (auto* combo = qobject_cast<QComboBox*>(watched)) return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(watched);
 }
 
 }  // namespace
 
-KeyFilter::KeyFilter(QString accepted, Point point, QObject* parent)
-    : QObject(parent), m_accepted(std::move(accepted)), m_point(point) {}
+KeyFilter::KeyFilter(QString accepted, QList<TypedAs> typedAs, QObject* parent)
+    : QObject(parent), m_accepted(std::move(accepted)), m_typedAs(std::move(typedAs)) {}
 
-void KeyFilter::install(QWidget* target, const QString& accepted, Point point) {
-    auto* filter = new KeyFilter(accepted, point, target);
+void KeyFilter::install(QWidget* target, const QString& accepted, QList<TypedAs> typedAs) {
+    auto* filter = new KeyFilter(accepted, std::move(typedAs), target);
     target->setAttribute(Qt::WA_InputMethodEnabled, false);
     target->installEventFilter(filter);
     if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit()) {
@@ -56,18 +64,25 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (isFocusKey(key)) return false;
     if (key->key() == Qt::Key_Backspace) return false;
 
+    if (key->matches(QKeySequence::SelectAll)) {
+        if (QLineEdit* editor = editorOf(watched)) editor->selectAll();
+        return true;
+    }
     if (isClipboardShortcut(key)) {
         beep();
         return true;
     }
     if (key->key() == Qt::Key_Delete) return false;  // X11 gives it the text U+007F
 
-    if (m_point == Point::TypesComma && isDecimalPoint(key)) {
-        // Typed as the comma would be, through the same filter.
-        QKeyEvent comma(QEvent::KeyPress, Qt::Key_Comma, key->modifiers() & ~Qt::KeypadModifier, QStringLiteral(","),
-                        key->isAutoRepeat());
-        QCoreApplication::sendEvent(watched, &comma);
-        return true;
+    if (const QChar c = typedCharacter(key); !c.isNull()) {
+        for (const TypedAs& substitute : m_typedAs) {
+            if (substitute.key != c) continue;
+            // Typed as the other character would be, through the same filter.
+            QKeyEvent typed(QEvent::KeyPress, substitute.typed.toUpper().unicode(),
+                            key->modifiers() & ~Qt::KeypadModifier, QString(substitute.typed), key->isAutoRepeat());
+            QCoreApplication::sendEvent(watched, &typed);
+            return true;
+        }
     }
 
     const QString text = key->text();
@@ -78,7 +93,7 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void rendiCampoNumerico(QLineEdit* field) {
-    KeyFilter::install(field, KeyFilter::cifreEVirgola, KeyFilter::Point::TypesComma);
+    KeyFilter::install(field, KeyFilter::cifreEVirgola, {{QLatin1Char('.'), QLatin1Char(',')}});
 }
 
 }  // namespace ombrana

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -10,20 +11,23 @@ namespace ombrana {
 
 // Lets through only the listed characters and backspace; every other key
 // that would type something (Enter, Escape, the clipboard and undo
-// shortcuts included) is swallowed with a beep. The focus keys (Tab and
-// Shift+Tab) and the keys that type nothing (arrows, Home, End, Delete) keep
-// their usual work, whatever text the window system gives them: on X11 Tab
-// carries "\t" and Delete U+007F. Text pasted from the context menu is not
-// filtered: the calculations judge what they read.
+// shortcuts included) is swallowed with a beep. A few keys may type another
+// character instead, which then passes the same filter. The focus keys (Tab
+// and Shift+Tab) and the keys that type nothing (arrows, Home, End, Delete)
+// keep their usual work, whatever text the window system gives them: on X11
+// Tab carries "\t" and Delete U+007F. Ctrl+A selects the whole text, which
+// changes nothing in it. Text pasted from the context menu is not filtered:
+// the calculations judge what they read.
 class KeyFilter : public QObject {
     Q_OBJECT
 public:
-    enum class Point {
-        Refused,     // the point is a character like any other
-        TypesComma,  // the point and the keypad's decimal key type a comma
+    // A key that types another character: the point types the comma.
+    struct TypedAs {
+        QChar key;
+        QChar typed;
     };
 
-    KeyFilter(QString accepted, Point point, QObject* parent);
+    KeyFilter(QString accepted, QList<TypedAs> typedAs, QObject* parent);
 
     static inline const QString cifreEVirgola = QStringLiteral("0123456789,");
 
@@ -32,14 +36,14 @@ public:
     // delivers the keys while it has the focus (it hands them on to its
     // line edit directly, past any filter there), and on its line edit too,
     // for keys sent to the line edit itself.
-    static void install(QWidget* target, const QString& accepted, Point point = Point::Refused);
+    static void install(QWidget* target, const QString& accepted, QList<TypedAs> typedAs = {});
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QString m_accepted;
-    Point m_point;
+    QList<TypedAs> m_typedAs;
 };
 
 // The numeric entry field: digits, the comma and backspace; the point and

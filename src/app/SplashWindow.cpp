@@ -30,6 +30,14 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
+// The keys that press a focused button: Enter, the keypad's Enter and the
+// space bar, without a command modifier.
+bool pressesButton(const QKeyEvent& key) {
+    constexpr auto commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (key.modifiers() & commandModifiers) return false;
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_Space;
+}
+
 WindowDesign designOf() {
     return {.widthTwips = 7335,
             .heightTwips = 4875,
@@ -78,6 +86,13 @@ void SplashWindow::fine() {
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        // Enter or the space bar on the focused button presses it, as on any
+        // desktop: "CONTINUA" with the focus promises to continue.
+        if (auto* button = qobject_cast<QAbstractButton*>(watched);
+            button && button->hasFocus() && pressesButton(*key)) {
+            if (!key->isAutoRepeat()) button->click();
+            return true;
+        }
         const bool focusMove = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
         if (!key->text().isEmpty() && !focusMove) {
             close();

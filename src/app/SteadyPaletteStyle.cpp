@@ -1,5 +1,7 @@
 #include "app/SteadyPaletteStyle.h"
 
+#include "app/ScrollBarLook.h"
+
 #include <QHash>
 #include <QPalette>
 #include <QStyleOption>
@@ -44,6 +46,12 @@ private:
 
 }  // namespace
 
+int SteadyPaletteStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                                  QStyleHintReturn* returnData) const {
+    if (hint == SH_MenuBar_AltKeyNavigation) return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void SteadyPaletteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                        const QWidget* widget) const {
     const SteadyOption steadyOption(option);
@@ -58,6 +66,10 @@ void SteadyPaletteStyle::drawControl(ControlElement element, const QStyleOption*
 
 void SteadyPaletteStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                             QPainter* painter, const QWidget* widget) const {
+    if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option); bar && control == CC_ScrollBar) {
+        paintScrollBar(*this, *bar, *painter, widget);
+        return;
+    }
     const SteadyOption steadyOption(option);
     QProxyStyle::drawComplexControl(control, option, painter, widget);
 }

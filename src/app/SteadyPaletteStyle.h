@@ -10,10 +10,17 @@ namespace ombrana {
 // own, and Qt keeps every such name until the program ends, even after
 // dropping the image: without this, memory would grow with every window
 // opened. With it, the names repeat and the cached images are reused.
+//
+// It is also where the program's own look and habits that a style decides
+// live: flat scroll bars with a handle that reads as one (ScrollBarLook.h),
+// and a lone Alt press moving into the window's menu bar.
 class SteadyPaletteStyle : public QProxyStyle {
     Q_OBJECT
 public:
     using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;

@@ -61,11 +61,14 @@ ToroidWindow::ToroidWindow(QWidget* parent) : DesignedWindow(designOf(), parent)
     // The picker: every selectable core in catalogue order, unsorted, no
     // completion (the text is exactly what was typed or picked), its own keys
     // (filtered on the combo box, which has the focus and receives them).
+    // The maker's catalogue writes T50-2 and many type t50-2: the minus types
+    // the slash and the lower-case t the capital.
     m_picker->setCompleter(nullptr);
     for (std::string_view sigla : toroidiSelezionabili)
         m_picker->addItem(QString::fromUtf8(sigla.data(), static_cast<qsizetype>(sigla.size())));
     m_picker->setEditText(QStringLiteral("TOROIDI"));
-    KeyFilter::install(m_picker, QStringLiteral("0123456789/T"));
+    KeyFilter::install(m_picker, QStringLiteral("0123456789/T"),
+                       {{QLatin1Char('-'), QLatin1Char('/')}, {QLatin1Char('t'), QLatin1Char('T')}});
 
     // The result stands on the system's highlighted-text colour.
     QPalette pal = m_result->palette();

@@ -86,6 +86,42 @@ private slots:
         QTRY_VERIFY(!anyWindowVisible());
     }
 
+    // A focused button answers Enter and the space bar as a click; any other
+    // typed character still closes the splash, whichever button has the
+    // focus.
+    void splashKeysOnAFocusedButton_data() {
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("keyText");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("menuOpens");
+        QTest::newRow("Enter on CONTINUA") << "Command1" << int(Qt::Key_Return) << test::kEnterText << 0 << true;
+        QTest::newRow("keypad Enter on CONTINUA")
+            << "Command1" << int(Qt::Key_Enter) << test::kEnterText << int(Qt::KeypadModifier) << true;
+        QTest::newRow("space on CONTINUA") << "Command1" << int(Qt::Key_Space) << " " << 0 << true;
+        QTest::newRow("Enter on FINE") << "Command2" << int(Qt::Key_Return) << test::kEnterText << 0 << false;
+        QTest::newRow("space on FINE") << "Command2" << int(Qt::Key_Space) << " " << 0 << false;
+        QTest::newRow("a on CONTINUA") << "Command1" << int(Qt::Key_A) << "a" << 0 << false;
+        QTest::newRow("ctrl+Enter on CONTINUA")
+            << "Command1" << int(Qt::Key_Return) << test::kEnterText << int(Qt::ControlModifier) << false;
+    }
+    void splashKeysOnAFocusedButton() {
+        QFETCH(QString, focused);
+        QFETCH(int, key);
+        QFETCH(QString, keyText);
+        QFETCH(int, modifiers);
+        QFETCH(bool, menuOpens);
+        QWidget* s = test::openWindow(nomi::splash);
+        QVERIFY(test::activate(s));
+        auto* button = test::child<QWidget>(s, focused);
+        QVERIFY(button);
+        button->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), button);
+        test::pressKey(Qt::Key(key), keyText, Qt::KeyboardModifiers(modifiers));
+        QVERIFY(!finestre().isOpen(nomi::splash));
+        QCOMPARE(finestre().isOpen(nomi::menu), menuOpens);
+    }
+
     // The product name's letters stay clear of the panel's edges; the test
     // also runs at 150 % and 200 % scaling.
     void splashNameStaysInsideItsPanel() {
@@ -108,6 +144,12 @@ private slots:
         const int clear = qRound(4 * dpr);  // the panel's border and a little air
         QVERIFY2(first >= clear && last < image.width() - clear,
                  qPrintable(QStringLiteral("letters from %1 to %2 of %3").arg(first).arg(last).arg(image.width())));
+        // Its yellow ground does not cover the panel's bevel either.
+        const QRect inside = panel->rect().adjusted(4, 4, -4, -4);
+        QVERIFY2(inside.contains(name->geometry()), qPrintable(QStringLiteral("label from %1 to %2 of %3")
+                                                                   .arg(name->x())
+                                                                   .arg(name->geometry().right())
+                                                                   .arg(panel->width())));
     }
 
     void splashIgnoresOtherClicks_data() {

@@ -1,7 +1,9 @@
 // Every coloured button shows its own colour, flat, across its face, in
 // every window; pressing it and giving it the focus both show on the face.
 #include "AllWindows.h"
+#include "app/DesignLook.h"
 #include "app/WindowNames.h"
+#include "app/WrapButton.h"
 #include "tests/support/WindowTestSupport.h"
 
 #include <QApplication>
@@ -123,6 +125,31 @@ private slots:
             }
         }
         QVERIFY2(changed >= (plain.width() + plain.height()) / 2, qPrintable(QString::number(changed)));
+    }
+
+    // A caption wraps at its blanks only: on a button as wide as "Pi-Gr",
+    // "Pi-Greco" draws as it would with a non-breaking hyphen, not broken
+    // after "Pi-".
+    void hyphenDoesNotBreak_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("menu button") << " Filtro Passa Alto  a   Pi-Greco";
+        QTest::newRow("word alone") << "Pi-Greco";
+    }
+    void hyphenDoesNotBreak() {
+        QFETCH(QString, caption);
+        QFont font = design::makeFont(design::kBold975, QApplication::font());
+        const QFontMetrics metrics(font);
+        if (!metrics.inFont(QChar(0x2011))) QSKIP("the font has no non-breaking hyphen");
+        const QString guarded = QString(caption).replace(QLatin1Char('-'), QChar(0x2011));
+        // Every word on a line of its own, and room for all the lines.
+        const QSize size(metrics.horizontalAdvance(QStringLiteral("Pi-Gr")) + 8, 8 * metrics.height());
+        const auto picture = [&](const QString& text) {
+            WrapButton button(text);
+            button.setFont(font);
+            button.resize(size);
+            return button.grab().toImage();
+        };
+        QCOMPARE(picture(caption), picture(guarded));
     }
 };
 

@@ -1,10 +1,13 @@
 #include "AllWindows.h"
 #include "app/DesktopSetup.h"
+#include "app/MnemonicMenuBar.h"
 #include "app/WindowNames.h"
 #include "tests/support/WindowTestSupport.h"
 
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
 #include <QWindow>
 
 #include <memory>
@@ -86,6 +89,121 @@ private slots:
         QVERIFY(finestre().isOpen(nomi::induttanza2));
         QVERIFY(inductance->isVisible());
         QCOMPARE(aboveOf(inductance), nullptr);
+    }
+
+    void mnemonicPlace_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("taken");
+        QTest::addColumn<int>("index");
+        QTest::newRow("first letter") << "Stampa"
+                                      << "" << 0;
+        QTest::newRow("first letter, another case taken") << "calcolatrice"
+                                                          << "L" << 0;
+        QTest::newRow("next word's initial") << QString::fromUtf8("Esporta CSV\u2026") << "SE" << 8;
+        QTest::newRow("then any free letter") << "Leggimi"
+                                              << "L" << 1;
+        QTest::newRow("letters only, not the ellipsis") << QString::fromUtf8("E\u2026x") << "E" << 2;
+        QTest::newRow("a letter after a digit starts no word") << "3D Vista"
+                                                               << "" << 3;
+        QTest::newRow("every letter taken") << "Ab"
+                                            << "AB" << -1;
+        QTest::newRow("empty") << ""
+                               << "" << -1;
+    }
+    void mnemonicPlace() {
+        QFETCH(QString, caption);
+        QFETCH(QString, taken);
+        QFETCH(int, index);
+        QCOMPARE(mnemonicIndex(caption, taken), qsizetype(index));
+    }
+
+    // Every entry of every menu bar has a letter of its own within its
+    // window, which Alt+letter triggers; its text keeps no ampersand.
+    void menuEntriesByAltLetter_data() {
+        QTest::addColumn<QString>("window");
+        int bars = 0;
+        for (const QString& name : finestre().names()) {
+            QWidget* w = test::openWindow(name);
+            if (w && w->findChild<QMenuBar*>()) {
+                QTest::newRow(qPrintable(name)) << name;
+                ++bars;
+            }
+            test::closeAllWindows();
+        }
+        QVERIFY(bars >= 10);
+    }
+    void menuEntriesByAltLetter() {
+        QFETCH(QString, window);
+        QWidget* w = openActive(window);
+        QVERIFY(w);
+        auto* bar = w->findChild<MnemonicMenuBar*>();
+        QVERIFY2(bar, "the window's menu bar gives no mnemonics");
+        QString letters;
+        for (QAction* entry : bar->actions()) {
+            const QString text = entry->text();
+            QVERIFY2(!text.contains(QLatin1Char('&')), qPrintable(text));
+            const QChar letter = bar->mnemonic(entry);
+            QVERIFY2(!letter.isNull(), qPrintable(text + " has no mnemonic"));
+            QVERIFY2(text.toUpper().contains(letter), qPrintable(text));
+            QVERIFY2(!letters.contains(letter), qPrintable(text + " repeats " + letter));
+            letters += letter;
+        }
+        QVERIFY(!letters.isEmpty());
+        // What each entry does is tested with its window; here only that the
+        // key reaches it.
+        for (QAction* entry : bar->actions()) QObject::disconnect(entry, &QAction::triggered, w, nullptr);
+        for (QAction* entry : bar->actions()) {
+            QSignalSpy triggered(entry, &QAction::triggered);
+            const QChar letter = bar->mnemonic(entry);
+            test::pressKey(Qt::Key(letter.unicode()), QString(letter.toLower()), Qt::AltModifier);
+            QVERIFY2(triggered.size() == 1, qPrintable(entry->text()));
+            QCOMPARE(QApplication::activeWindow(), w);
+        }
+    }
+
+    // The menu bar draws the letter underlined: its picture differs from a
+    // plain bar's with the same entries.
+    void mnemonicIsUnderlined() {
+        QWidget* w = openActive(nomi::tabelle);
+        auto* bar = w ? w->findChild<MnemonicMenuBar*>() : nullptr;
+        QVERIFY(bar);
+        QMenuBar plain;
+        plain.setFont(bar->font());
+        for (const QAction* entry : bar->actions()) plain.addAction(entry->text());
+        plain.resize(bar->size());
+        plain.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plain));
+        const QImage marked = bar->grab().toImage();
+        const QImage unmarked = plain.grab().toImage();
+        QCOMPARE(marked.size(), unmarked.size());
+        QVERIFY(marked != unmarked);
+    }
+
+    // A lone Alt press leads into the menu bar, on its first entry; the
+    // arrows move along it, a letter or Enter chooses, and the focus comes
+    // back to where it was.
+    void loneAltIntoTheMenuBar() {
+        QWidget* w = openActive(nomi::passaBassoPiGreco);
+        QVERIFY(w);
+        auto* field = test::child<QLineEdit>(w, QStringLiteral("Text1"));
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+        auto* bar = w->findChild<QMenuBar*>();
+        QVERIFY(bar);
+        QTest::keyPress(field, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(field, Qt::Key_Alt, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), bar);
+        QCOMPARE(bar->activeAction(), bar->actions().at(0));
+        QTest::keyClick(bar, Qt::Key_Right);
+        QCOMPARE(bar->activeAction()->objectName(), QStringLiteral("calcolatrice"));
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+
+        QTest::keyPress(field, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(field, Qt::Key_Alt, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), bar);
+        test::pressKey(Qt::Key_C, QStringLiteral("c"));
+        QTRY_VERIFY(finestre().isOpen(nomi::calcolatrice));
+        QCOMPARE(field->text(), QString());
     }
 };
 

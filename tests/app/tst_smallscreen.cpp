@@ -15,13 +15,13 @@
 
 using namespace ombrana;
 
-// A screen of 1366 x 768 pixels at 150 %: 910 x 512 logical pixels, smaller
-// than the large windows' designed areas.
+// A netbook screen of 1024 x 600 pixels at 200 %: 512 x 300 logical pixels,
+// smaller than the large windows' designed areas.
 class TestSmallScreen : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry().size(), QSize(910, 512));
+        QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry().size(), QSize(512, 300));
         prepareApplication(*qApp);
         QApplication::setQuitOnLastWindowClosed(false);
     }
@@ -64,6 +64,41 @@ private slots:
         }
         QVERIFY(reached > 0);
     }
+
+    // The control with the focus is wholly in view when the window opens,
+    // and Tab and Shift+Tab bring each control they reach wholly into view,
+    // not only a field's text cursor.
+    void tabBringsTheControlIntoView_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("filter") << nomi::passaBassoPiGreco;
+        QTest::newRow("verification") << nomi::verificaPassaBassoPiGreco;
+        QTest::newRow("toroids") << nomi::tabelle;
+        QTest::newRow("air coil") << nomi::induttanzaAria;
+    }
+    void tabBringsTheControlIntoView() {
+        QFETCH(QString, name);
+        auto* w = qobject_cast<DesignedWindow*>(test::openWindow(name));
+        QVERIFY(w);
+        QVERIFY(test::activate(w));
+        auto* scroller = test::child<QScrollArea>(w, QStringLiteral("scroller"));
+        QVERIFY(scroller);
+        QTRY_VERIFY(scroller->verticalScrollBar()->isVisible());  // the test means something
+        QTRY_VERIFY(QApplication::focusWidget());
+        const auto wholly = [scroller](QWidget* c) {
+            const QRect at(c->mapTo(scroller->viewport(), QPoint(0, 0)), c->size());
+            return scroller->viewport()->rect().contains(at);
+        };
+        QStringList visited;
+        for (int step = 0; step < 40; ++step) {
+            QWidget* focused = QApplication::focusWidget();
+            QTRY_VERIFY2(wholly(focused), qPrintable(focused->objectName() + " after " + visited.join(' ')));
+            visited << focused->objectName();
+            if (step < 20)
+                test::pressTab();
+            else
+                test::pressBacktab();
+        }
+    }
 };
 
 int main(int argc, char* argv[]) {
@@ -71,7 +106,7 @@ int main(int argc, char* argv[]) {
     const QString config = dir.filePath(QStringLiteral("screen.json"));
     QFile file(config);
     if (!file.open(QIODevice::WriteOnly)) return 1;
-    file.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 910, "height": 512,
+    file.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 512, "height": 300,
                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     file.close();
     // This screen, whatever platform the command line names.

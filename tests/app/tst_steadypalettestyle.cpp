@@ -26,6 +26,10 @@ public:
                             const QWidget*) const override {
         seen << option->palette.cacheKey();
     }
+    int styleHint(StyleHint, const QStyleOption* = nullptr, const QWidget* = nullptr,
+                  QStyleHintReturn* = nullptr) const override {
+        return 0;
+    }
 };
 
 enum class Drawing { Primitive, Control, ComplexControl };
@@ -43,6 +47,15 @@ Q_DECLARE_METATYPE(Drawing)
 class TestSteadyPaletteStyle : public QObject {
     Q_OBJECT
 private slots:
+    // A lone Alt press leads into the menu bar whatever the style beneath
+    // says.
+    void altLeadsIntoTheMenuBar() {
+        auto* recorder = new PaletteRecorder;
+        QCOMPARE(recorder->styleHint(QStyle::SH_MenuBar_AltKeyNavigation), 0);
+        SteadyPaletteStyle style(recorder);
+        QCOMPARE(style.styleHint(QStyle::SH_MenuBar_AltKeyNavigation), 1);
+    }
+
     void samePaletteForEqualColours_data() {
         QTest::addColumn<Drawing>("drawing");
         QTest::newRow("primitive") << Drawing::Primitive;
@@ -73,6 +86,33 @@ private slots:
         QCOMPARE(recorder->seen.size(), 3);
         QCOMPARE(recorder->seen[1], recorder->seen[0]);
         QVERIFY(recorder->seen[2] != recorder->seen[0]);
+    }
+
+    // Palettes that differ in one colour of one group only, the inactive
+    // group included, stay two palettes for the style beneath.
+    void groupsKeptApart_data() {
+        QTest::addColumn<int>("group");
+        QTest::newRow("active") << int(QPalette::Active);
+        QTest::newRow("inactive") << int(QPalette::Inactive);
+        QTest::newRow("disabled") << int(QPalette::Disabled);
+    }
+    void groupsKeptApart() {
+        QFETCH(int, group);
+        auto* recorder = new PaletteRecorder;
+        SteadyPaletteStyle style(recorder);
+        QImage image(4, 4, QImage::Format_RGB32);
+        QPainter painter(&image);
+        QPalette one = withButton(0x123456);
+        QPalette other = withButton(0x123456);
+        one.setColor(QPalette::ColorGroup(group), QPalette::Highlight, QColor(0x112233));
+        other.setColor(QPalette::ColorGroup(group), QPalette::Highlight, QColor(0x112234));
+        for (const QPalette* palette : {&one, &other}) {
+            QStyleOption option;
+            option.palette = *palette;
+            style.drawPrimitive(QStyle::PE_PanelButtonCommand, &option, &painter);
+        }
+        QCOMPARE(recorder->seen.size(), 2);
+        QVERIFY(recorder->seen[0] != recorder->seen[1]);
     }
 };
 

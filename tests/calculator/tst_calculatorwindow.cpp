@@ -397,6 +397,16 @@ void TestCalculatorWindow::keyboardVariants_data() {
     row("equals", Qt::Key_Equal, "=", Qt::NoModifier, "Operator4");
     row("escape", Qt::Key_Escape, test::kEscapeText, Qt::NoModifier, "Cancel");
     row("delete", Qt::Key_Delete, test::kDeleteText, Qt::NoModifier, "CancelEntry");
+    // The keypad on some desktops sends its keys without text: the key code
+    // decides.
+    row("digit without text", Qt::Key_5, QString(), Qt::NoModifier, "Number5");
+    row("keypad digit without text", Qt::Key_0, QString(), Qt::KeypadModifier, "Number0");
+    row("keypad plus without text", Qt::Key_Plus, QString(), Qt::KeypadModifier, "Operator1");
+    row("keypad minus without text", Qt::Key_Minus, QString(), Qt::KeypadModifier, "Operator3");
+    row("keypad asterisk without text", Qt::Key_Asterisk, QString(), Qt::KeypadModifier, "Operator2");
+    row("keypad slash without text", Qt::Key_Slash, QString(), Qt::KeypadModifier, "Operator0");
+    row("keypad decimal without text", Qt::Key_Period, QString(), Qt::KeypadModifier, "Decimal");
+    row("keypad enter without text", Qt::Key_Enter, QString(), Qt::KeypadModifier, "Operator4");
 }
 
 void TestCalculatorWindow::keyboardVariants() {

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSignalSpy>
 
 using namespace ombrana;
@@ -270,7 +271,14 @@ private slots:
         QTest::newRow("escape") << int(Qt::Key_Escape) << test::kEscapeText << int(Qt::NoModifier) << "12" << true;
         QTest::newRow("ctrl+v") << int(Qt::Key_V) << QString(QChar(0x16)) << int(Qt::ControlModifier) << "12" << true;
         QTest::newRow("ctrl+z") << int(Qt::Key_Z) << QString(QChar(0x1a)) << int(Qt::ControlModifier) << "12" << true;
-        QTest::newRow("ctrl+a") << int(Qt::Key_A) << QString(QChar(0x01)) << int(Qt::ControlModifier) << "12" << true;
+        QTest::newRow("ctrl+point") << int(Qt::Key_Period) << "." << int(Qt::ControlModifier) << "12" << true;
+        QTest::newRow("alt+point") << int(Qt::Key_Period) << "." << int(Qt::AltModifier) << "12" << true;
+        QTest::newRow("ctrl+keypad decimal")
+            << int(Qt::Key_Period) << "." << int(Qt::ControlModifier | Qt::KeypadModifier) << "12" << true;
+        QTest::newRow("keypad decimal without text")
+            << int(Qt::Key_Period) << "" << int(Qt::KeypadModifier) << "12," << false;
+        QTest::newRow("keypad comma without text")
+            << int(Qt::Key_Comma) << "" << int(Qt::KeypadModifier) << "12," << false;
         QTest::newRow("shift+insert") << int(Qt::Key_Insert) << "" << int(Qt::ShiftModifier) << "12" << true;
     }
     void keyFilter() {
@@ -421,9 +429,25 @@ private slots:
         QWidget* w = test::openWindow(nomi::passaAltoPiGreco);
         QImage printed;
         setPrintSinkForTests([&](const QImage& image) { printed = image; });
+        const auto noSink = qScopeGuard([] { setPrintSinkForTests({}); });  // printed goes out of scope
         w->findChild<QAction*>("stampa")->trigger();
         QVERIFY(!printed.isNull());
         QCOMPARE(printed.size() / printed.devicePixelRatio(), qobject_cast<DesignedWindow*>(w)->area()->size());
+    }
+
+    // Alt+S from the frequency field prints: every entry is there from the
+    // keyboard alone.
+    void altSPrints() {
+        QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
+        QVERIFY(test::activate(w));
+        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
+        int prints = 0;
+        setPrintSinkForTests([&](const QImage& image) { prints += image.isNull() ? 0 : 1; });
+        const auto noSink = qScopeGuard([] { setPrintSinkForTests({}); });
+        test::pressKey(Qt::Key_S, QStringLiteral("s"), Qt::AltModifier);
+        QCOMPARE(prints, 1);
+        QCOMPARE(test::child<QLineEdit>(w, "Text1")->text(), QString());
+        QCOMPARE(w->findChild<QAction*>("stampa")->text(), QStringLiteral("Stampa"));
     }
 
     void stampaWithoutPrinterDoesNothing() {

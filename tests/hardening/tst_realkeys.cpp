@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -113,10 +114,18 @@ private slots:
         combo->setEditText(QString());
         QVERIFY(typeText(QStringLiteral("T50/2")));
         QTRY_COMPARE(combo->currentText(), QStringLiteral("T50/2"));
+        // The maker's way: the minus types the slash, a lower-case t the T.
+        combo->setEditText(QString());
+        QVERIFY(typeText(QStringLiteral("t50-2")));
+        QTRY_COMPARE(combo->currentText(), QStringLiteral("T50/2"));
+        QVERIFY(keys({QStringLiteral("KP_Subtract")}));
+        QTRY_COMPARE(combo->currentText(), QStringLiteral("T50/2/"));
+        QVERIFY(keys({QStringLiteral("BackSpace")}));
+        QTRY_COMPARE(combo->currentText(), QStringLiteral("T50/2"));
         settle();
         QCOMPARE(beepCount(), beeps);
         const int items = combo->count();
-        for (const char* key : {"x", "t", "space", "Return", "period", "ctrl+v"}) {
+        for (const char* key : {"x", "ctrl+t", "space", "Return", "period", "ctrl+v"}) {
             const int before = beepCount();
             QVERIFY(keys({QString::fromLatin1(key)}));
             QTRY_VERIFY2(beepCount() == before + 1, key);
@@ -131,6 +140,49 @@ private slots:
         QTRY_COMPARE(focusName(), QStringLiteral("Command2"));
         QVERIFY(keys({QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab")}));
         QTRY_COMPARE(focusName(), QStringLiteral("Text2"));
+    }
+
+    // Enter on the splash's focused "CONTINUA" opens the menu; Tab, then
+    // the space bar on "FINE", ends it.
+    void splashButtonsByKeys_data() {
+        QTest::addColumn<QStringList>("keyNames");
+        QTest::addColumn<bool>("menuOpens");
+        QTest::newRow("Enter on CONTINUA") << QStringList{QStringLiteral("Return")} << true;
+        QTest::newRow("keypad Enter on CONTINUA") << QStringList{QStringLiteral("KP_Enter")} << true;
+        QTest::newRow("space on FINE") << QStringList{QStringLiteral("Tab"), QStringLiteral("space")} << false;
+        QTest::newRow("a on CONTINUA") << QStringList{QStringLiteral("a")} << false;
+    }
+    void splashButtonsByKeys() {
+        QFETCH(QStringList, keyNames);
+        QFETCH(bool, menuOpens);
+        QWidget* s = test::openWindow(nomi::splash);
+        QVERIFY(test::activate(s));
+        QTRY_COMPARE(focusName(), QStringLiteral("Command1"));
+        QVERIFY(keys(keyNames));
+        QTRY_VERIFY(!finestre().isOpen(nomi::splash));
+        QCOMPARE(finestre().isOpen(nomi::menu), menuOpens);
+    }
+
+    // A lone Alt leads into the menu bar; a letter there chooses its entry.
+    // Alt+letter from a field does the same at once.
+    void menuBarByAlt() {
+        QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
+        QVERIFY(test::activate(w));
+        QTRY_COMPARE(focusName(), QStringLiteral("Text1"));
+        auto* bar = w->findChild<QMenuBar*>();
+        QVERIFY(bar);
+        QVERIFY(keys({QStringLiteral("alt")}));
+        QTRY_COMPARE(QApplication::focusWidget(), bar);
+        QVERIFY(keys({QStringLiteral("Escape")}));
+        QTRY_COMPARE(focusName(), QStringLiteral("Text1"));
+        QVERIFY(keys({QStringLiteral("alt"), QStringLiteral("c")}));
+        QTRY_VERIFY(finestre().isOpen(nomi::calcolatrice));
+        finestre().close(nomi::calcolatrice);
+        QVERIFY(test::activate(w));
+        QTRY_COMPARE(focusName(), QStringLiteral("Text1"));
+        QVERIFY(keys({QStringLiteral("alt+v")}));
+        QTRY_VERIFY(finestre().isOpen(nomi::verificaPassaBassoPiGreco));
+        QCOMPARE(test::child<QLineEdit>(w, "Text1")->text(), QString());
     }
 
     void calculatorKeys() {

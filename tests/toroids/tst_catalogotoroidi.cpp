@@ -46,6 +46,9 @@ private slots:
     void limits_data();
     void limits();
     void limitRule();
+    void designationAsWritten_data();
+    void designationAsWritten();
+    void everyDesignationTheMakersWay();
     void turnsTableWire020();
 };
 
@@ -177,6 +180,61 @@ void TestCatalogoToroidi::limits() {
     const auto valore = limiteInduttanza(nome.toStdString());
     QCOMPARE(valore.has_value(), presente);
     if (presente) QCOMPARE(*valore, limite);
+}
+
+void TestCatalogoToroidi::designationAsWritten_data() {
+    QTest::addColumn<QString>("scritta");
+    QTest::addColumn<QString>("sigla");  // empty: not in the catalogue
+
+    // clang-format off
+    QTest::newRow("maker's way") << "T50-2" << "T50/2";
+    QTest::newRow("lower case, slash") << "t50/2" << "T50/2";
+    QTest::newRow("catalogue's way") << "T50/2" << "T50/2";
+    QTest::newRow("blanks around") << " t50-2 " << "T50/2";
+    QTest::newRow("tab and newline around") << "\tT50-2\n" << "T50/2";
+    QTest::newRow("mix 0 is not mix 2") << "T50-0" << "T50/0";
+    QTest::newRow("T37-12 not T37/1") << "T37-12" << "T37/12";
+    QTest::newRow("T37-1 not T37/12") << "T37-1" << "T37/1";
+    QTest::newRow("lone T300") << "t300-2" << "T300/2";
+    QTest::newRow("core without data") << "T60-1" << "T60/1";
+    QTest::newRow("longer mix") << "T50-22" << "";
+    QTest::newRow("shorter size") << "T5-2" << "";
+    QTest::newRow("size alone") << "T50" << "";
+    QTest::newRow("no mix") << "T50-" << "";
+    QTest::newRow("no T") << "50-2" << "";
+    QTest::newRow("two T") << "TT50-2" << "";
+    QTest::newRow("blank inside") << "T 50-2" << "";
+    QTest::newRow("two separators") << "T50--2" << "";
+    QTest::newRow("mix not offered") << "T300-6" << "";
+    QTest::newRow("picker initial text") << "TOROIDI" << "";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("blanks only") << "   " << "";
+    QTest::newRow("ferrite, another maker's letter") << "FT50-43" << "";
+    // clang-format on
+}
+
+void TestCatalogoToroidi::designationAsWritten() {
+    QFETCH(QString, scritta);
+    QFETCH(QString, sigla);
+    const std::string testo = scritta.toStdString();
+    const auto trovata = siglaDiCatalogo(testo);
+    QCOMPARE(trovata.has_value(), !sigla.isEmpty());
+    if (trovata) QCOMPARE(q(*trovata), sigla);
+}
+
+// Every core of the catalogue, written with the maker's minus or in lower
+// case, finds itself.
+void TestCatalogoToroidi::everyDesignationTheMakersWay() {
+    for (const VoceToroide& v : catalogoToroidi) {
+        std::string maker(v.sigla);
+        maker[maker.find('/')] = '-';
+        std::string lower = maker;
+        lower[0] = 't';
+        for (const std::string& scritta : {std::string(v.sigla), maker, lower}) {
+            const auto trovata = siglaDiCatalogo(scritta);
+            QVERIFY2(trovata && *trovata == v.sigla, scritta.c_str());
+        }
+    }
 }
 
 // The limits come from AL x N^2 / 10000 cut to two decimals, N the most turns

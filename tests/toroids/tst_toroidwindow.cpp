@@ -65,6 +65,10 @@ private slots:
     void keyFilters_data();
     void keyFilters();
     void pickerByKeyboard();
+    void keysStraightToThePickerEditor_data();
+    void keysStraightToThePickerEditor();
+    void selectAllThenType_data();
+    void selectAllThenType();
     void tabByKeyboard();
     void cancellaThenCalcola();
     void tab1Diameters();
@@ -263,8 +267,8 @@ void TestToroidWindow::keyFilters_data() {
                                   << "T3" << '7' << "T37";
     QTest::newRow("picker slash") << "cboToroidi"
                                   << "T37" << '/' << "T37/";
-    QTest::newRow("picker lower t") << "cboToroidi"
-                                    << "T37" << 't' << "T37";
+    QTest::newRow("picker lower t types T") << "cboToroidi"
+                                            << "" << 't' << "T";
     QTest::newRow("picker letter A") << "cboToroidi"
                                      << "T37" << 'A' << "T37";
     QTest::newRow("picker comma") << "cboToroidi"
@@ -281,14 +285,18 @@ void TestToroidWindow::keyFilters_data() {
                                                << "1" << '.' << "1,";
     QTest::newRow("picker point") << "cboToroidi"
                                   << "T37" << '.' << "T37";
-    QTest::newRow("picker minus") << "cboToroidi"
-                                  << "T37" << '-' << "T37";
+    QTest::newRow("picker minus types a slash") << "cboToroidi"
+                                                << "T37" << '-' << "T37/";
+    QTest::newRow("picker lower a") << "cboToroidi"
+                                    << "T37" << 'a' << "T37";
     QTest::newRow("Text2 minus") << "Text2"
                                  << "1" << '-' << "1";
     QTest::newRow("Text2 T") << "Text2"
                              << "1" << 'T' << "1";
     QTest::newRow("Text2 slash") << "Text2"
                                  << "1" << '/' << "1";
+    QTest::newRow("Text2 lower t") << "Text2"
+                                   << "1" << 't' << "1";
 }
 
 // Keys go where the window system sends them: to the focused control, which
@@ -350,6 +358,19 @@ void TestToroidWindow::pickerByKeyboard() {
     QCOMPARE(combo->currentText(), QStringLiteral("T50/2"));
     QCOMPARE(beepCount(), beeps);
 
+    // The maker's way of writing a core, as many type it.
+    combo->setEditText(QString());
+    test::typeToFocus("t50-2");
+    QCOMPARE(combo->currentText(), QStringLiteral("T50/2"));
+    QCOMPARE(beepCount(), beeps);
+    auto* field = test::child<QLineEdit>(w, "Text2");
+    field->setText(QStringLiteral("2,37"));
+    test::click(w, "Command2");
+    QCOMPARE(test::child<QLabel>(w, "Label26")->text(), QStringLiteral("22"));
+    combo->setFocus(Qt::OtherFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), combo);
+    combo->lineEdit()->end(false);
+
     QApplication::clipboard()->setText(QStringLiteral("T37/2"));
     struct Rifiutato {
         const char* nome;
@@ -359,8 +380,10 @@ void TestToroidWindow::pickerByKeyboard() {
     };
     const Rifiutato rifiutati[] = {
         {"x", Qt::Key_X, "x", Qt::NoModifier},
-        {"t", Qt::Key_T, "t", Qt::NoModifier},
         {"a", Qt::Key_A, "a", Qt::NoModifier},
+        {"ctrl+t", Qt::Key_T, QString(QChar(0x14)), Qt::ControlModifier},
+        {"alt+minus", Qt::Key_Minus, "-", Qt::AltModifier},
+        {"underscore", Qt::Key_Underscore, "_", Qt::ShiftModifier},
         {"blank", Qt::Key_Space, " ", Qt::NoModifier},
         {"point", Qt::Key_Period, ".", Qt::NoModifier},
         {"enter", Qt::Key_Return, test::kEnterText, Qt::NoModifier},
@@ -395,6 +418,83 @@ void TestToroidWindow::pickerByKeyboard() {
     test::pressBacktab();
     QCOMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text2"));
     QCOMPARE(beepCount(), prima);
+}
+
+// A key sent to the picker's own editor, past the combo box, meets the same
+// filter.
+void TestToroidWindow::keysStraightToThePickerEditor_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("keyText");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("dopo");
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("letter a") << int(Qt::Key_A) << "a" << 0 << "T37" << 1;
+    QTest::newRow("point") << int(Qt::Key_Period) << "." << 0 << "T37" << 1;
+    QTest::newRow("minus types a slash") << int(Qt::Key_Minus) << "-" << 0 << "T37/" << 0;
+    QTest::newRow("keypad minus types a slash") << int(Qt::Key_Minus) << "-" << int(Qt::KeypadModifier) << "T37/" << 0;
+    QTest::newRow("slash") << int(Qt::Key_Slash) << "/" << 0 << "T37/" << 0;
+    QTest::newRow("lower t types T") << int(Qt::Key_T) << "t" << 0 << "T37T" << 0;
+}
+
+void TestToroidWindow::keysStraightToThePickerEditor() {
+    QFETCH(int, key);
+    QFETCH(QString, keyText);
+    QFETCH(int, modifiers);
+    QFETCH(QString, dopo);
+    QFETCH(int, beeps);
+    ToroidWindow* w = apri();
+    QVERIFY(w);
+    auto* combo = test::child<QComboBox>(w, "cboToroidi");
+    combo->setEditText(QStringLiteral("T37"));
+    QLineEdit* edit = combo->lineEdit();
+    edit->setCursorPosition(3);
+    const int before = beepCount();
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(key), keyText, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(edit->text(), dopo);
+    QCOMPARE(beepCount(), before + beeps);
+}
+
+// Ctrl+A selects the whole text without a beep; the next key replaces it.
+// The clipboard shortcuts stay refused.
+void TestToroidWindow::selectAllThenType_data() {
+    QTest::addColumn<QString>("campo");
+    QTest::addColumn<QString>("partenza");
+    QTest::addColumn<char>("tasto");
+    QTest::addColumn<QString>("dopo");
+    QTest::newRow("Text2") << "Text2"
+                           << "7,1" << '7' << "7";
+    QTest::newRow("picker") << "cboToroidi"
+                            << "T37/2" << 'T' << "T";
+    QTest::newRow("picker, then a refused key") << "cboToroidi"
+                                                << "T37/2" << 'x' << "T37/2";
+}
+
+void TestToroidWindow::selectAllThenType() {
+    QFETCH(QString, campo);
+    QFETCH(QString, partenza);
+    QFETCH(char, tasto);
+    QFETCH(QString, dopo);
+    ToroidWindow* w = apri();
+    QVERIFY(w);
+    QVERIFY(test::activate(w));
+    QWidget* focused = test::child<QWidget>(w, campo);
+    QLineEdit* edit =
+        campo == "cboToroidi" ? test::child<QComboBox>(w, campo)->lineEdit() : qobject_cast<QLineEdit*>(focused);
+    QVERIFY(edit);
+    edit->setText(partenza);
+    focused->setFocus(Qt::OtherFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), focused);
+    edit->setCursorPosition(int(partenza.size()));
+    const int beeps = beepCount();
+    test::pressKey(Qt::Key_A, QString(QChar(0x01)), Qt::ControlModifier);
+    QCOMPARE(edit->text(), partenza);
+    QCOMPARE(edit->selectedText(), partenza);
+    QCOMPARE(beepCount(), beeps);
+    test::typeToFocus(QString(QLatin1Char(tasto)));
+    QCOMPARE(edit->text(), dopo);
+    QCOMPARE(beepCount(), dopo == partenza ? beeps + 1 : beeps);
+    test::pressKey(Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
+    QCOMPARE(edit->text(), dopo);
 }
 
 void TestToroidWindow::tabByKeyboard() {

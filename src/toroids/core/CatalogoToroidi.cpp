@@ -1,5 +1,7 @@
 #include "toroids/core/CatalogoToroidi.h"
 
+#include <string>
+
 namespace ombrana {
 
 namespace {
@@ -35,6 +37,21 @@ std::optional<double> fattoreAL(std::string_view testo) {
         posizione += ampiezza;
     }
     return al;
+}
+
+std::optional<std::string_view> siglaDiCatalogo(std::string_view scritta) {
+    constexpr std::string_view blanks = " \t\r\n";
+    const std::size_t first = scritta.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return std::nullopt;
+    scritta = scritta.substr(first, scritta.find_last_not_of(blanks) - first + 1);
+
+    std::string sigla(scritta);
+    if (sigla.front() == 't') sigla.front() = 'T';
+    for (char& c : sigla)
+        if (c == '-') c = '/';
+    for (const VoceToroide& v : catalogoToroidi)
+        if (v.sigla == sigla) return v.sigla;
+    return std::nullopt;
 }
 
 std::optional<double> limiteInduttanza(std::string_view nome) {

@@ -115,4 +115,12 @@ std::optional<double> fattoreAL(std::string_view testo);
 // other text.
 std::optional<double> limiteInduttanza(std::string_view nome);
 
+// The catalogue's designation of a core written the maker's way or typed
+// loosely: blanks around it ignored, a lower-case "t" for the "T", a minus
+// for the slash ("T50-2", "t50/2", " t50-2 " give "T50/2"). Nothing for a
+// designation that the catalogue does not hold, never a neighbour that
+// shares its first characters ("T50-22" is not T50/2). Cores without data
+// (AL 0) are in the catalogue too.
+std::optional<std::string_view> siglaDiCatalogo(std::string_view scritta);
+
 }  // namespace ombrana
