@@ -156,7 +156,8 @@ private slots:
             QSignalSpy triggered(entry, &QAction::triggered);
             const QChar letter = bar->mnemonic(entry);
             test::pressKey(Qt::Key(letter.unicode()), QString(letter.toLower()), Qt::AltModifier);
-            QVERIFY2(triggered.size() == 1, qPrintable(entry->text()));
+            // An entry waiting for a result (a verification's exports) stays quiet.
+            QVERIFY2(triggered.size() == (entry->isEnabled() ? 1 : 0), qPrintable(entry->text()));
             QCOMPARE(QApplication::activeWindow(), w);
         }
     }
