@@ -266,8 +266,8 @@ VerificationText verificationText(const VerificationInput& in, const Verificatio
     const CellFigures& f = r.asDesigned.lossDb ? r.asDesigned : r.asBuilt;
     if ((f.lossDb && *f.lossDb > kAdviceLossDb) || (f.swr && *f.swr > kAdviceSwr))
         t.advice = "Perdita " + figureText(f.lossDb, 2) + " dB e ROS " + swrText(f.swr) +
-                   " a f lavoro: il taglio \u00e8 il punto a -3 dB; per trasmettere va sopra la banda, o servono "
-                   "pi\u00f9 elementi (PROPONI)";
+                   " a f lavoro: il taglio \u00e8 il punto a -3 dB; per trasmettere va " + (low ? "sopra" : "sotto") +
+                   " la banda, o servono pi\u00f9 elementi (PROPONI)";
 
     // The values as built, under the drawing.
     const auto join = [](const std::vector<std::string>& items) {
