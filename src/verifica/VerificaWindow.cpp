@@ -178,6 +178,9 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
     setTabOrder({"operatingFrequency", "band", "maxSwr", "minLoss", "power", "response", "elements", "series",
                  "capacitor", "capacitor2", "core", "diameter", "length", "coilQ", "loadSwr", "propose", "designs",
                  "close"});
+    // The parts' scroll area comes after the proposals, before CHIUDI.
+    QWidget::setTabOrder(m_designs, partsScroll);
+    QWidget::setTabOrder(partsScroll, control("close"));
 
     // The verification belongs to its filter window: it takes each cell the
     // window computes, and closes with it, so that the menu's CHIUDI, which

@@ -91,6 +91,7 @@ private slots:
     void everyTextFits_data();
     void everyTextFits();
     void nineElementSheetIsOnePage();
+    void tabWalksTheInputsThenTheProposals();
 };
 
 void TestVerificaLadders::proposesForTheBandAndFillsTheChosenRow() {
@@ -369,6 +370,19 @@ void TestVerificaLadders::nineElementSheetIsOnePage() {
     for (const QString& s :
          {QStringLiteral("Chebyshev 9 elementi"), QStringLiteral("T50/6"), QStringLiteral("V di picco")})
         QVERIFY2(text.contains(s), qPrintable(s));
+}
+
+// Tab runs down each column of inputs, then to PROPONI, its list, the
+// parts and CHIUDI; fields that the design does not take are passed over.
+void TestVerificaLadders::tabWalksTheInputsThenTheProposals() {
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    choose(v, "response", QStringLiteral("Chebyshev"));
+    choose(v, "elements", QStringLiteral("7"));
+    checkTabByKeys(v, {"operatingFrequency", "band", "maxSwr", "minLoss", "power", "response", "elements", "series",
+                       "capacitor", "capacitor2", "core", "diameter", "length", "coilQ", "loadSwr", "propose",
+                       "designs", "partsScroll", "close"});
+    choose(v, "response", QStringLiteral("Butterworth"));
+    checkTabByKeys(v, {"series", "core"});
 }
 
 QTEST_MAIN(TestVerificaLadders)
