@@ -93,6 +93,11 @@ QWidget* create(const Control& row, QWidget* parent) {
             applyColours(combo, row, QPalette::Base, QPalette::Text);
             return combo;
         }
+        case Kind::PickList: {
+            auto* combo = new QComboBox(parent);
+            applyColours(combo, row, QPalette::Base, QPalette::Text);
+            return combo;
+        }
         case Kind::Picture: {
             auto* picture = new QLabel(parent);
             picture->setPixmap(QPixmap(text));

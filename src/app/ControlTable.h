@@ -17,12 +17,13 @@ int twipsToPixels(int twips, double logicalDpi = 96.0);
 enum class Kind {
     Label,
     Button,
-    Field,    // single-line text field, numeric entry filter unless NoKeyFilter
-    Frame,    // FramePanel; text is its caption, fg the caption colour
-    Combo,    // editable combo box; text is the initial edit text
-    Picture,  // stretched image; text is the resource path
-    TextBox,  // multi-line text box, read-only; text is its content
-    List,     // list of rows to choose from; text is unused
+    Field,     // single-line text field, numeric entry filter unless NoKeyFilter
+    Frame,     // FramePanel; text is its caption, fg the caption colour
+    Combo,     // editable combo box; text is the initial edit text
+    PickList,  // combo box that only picks from its list; text is unused
+    Picture,   // stretched image; text is the resource path
+    TextBox,   // multi-line text box, read-only; text is its content
+    List,      // list of rows to choose from; text is unused
 };
 
 enum Flag : unsigned {

@@ -169,7 +169,7 @@ void paintCurves(QPainter& p, const PlotData& data, const PlotAxes& axes, const 
                            })->points.size()));
     for (const PlotCurve& curve : data.curves) {
         buildPolyline(line, curve, axes);
-        p.setPen(QPen(curve.colour, 2 * m.unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(curve.colour, 2 * m.unit, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
         p.drawPolyline(line);
     }
 }

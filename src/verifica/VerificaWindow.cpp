@@ -130,13 +130,13 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
     partsScroll->setWidget(m_parts);
 
     // Pick lists, not typing: the bands, the cores and the choices are
-    // fixed lists.
-    for (QComboBox* combo : {m_band, m_core, m_response, m_elements, m_series}) combo->setEditable(false);
-    m_band->addItem(kNoBand);
-    for (const AmateurBand& b : kAmateurBands)
-        m_band->addItem(QString::fromUtf8(b.name.data(), qsizetype(b.name.size())));
-    m_core->addItems({kWindingExact, kWindingAirCoil});
-    for (std::string_view s : toroidiSelezionabili) m_core->addItem(QString::fromLatin1(s.data(), qsizetype(s.size())));
+    // fixed lists, each filled at once.
+    QStringList bands{kNoBand};
+    for (const AmateurBand& b : kAmateurBands) bands << QString::fromUtf8(b.name.data(), qsizetype(b.name.size()));
+    m_band->addItems(bands);
+    QStringList cores{kWindingExact, kWindingAirCoil};
+    for (std::string_view s : toroidiSelezionabili) cores << QString::fromLatin1(s.data(), qsizetype(s.size()));
+    m_core->addItems(cores);
     m_core->installEventFilter(this);
     m_designs->setAccessibleName(QStringLiteral("Filtri proposti"));
     m_response->addItems(kResponseChoices);
