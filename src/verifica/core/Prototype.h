@@ -16,7 +16,7 @@ double swrOfRippleDb(double rippleDb);
 // The normalised element values g1 ... gn of a low-pass prototype between
 // equal terminations, for an odd n: cut-off 1 rad/s, 1 ohm. Butterworth's
 // cut-off is its -3 dB point, Chebyshev's the edge of its ripple. Nothing
-// (an empty list) for an even or non-positive n, or a ripple that is not
+// (an empty list) for an even n, one outside 1 to 9, or a ripple that is not
 // above SWR 1 and within 3 dB.
 std::vector<double> butterworthPrototype(int n);
 std::vector<double> chebyshevPrototype(int n, double rippleSwr);
