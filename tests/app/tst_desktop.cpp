@@ -49,8 +49,7 @@ private slots:
 
     void fieldMenuIsItalian() {
         QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
-        auto* field = test::child<QLineEdit>(w, QStringLiteral("Text1"));
-        QVERIFY(field);
+        FIND_CHILD(QLineEdit, field, w, QStringLiteral("Text1"));
         const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
         QStringList texts;
         for (const QAction* action : menu->actions())
@@ -136,8 +135,7 @@ private slots:
         QFETCH(QString, window);
         QWidget* w = openActive(window);
         QVERIFY(w);
-        auto* bar = w->findChild<MnemonicMenuBar*>();
-        QVERIFY2(bar, "the window's menu bar gives no mnemonics");
+        FIND_CHILD(MnemonicMenuBar, bar, w, QString());
         QString letters;
         for (QAction* entry : bar->actions()) {
             const QString text = entry->text();
@@ -166,8 +164,7 @@ private slots:
     // plain bar's with the same entries.
     void mnemonicIsUnderlined() {
         QWidget* w = openActive(nomi::tabelle);
-        auto* bar = w ? w->findChild<MnemonicMenuBar*>() : nullptr;
-        QVERIFY(bar);
+        FIND_CHILD(MnemonicMenuBar, bar, w, QString());
         QMenuBar plain;
         plain.setFont(bar->font());
         for (const QAction* entry : bar->actions()) plain.addAction(entry->text());
@@ -186,10 +183,9 @@ private slots:
     void loneAltIntoTheMenuBar() {
         QWidget* w = openActive(nomi::passaBassoPiGreco);
         QVERIFY(w);
-        auto* field = test::child<QLineEdit>(w, QStringLiteral("Text1"));
+        FIND_CHILD(QLineEdit, field, w, QStringLiteral("Text1"));
         QTRY_COMPARE(QApplication::focusWidget(), field);
-        auto* bar = w->findChild<QMenuBar*>();
-        QVERIFY(bar);
+        FIND_CHILD(QMenuBar, bar, w, QString());
         QTest::keyPress(field, Qt::Key_Alt, Qt::AltModifier);
         QTest::keyRelease(field, Qt::Key_Alt, Qt::AltModifier);
         QTRY_COMPARE(QApplication::focusWidget(), bar);

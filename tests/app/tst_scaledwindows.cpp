@@ -60,8 +60,7 @@ private slots:
         QVERIFY(!w->isMaximized());
         // The window manager has its say after the window shows.
         QTRY_VERIFY2(w->size() == design, qPrintable(describe(w, design)));
-        auto* scroller = test::child<QScrollArea>(w, QStringLiteral("scroller"));
-        QVERIFY(scroller);
+        FIND_CHILD(QScrollArea, scroller, w, QStringLiteral("scroller"));
         QCOMPARE(scroller->viewport()->size(), w->area()->size());
         QVERIFY(!scroller->horizontalScrollBar()->isVisible());
         QVERIFY(!scroller->verticalScrollBar()->isVisible());

@@ -45,8 +45,7 @@ private slots:
                                                                         .arg(w->frameGeometry().y())
                                                                         .arg(w->frameGeometry().width())
                                                                         .arg(w->frameGeometry().height())));
-        auto* scroller = test::child<QScrollArea>(w, QStringLiteral("scroller"));
-        QVERIFY(scroller);
+        FIND_CHILD(QScrollArea, scroller, w, QStringLiteral("scroller"));
         const QSize design = w->area()->size();
         const bool larger = design.height() > scroller->viewport()->height();
         QTRY_COMPARE(scroller->verticalScrollBar()->isVisible(), larger);
@@ -80,8 +79,7 @@ private slots:
         auto* w = qobject_cast<DesignedWindow*>(test::openWindow(name));
         QVERIFY(w);
         QVERIFY(test::activate(w));
-        auto* scroller = test::child<QScrollArea>(w, QStringLiteral("scroller"));
-        QVERIFY(scroller);
+        FIND_CHILD(QScrollArea, scroller, w, QStringLiteral("scroller"));
         QTRY_VERIFY(scroller->verticalScrollBar()->isVisible());  // the test means something
         QTRY_VERIFY(QApplication::focusWidget());
         const auto wholly = [scroller](QWidget* c) {

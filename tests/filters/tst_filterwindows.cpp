@@ -36,10 +36,12 @@ void addWindowColumn() {
     for (int i = 0; i < 4; ++i) QTest::newRow(qPrintable(kNomi[i].window)) << i;
 }
 
+// What a label or a field of the window shows.
 QString text(QWidget* w, const QString& name) {
-    if (auto* label = w->findChild<QLabel*>(name)) return label->text();
-    if (auto* edit = w->findChild<QLineEdit*>(name)) return edit->text();
-    return QStringLiteral("<missing %1>").arg(name);
+    FIND_CHILD(QWidget, control, w, name, QString());
+    if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
+    return QStringLiteral("<%1 is no label or field>").arg(name);
 }
 
 }  // namespace
@@ -74,13 +76,18 @@ private slots:
         QVERIFY(w->isMaximized());
         for (const QString& name : {QStringLiteral("Text1"), QStringLiteral("Text2"), n.c1, n.l1})
             QCOMPARE(text(w, name), QString());
-        QVERIFY(!test::child<QLabel>(w, "Label13")->isVisible());
-        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
+        FIND_CHILD(QLabel, banner, w, "Label13");
+        FIND_CHILD(QWidget, frequency, w, "Text1");
+        QVERIFY(!banner->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), frequency);
         for (const char* name :
-             {"Label1", "Label2", "Label3", "Frame1", "Frame2", "Command3", "Command4", "Command5", "Command6"})
-            QVERIFY2(w->findChild<QWidget*>(name), name);
-        QVERIFY(w->findChild<QObject*>(n.alert));
-        for (const char* entry : {"leggimi", "calcolatrice", "stampa"}) QVERIFY2(w->findChild<QAction*>(entry), entry);
+             {"Label1", "Label2", "Label3", "Frame1", "Frame2", "Command3", "Command4", "Command5", "Command6"}) {
+            FIND_CHILD(QWidget, control, w, name);
+        }
+        FIND_CHILD(QObject, alert, w, n.alert);
+        for (const char* name : {"leggimi", "calcolatrice", "stampa"}) {
+            FIND_CHILD(QAction, entry, w, name);
+        }
     }
 
     void calculates_data() {
@@ -154,20 +161,23 @@ private slots:
         QFETCH(QString, l1);
         const Nomi& n = kNomi[which];
         QWidget* w = test::openWindow(n.window);
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        FIND_CHILD(QLineEdit, impedance, w, "Text2");
+        FIND_CHILD(QLabel, banner, w, "Label13");
         // An earlier result, to see that a press replaces or empties it.
-        test::type(test::child<QLineEdit>(w, "Text1"), "14");
-        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        test::type(frequency, "14");
+        test::type(impedance, "50");
         test::click(w, "Command6");
         QVERIFY(!text(w, n.c1).isEmpty());
 
-        test::paste(test::child<QLineEdit>(w, "Text1"), f);
-        test::paste(test::child<QLineEdit>(w, "Text2"), z);
+        test::paste(frequency, f);
+        test::paste(impedance, z);
         const int beeps = beepCount();
         test::click(w, "Command6");
         QCOMPARE(text(w, n.c1), c1);
         QCOMPARE(text(w, n.l1), l1);
         QCOMPARE(beepCount(), beeps);
-        QVERIFY(!test::child<QLabel>(w, "Label13")->isVisible());
+        QVERIFY(!banner->isVisible());
         QCOMPARE(text(w, "Text1"), f);
         QCOMPARE(text(w, "Text2"), z);
         test::click(w, "Command6");  // nothing accumulates
@@ -178,10 +188,12 @@ private slots:
     void pastedNegativeEmptiesResults() {
         QFETCH(int, which);
         QWidget* w = test::openWindow(kNomi[which].window);
-        test::type(test::child<QLineEdit>(w, "Text1"), "7");
-        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        FIND_CHILD(QLineEdit, impedance, w, "Text2");
+        test::type(frequency, "7");
+        test::type(impedance, "50");
         test::click(w, "Command6");
-        test::paste(test::child<QLineEdit>(w, "Text1"), "-7");
+        test::paste(frequency, "-7");
         test::click(w, "Command6");
         QCOMPARE(text(w, kNomi[which].c1), QString());
         QCOMPARE(text(w, kNomi[which].l1), QString());
@@ -192,11 +204,12 @@ private slots:
         QFETCH(int, which);
         const Nomi& n = kNomi[which];
         QWidget* w = test::openWindow(n.window);
-        auto* f = test::child<QLineEdit>(w, "Text1");
-        auto* banner = test::child<QLabel>(w, "Label13");
+        FIND_CHILD(QLineEdit, f, w, "Text1");
+        FIND_CHILD(QLineEdit, impedance, w, "Text2");
+        FIND_CHILD(QLabel, banner, w, "Label13");
         const QString caption = banner->text();
         test::type(f, "7");
-        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        test::type(impedance, "50");
         test::click(w, "Command6");
         const QString c1 = text(w, n.c1);
 
@@ -221,9 +234,11 @@ private slots:
     void cancellaDuringAlert() {
         const Nomi& n = kNomi[0];
         QWidget* w = test::openWindow(n.window);
-        auto* banner = test::child<QLabel>(w, "Label13");
-        test::type(test::child<QLineEdit>(w, "Text1"), "301");
-        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        FIND_CHILD(QLabel, banner, w, "Label13");
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        FIND_CHILD(QLineEdit, impedance, w, "Text2");
+        test::type(frequency, "301");
+        test::type(impedance, "50");
         test::click(w, "Command6");
         QVERIFY(banner->isVisible());
         test::click(w, n.cancella);
@@ -234,8 +249,10 @@ private slots:
 
     void closingDuringAlertLeavesItClosed() {
         QWidget* w = test::openWindow(nomi::passaAltoT);
-        test::type(test::child<QLineEdit>(w, "Text1"), "400");
-        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        FIND_CHILD(QLineEdit, impedance, w, "Text2");
+        test::type(frequency, "400");
+        test::type(impedance, "50");
         test::click(w, "Command6");
         QPointer<QWidget> window = w;
         w->close();
@@ -291,7 +308,7 @@ private slots:
         QVERIFY(test::activate(w));
         QApplication::clipboard()->setText(QStringLiteral("99"));
         for (const char* name : {"Text1", "Text2"}) {
-            auto* field = test::child<QLineEdit>(w, name);
+            FIND_CHILD(QLineEdit, field, w, name);
             field->setFocus(Qt::OtherFocusReason);
             QTRY_COMPARE(QApplication::focusWidget(), field);
             test::typeToFocus("12");
@@ -311,7 +328,7 @@ private slots:
     void deleteKeyDeletes() {
         QWidget* w = test::openWindow(nomi::passaAltoPiGreco);
         QVERIFY(test::activate(w));
-        auto* field = test::child<QLineEdit>(w, "Text2");
+        FIND_CHILD(QLineEdit, field, w, "Text2");
         field->setFocus(Qt::OtherFocusReason);
         QTRY_COMPARE(QApplication::focusWidget(), field);
         test::typeToFocus("750");
@@ -328,14 +345,16 @@ private slots:
         QFETCH(int, which);
         QWidget* w = test::openWindow(kNomi[which].window);
         QVERIFY(test::activate(w));
-        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
+        FIND_CHILD(QWidget, frequency, w, "Text1");
+        FIND_CHILD(QWidget, calcola, w, "Command6");
+        QTRY_COMPARE(QApplication::focusWidget(), frequency);
         const int beeps = beepCount();
         test::typeToFocus("7\t50");
         QCOMPARE(text(w, "Text1"), QStringLiteral("7"));
         QCOMPARE(text(w, "Text2"), QStringLiteral("50"));
         QCOMPARE(beepCount(), beeps);
         test::typeToFocus("\t");
-        QCOMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Command6"));
+        QCOMPARE(QApplication::focusWidget(), calcola);
         test::click(w, "Command6");
         QVERIFY(!text(w, kNomi[which].c1).isEmpty());
     }
@@ -343,7 +362,8 @@ private slots:
     void frequencyWithPoint() {
         QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
         QVERIFY(test::activate(w));
-        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
+        FIND_CHILD(QWidget, frequency, w, "Text1");
+        QTRY_COMPARE(QApplication::focusWidget(), frequency);
         const int beeps = beepCount();
         test::typeToFocus("7.1\t50");
         QCOMPARE(text(w, "Text1"), QStringLiteral("7,1"));
@@ -416,7 +436,8 @@ private slots:
 
     void openingAgainKeepsContents() {
         QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
-        test::type(test::child<QLineEdit>(w, "Text1"), "7");
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        test::type(frequency, "7");
         QCOMPARE(test::openWindow(nomi::passaBassoPiGreco), w);
         QCOMPARE(text(w, "Text1"), QStringLiteral("7"));
         w->close();
@@ -430,7 +451,8 @@ private slots:
         QImage printed;
         setPrintSinkForTests([&](const QImage& image) { printed = image; });
         const auto noSink = qScopeGuard([] { setPrintSinkForTests({}); });  // printed goes out of scope
-        w->findChild<QAction*>("stampa")->trigger();
+        FIND_CHILD(QAction, stampa, w, "stampa");
+        stampa->trigger();
         QVERIFY(!printed.isNull());
         QCOMPARE(printed.size() / printed.devicePixelRatio(), qobject_cast<DesignedWindow*>(w)->area()->size());
     }
@@ -440,20 +462,23 @@ private slots:
     void altSPrints() {
         QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
         QVERIFY(test::activate(w));
-        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        FIND_CHILD(QAction, stampa, w, "stampa");
+        QTRY_COMPARE(QApplication::focusWidget(), frequency);
         int prints = 0;
         setPrintSinkForTests([&](const QImage& image) { prints += image.isNull() ? 0 : 1; });
         const auto noSink = qScopeGuard([] { setPrintSinkForTests({}); });
         test::pressKey(Qt::Key_S, QStringLiteral("s"), Qt::AltModifier);
         QCOMPARE(prints, 1);
-        QCOMPARE(test::child<QLineEdit>(w, "Text1")->text(), QString());
-        QCOMPARE(w->findChild<QAction*>("stampa")->text(), QStringLiteral("Stampa"));
+        QCOMPARE(frequency->text(), QString());
+        QCOMPARE(stampa->text(), QStringLiteral("Stampa"));
     }
 
     void stampaWithoutPrinterDoesNothing() {
         QWidget* w = test::openWindow(nomi::passaBassoT);
         const QStringList before = finestre().openNames();
-        w->findChild<QAction*>("stampa")->trigger();
+        FIND_CHILD(QAction, stampa, w, "stampa");
+        stampa->trigger();
         QCOMPARE(finestre().openNames(), before);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
@@ -474,7 +499,7 @@ private slots:
         QFETCH(int, which);
         QFETCH(QStringList, order);
         QWidget* w = test::openWindow(kNomi[which].window);
-        QWidget* current = test::child<QWidget>(w, order.first());
+        FIND_CHILD(QWidget, current, w, order.first());
         for (int i = 1; i < order.size(); ++i) {
             QWidget* next = current->nextInFocusChain();
             while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
@@ -486,9 +511,11 @@ private slots:
     void alertAtItsRealDuration() {
         InputAlert::setSecondDuration(1000ms);
         QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
-        auto* banner = test::child<QLabel>(w, "Label13");
-        test::type(test::child<QLineEdit>(w, "Text1"), "500");
-        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        FIND_CHILD(QLabel, banner, w, "Label13");
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        FIND_CHILD(QLineEdit, impedance, w, "Text2");
+        test::type(frequency, "500");
+        test::type(impedance, "50");
         QElapsedTimer clock;
         clock.start();
         test::click(w, "Command6");

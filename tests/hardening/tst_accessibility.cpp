@@ -87,11 +87,13 @@ private slots:
         QWidget* w = test::openWindow(window);
         QVERIFY(w);
         if (!inputs.isEmpty()) {
-            test::paste(test::child<QLineEdit>(w, "Text1"), inputs[0]);
-            test::paste(test::child<QLineEdit>(w, "Text2"), inputs[1]);
+            FIND_CHILD(QLineEdit, first, w, "Text1");
+            FIND_CHILD(QLineEdit, second, w, "Text2");
+            test::paste(first, inputs[0]);
+            test::paste(second, inputs[1]);
             QTest::mouseClick(pulsante(w, QStringLiteral("CALCOLA")), Qt::LeftButton);
         }
-        QWidget* c = test::child<QWidget>(w, control);
+        FIND_CHILD(QWidget, c, w, control);
         QCOMPARE(nome(c), name);
         // A field's caption is also its label for the screen reader.
         if (qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c)) {
@@ -105,7 +107,8 @@ private slots:
     void alertBannerIsAnAlert() {
         QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
         QVERIFY(w);
-        QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(test::child<QLabel>(w, "Label13"));
+        FIND_CHILD(QLabel, label, w, "Label13");
+        QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(label);
         QVERIFY(banner);
         QCOMPARE(banner->role(), QAccessible::AlertMessage);
         QCOMPARE(banner->text(QAccessible::Name), QStringLiteral("LA FREQUENZA MASSIMA INSERIBILE E' DI 300 MHz"));

@@ -29,15 +29,13 @@ using namespace ombrana::hardening;
 
 namespace {
 
-QAction* azioneStampa(QWidget* w) {
-    return w->findChild<QAction*>(QStringLiteral("stampa"));
-}
-
 QWidget* finestraCalcolata() {
     QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
     if (!w) return nullptr;
-    test::paste(test::child<QLineEdit>(w, "Text1"), QStringLiteral("7"));
-    test::paste(test::child<QLineEdit>(w, "Text2"), QStringLiteral("50"));
+    FIND_CHILD(QLineEdit, frequency, w, "Text1", nullptr);
+    FIND_CHILD(QLineEdit, impedance, w, "Text2", nullptr);
+    test::paste(frequency, QStringLiteral("7"));
+    test::paste(impedance, QStringLiteral("50"));
     QTest::mouseClick(pulsante(w, QStringLiteral("CALCOLA")), Qt::LeftButton);
     return w;
 }
@@ -134,7 +132,7 @@ private slots:
                  qPrintable(
                      QStringLiteral("teal %1,%2 %3x%4").arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height())));
         // The controls are drawn too, at the same scale: the orange input frame.
-        auto* frame = w->area()->findChild<QWidget*>(QStringLiteral("Frame1"));
+        FIND_CHILD(QWidget, frame, w->area(), QStringLiteral("Frame1"));
         const QPoint centre = frame->geometry().center();
         const double scale = double(target.width()) / w->area()->width();
         QCOMPARE(page.pixelColor(target.topLeft() + centre * scale), w->area()->grab().toImage().pixelColor(centre));
@@ -148,8 +146,8 @@ private slots:
 
         QWidget* w = finestraCalcolata();
         QVERIFY(w);
-        QVERIFY(azioneStampa(w));
-        azioneStampa(w)->trigger();
+        FIND_CHILD(QAction, stampa, w, QStringLiteral("stampa"));
+        stampa->trigger();
 
         QString nuovo;
         const auto arrivato = [&] {
@@ -194,6 +192,7 @@ private slots:
         if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
         QWidget* w = finestraCalcolata();
         QVERIFY(w);
+        FIND_CHILD(QAction, stampa, w, QStringLiteral("stampa"));
         QHash<QObject*, QString> testi;
         for (QLineEdit* e : w->findChildren<QLineEdit*>()) testi.insert(e, e->text());
         for (QLabel* l : w->findChildren<QLabel*>()) testi.insert(l, l->text());
@@ -202,7 +201,7 @@ private slots:
         SpiaDialoghi spia;
         QElapsedTimer t;
         t.start();
-        azioneStampa(w)->trigger();
+        stampa->trigger();
         qInfo("Stampa returned after %lld ms", (long long)t.elapsed());
         QApplication::processEvents();
 

@@ -29,8 +29,8 @@ QRect twips(int left, int top, int width, int height) {
 }
 
 QString textOf(QWidget* window, const char* box = "Text1") {
-    auto* text = test::child<QPlainTextEdit>(window, QString::fromLatin1(box));
-    return text ? text->toPlainText() : QString();
+    FIND_CHILD(QPlainTextEdit, text, window, QString::fromLatin1(box), QString());
+    return text->toPlainText();
 }
 
 int topLevelsNamed(const QString& name) {
@@ -169,8 +169,7 @@ void TestHelpWindows::readme() {
     QVERIFY(main);
     QVERIFY(!main->menuWidget());
 
-    auto* text = test::child<QPlainTextEdit>(w, QStringLiteral("Text1"));
-    QVERIFY(text);
+    FIND_CHILD(QPlainTextEdit, text, w, QStringLiteral("Text1"));
     QCOMPARE(text->geometry(), box);
     QVERIFY(text->isReadOnly());
     QCOMPARE(text->font().pointSizeF(), points);
@@ -193,9 +192,10 @@ void TestHelpWindows::readme() {
 void TestHelpWindows::generalReadmeHas68Lines() {
     QWidget* w = test::openWindow(nomi::leggimiMenu);
     QVERIFY(w);
-    const QString text = textOf(w);
+    FIND_CHILD(QPlainTextEdit, box, w, QStringLiteral("Text1"));
+    const QString text = box->toPlainText();
     QCOMPARE(text.split(QLatin1Char('\n')).size(), 68);
-    QCOMPARE(test::child<QPlainTextEdit>(w, QStringLiteral("Text1"))->document()->blockCount(), 68);
+    QCOMPARE(box->document()->blockCount(), 68);
 }
 
 void TestHelpWindows::readmeFigures_data() {
@@ -311,8 +311,7 @@ void TestHelpWindows::exampleTexts() {
     QFETCH(QRect, geometry);
     QWidget* w = test::openWindow(name);
     QVERIFY(w);
-    auto* edit = test::child<QPlainTextEdit>(w, box);
-    QVERIFY(edit);
+    FIND_CHILD(QPlainTextEdit, edit, w, box);
     QCOMPARE(edit->toPlainText(), text);
     QCOMPARE(edit->document()->blockCount(), int(text.count(QLatin1Char('\n'))) + 1);
     QCOMPARE(edit->geometry(), geometry);
@@ -366,13 +365,11 @@ void TestHelpWindows::exampleFrames() {
     QFETCH(TipoCella, layout);
     QWidget* w = test::openWindow(name);
     QVERIFY(w);
-    auto* f = test::child<FramePanel>(w, frame);
-    QVERIFY(f);
+    FIND_CHILD(FramePanel, f, w, frame);
     QCOMPARE(f->caption(), caption);
     QCOMPARE(f->geometry(), geometry);
     QCOMPARE(f->palette().color(QPalette::Window), ground);
-    auto* cell = f->findChild<CellDrawing*>();
-    QVERIFY(cell);
+    FIND_CHILD(CellDrawing, cell, f, QString());
     QCOMPARE(cell->tipo(), layout);
     // The drawing spans the frame so its rails meet the neighbours'.
     QCOMPARE(cell->x(), 0);
@@ -399,19 +396,16 @@ void TestHelpWindows::exampleWindowLook() {
     QCOMPARE(finestre().open(name), w);
     QCOMPARE(topLevelsNamed(name), 1);
     QCOMPARE(w->windowTitle(), caption);
-    auto* button = test::child<QPushButton>(w, QStringLiteral("Command1"));
-    QVERIFY(button);
+    FIND_CHILD(QPushButton, button, w, QStringLiteral("Command1"));
     QCOMPARE(button->text(), QStringLiteral("CHIUDI"));
     QCOMPARE(button->pos(), chiudi);
     for (const QPlainTextEdit* text : w->findChildren<QPlainTextEdit*>())
         QVERIFY2(!text->geometry().intersects(button->geometry()), qPrintable(text->objectName()));
     QCOMPARE(button->palette().color(QPalette::Button), QColor(Qt::yellow));
-    auto* stampa = w->findChild<QAction*>(QStringLiteral("stampa"));
-    QVERIFY(stampa);
+    FIND_CHILD(QAction, stampa, w, QStringLiteral("stampa"));
     QCOMPARE(stampa->text(), QStringLiteral("Stampa"));
     if (name == nomi::passabanda) {
-        auto* heading = test::child<QLabel>(w, QStringLiteral("Label1"));
-        QVERIFY(heading);
+        FIND_CHILD(QLabel, heading, w, QStringLiteral("Label1"));
         QCOMPARE(heading->text(), QStringLiteral("PASSA  BANDA"));
         QCOMPARE(heading->font().pointSizeF(), 24.0);
         QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(Qt::red));
@@ -446,12 +440,10 @@ void TestHelpWindows::rowsReadAsOneFilter() {
     QFETCH(QColor, wire);
     QWidget* w = test::openWindow(name);
     QVERIFY(w);
-    auto* a = test::child<QWidget>(w, left);
-    auto* b = test::child<QWidget>(w, right);
-    QVERIFY(a && b);
+    FIND_CHILD(QWidget, a, w, left);
+    FIND_CHILD(QWidget, b, w, right);
     QCOMPARE(a->geometry().right(), b->geometry().left());
-    auto* cell = a->findChild<CellDrawing*>();
-    QVERIFY(cell);
+    FIND_CHILD(CellDrawing, cell, a, QString());
     const QImage image = w->grab().toImage();
     const double scale = cell->logicalDpiX() / 1440.0;
     const CellRails rails = CellDrawing::rails(cell->height(), {.railsToEdges = true}, scale);
@@ -494,8 +486,7 @@ void TestHelpWindows::stampaPrintsTheWindow() {
     setPrintSinkForTests([&printed](const QImage& image) { printed << image; });
     QWidget* w = test::openWindow(name);
     QVERIFY(w);
-    auto* stampa = w->findChild<QAction*>(QStringLiteral("stampa"));
-    QVERIFY(stampa);
+    FIND_CHILD(QAction, stampa, w, QStringLiteral("stampa"));
     stampa->trigger();
     QCOMPARE(printed.size(), 1);
     QCOMPARE(printed.first().size(), qobject_cast<DesignedWindow*>(w)->area()->size() * w->devicePixelRatio());

@@ -64,6 +64,8 @@ void TestVerificaWindow::opensFromEachFilterWindow() {
     QFETCH(QString, capacitor);
     QFETCH(QString, band40);
     QWidget* fw = openWindow(filter);
+    FIND_CHILD(QAction, verifica, fw, "verifica");
+    FIND_CHILD(QLineEdit, frequency, fw, "Text1");
     // The new entry stands right after "Stampa".
     const QList<QAction*> entries = qobject_cast<QMainWindow*>(fw)->menuBar()->actions();
     const auto stampa =
@@ -74,10 +76,13 @@ void TestVerificaWindow::opensFromEachFilterWindow() {
 
     VerificaWindow* v = verifyFrom(filter);
     QVERIFY(v);
+    FIND_CHILD(QLabel, notice, v, "notice");
+    FIND_CHILD(QLineEdit, operatingFrequency, v, "operatingFrequency");
+    FIND_CHILD(QLineEdit, capacitorField, v, "capacitor");
     QTRY_VERIFY(v->isVisible());
-    QVERIFY(!child<QLabel>(v, "notice")->isVisible());
-    QCOMPARE(child<QLineEdit>(v, "operatingFrequency")->text(), operating);
-    QCOMPARE(child<QLineEdit>(v, "capacitor")->text(), capacitor);
+    QVERIFY(!notice->isVisible());
+    QCOMPARE(operatingFrequency->text(), operating);
+    QCOMPARE(capacitorField->text(), capacitor);
     for (const char* name : kFigures) QVERIFY2(!label(v, name).isEmpty(), name);
     const double cutoff = *leggiNumero(label(v, "cutoffDesigned").toStdString());
     QVERIFY2(std::abs(cutoff - 7) < 0.15, qPrintable(label(v, "cutoffDesigned")));
@@ -85,25 +90,25 @@ void TestVerificaWindow::opensFromEachFilterWindow() {
 
     // Picking 40 m from the list sets the operating frequency and its figures.
     const QString lossBefore = label(v, "lossDesigned");
-    auto* band = child<QComboBox>(v, "band");
+    FIND_CHILD(QComboBox, band, v, "band");
     for (int i = 0; i < 4; ++i) QTest::keyClick(band, Qt::Key_Down);
     QCOMPARE(band->currentText(), QStringLiteral("40 m"));
-    QCOMPARE(child<QLineEdit>(v, "operatingFrequency")->text(), band40);
+    QCOMPARE(operatingFrequency->text(), band40);
     QVERIFY(label(v, "lossDesigned") != lossBefore);
 
     // One instance: the entry again brings the same window forward.
-    child<QAction>(fw, "verifica")->trigger();
+    verifica->trigger();
     QCOMPARE(finestre().find(QStringLiteral("Verifica") + filter), v);
 
     // A new CALCOLA in the filter window refills the verification.
-    child<QLineEdit>(fw, "Text1")->setText(QStringLiteral("14"));
+    frequency->setText(QStringLiteral("14"));
     click(fw, QStringLiteral("Command6"));
     const double moved = *leggiNumero(label(v, "cutoffDesigned").toStdString());
     QVERIFY2(std::abs(moved - 14) < 0.3, qPrintable(label(v, "cutoffDesigned")));
     // CANCELLA there leaves nothing to verify.
     click(fw,
           filter == "PassaBpig" || filter == "PassaAltoaT" ? QStringLiteral("Command2") : QStringLiteral("Command1"));
-    QVERIFY(child<QLabel>(v, "notice")->isVisible());
+    QVERIFY(notice->isVisible());
     QVERIFY(label(v, "cutoffDesigned").isEmpty());
     // Closing the filter window closes its verification too.
     fw->close();
@@ -113,15 +118,18 @@ void TestVerificaWindow::opensFromEachFilterWindow() {
 void TestVerificaWindow::saysWhatToDoWithoutAResult() {
     QWidget* v = openWindow(QStringLiteral("VerificaPassaBaT"));
     QVERIFY(v);
-    QVERIFY(child<QLabel>(v, "notice")->isVisible());
-    QVERIFY(child<QLabel>(v, "notice")->text().contains("CALCOLA"));
+    FIND_CHILD(QLabel, notice, v, "notice");
+    QVERIFY(notice->isVisible());
+    QVERIFY(notice->text().contains("CALCOLA"));
     for (const char* name : kFigures) QVERIFY2(label(v, name).isEmpty(), name);
     // The filter window, opened and computed afterwards, is followed.
     QWidget* fw = openWindow(QStringLiteral("PassaBaT"));
-    child<QLineEdit>(fw, "Text1")->setText(QStringLiteral("3,5"));
-    child<QLineEdit>(fw, "Text2")->setText(QStringLiteral("50"));
+    FIND_CHILD(QLineEdit, frequency, fw, "Text1");
+    FIND_CHILD(QLineEdit, impedance, fw, "Text2");
+    frequency->setText(QStringLiteral("3,5"));
+    impedance->setText(QStringLiteral("50"));
     click(fw, QStringLiteral("Command6"));
-    QVERIFY(!child<QLabel>(v, "notice")->isVisible());
+    QVERIFY(!notice->isVisible());
     QVERIFY(!label(v, "lossBuilt").isEmpty());
 }
 
@@ -155,10 +163,14 @@ void TestVerificaWindow::badInputEmptiesWhatDependsOnIt() {
     QFETCH(QStringList, kept);
     VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"));
     QVERIFY(v);
-    child<QLineEdit>(v, "diameter")->setText(QStringLiteral("20"));
-    child<QLineEdit>(v, "length")->setText(QStringLiteral("15"));
-    child<QComboBox>(v, "core")->setCurrentText(core);
-    paste(child<QLineEdit>(v, field), text);
+    FIND_CHILD(QLineEdit, diameter, v, "diameter");
+    FIND_CHILD(QLineEdit, length, v, "length");
+    FIND_CHILD(QComboBox, coreList, v, "core");
+    diameter->setText(QStringLiteral("20"));
+    length->setText(QStringLiteral("15"));
+    coreList->setCurrentText(core);
+    FIND_CHILD(QLineEdit, typedInto, v, field);
+    paste(typedInto, text);
     for (const QString& name : emptied) QVERIFY2(label(v, qPrintable(name)).isEmpty(), qPrintable(name));
     for (const QString& name : kept) QVERIFY2(!label(v, qPrintable(name)).isEmpty(), qPrintable(name));
     // Whatever is shown is a number of the program's kind: never NaN,
@@ -173,7 +185,9 @@ void TestVerificaWindow::badInputEmptiesWhatDependsOnIt() {
 
 void TestVerificaWindow::csvReadsBackToThePlot() {
     VerificaWindow* v = verifyFrom(QStringLiteral("PassaAltoaT"));
-    child<QComboBox>(v, "core")->setCurrentText(QStringLiteral("T37/6"));
+    QVERIFY(v);
+    FIND_CHILD(QComboBox, core, v, "core");
+    core->setCurrentText(QStringLiteral("T37/6"));
     QTemporaryDir dir;
     const QString path = dir.filePath("curva.csv");
     QVERIFY(v->exportCsv(path));
@@ -198,7 +212,9 @@ void TestVerificaWindow::csvReadsBackToThePlot() {
 
 void TestVerificaWindow::pdfIsOnePageWithTheWindowsValues() {
     VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"));
-    child<QComboBox>(v, "core")->setCurrentText(QStringLiteral("T50/2"));
+    QVERIFY(v);
+    FIND_CHILD(QComboBox, core, v, "core");
+    core->setCurrentText(QStringLiteral("T50/2"));
     QTemporaryDir dir;
     const QString path = dir.filePath("foglio.pdf");
     QVERIFY(v->exportPdf(path));
@@ -221,6 +237,7 @@ void TestVerificaWindow::pdfIsOnePageWithTheWindowsValues() {
 
 void TestVerificaWindow::aFileThatCannotBeWrittenIsReportedAndNotLeft() {
     VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"));
+    QVERIFY(v);
     QStringList messages;
     setMessageHookForTests([&messages](const MessageText& m) { messages << m.text; });
     QTemporaryDir dir;
