@@ -3,6 +3,8 @@
 #include "app/DesignLook.h"
 #include "app/WindowNames.h"
 
+#include <QtGlobal>
+
 namespace ombrana {
 namespace {
 
@@ -158,7 +160,7 @@ const VerificaVariant& verificaVariant(TipoCella tipo) {
     };
     for (const VerificaVariant& v : variants)
         if (v.tipo == tipo) return v;
-    return variants[0];
+    qFatal("verificaVariant: no verification window for cell %d", static_cast<int>(tipo));
 }
 
 }  // namespace ombrana

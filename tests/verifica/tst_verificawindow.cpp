@@ -1,9 +1,11 @@
 #include "app/MessageBox.h"
+#include "app/WindowNames.h"
 #include "app/core/NumberText.h"
 #include "filters/FilterWindow.h"
 #include "tests/support/WindowTestSupport.h"
 #include "tests/verifica/VerificaTestSupport.h"
 #include "verifica/ResponsePlot.h"
+#include "verifica/VerificaDesign.h"
 #include "verifica/VerificaWindow.h"
 
 #include <QAction>
@@ -43,6 +45,8 @@ private slots:
     void csvReadsBackToThePlot();
     void pdfIsOnePageWithTheWindowsValues();
     void aFileThatCannotBeWrittenIsReportedAndNotLeft();
+    void eachCellHasItsOwnVariant_data();
+    void eachCellHasItsOwnVariant();
 };
 
 void TestVerificaWindow::opensFromEachFilterWindow_data() {
@@ -247,6 +251,29 @@ void TestVerificaWindow::aFileThatCannotBeWrittenIsReportedAndNotLeft() {
     QCOMPARE(messages.size(), 2);
     QVERIFY(messages[0].contains("csv") && messages[1].contains("pdf"));
     QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+void TestVerificaWindow::eachCellHasItsOwnVariant_data() {
+    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("window");
+    // clang-format off
+    QTest::newRow("low-pass pi") << TipoCella::PassaBassoPiGreco << nomi::passaBassoPiGreco << nomi::verificaPassaBassoPiGreco;
+    QTest::newRow("high-pass pi") << TipoCella::PassaAltoPiGreco << nomi::passaAltoPiGreco << nomi::verificaPassaAltoPiGreco;
+    QTest::newRow("low-pass T") << TipoCella::PassaBassoT << nomi::passaBassoT << nomi::verificaPassaBassoT;
+    QTest::newRow("high-pass T") << TipoCella::PassaAltoT << nomi::passaAltoT << nomi::verificaPassaAltoT;
+    // clang-format on
+}
+
+// No cell borrows another's verification window.
+void TestVerificaWindow::eachCellHasItsOwnVariant() {
+    QFETCH(TipoCella, cell);
+    QFETCH(QString, filter);
+    QFETCH(QString, window);
+    const VerificaVariant& v = verificaVariant(cell);
+    QCOMPARE(v.tipo, cell);
+    QCOMPARE(v.filterWindow, filter);
+    QCOMPARE(v.windowName, window);
 }
 
 QTEST_MAIN(TestVerificaWindow)
