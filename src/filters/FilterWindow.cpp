@@ -93,7 +93,7 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
             [] { finestre().open(nomi::calcolatrice); });
     connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this,
             [this] { stampaFinestra(this); });
-    const QString verifica = QStringLiteral("Verifica") + m_v.windowName;
+    const QString verifica = nomi::verifica(m_v.windowName);
     connect(addMenuEntry("verifica", QStringLiteral("Verifica")), &QAction::triggered, this,
             [verifica] { finestre().open(verifica); });
 

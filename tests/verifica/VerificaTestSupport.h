@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/WindowNames.h"
 #include "tests/support/WindowTestSupport.h"
 #include "verifica/VerificaWindow.h"
 
@@ -18,7 +19,7 @@ inline VerificaWindow* verifyFrom(const QString& filter, const QString& frequenc
     impedanceField->setText(QStringLiteral("50"));
     click(w, QStringLiteral("Command6"));
     verifica->trigger();
-    return qobject_cast<VerificaWindow*>(finestre().find(QStringLiteral("Verifica") + filter));
+    return qobject_cast<VerificaWindow*>(finestre().find(nomi::verifica(filter)));
 }
 
 // What a label of the window shows.

@@ -95,7 +95,7 @@ private slots:
 };
 
 void TestVerificaLadders::proposesForTheBandAndFillsTheChosenRow() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, operatingFrequency, v, "operatingFrequency");
     FIND_CHILD(QComboBox, response, v, "response");
@@ -152,7 +152,7 @@ void TestVerificaLadders::saysHowCloseTheBestComes() {
     QFETCH(QString, series);
     QFETCH(QString, maxSwr);
     QFETCH(QString, said);
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, maxSwrField, v, "maxSwr");
     FIND_CHILD(QListWidget, designs, v, "designs");
@@ -166,7 +166,7 @@ void TestVerificaLadders::saysHowCloseTheBestComes() {
 }
 
 void TestVerificaLadders::takesTheBuildersCapacitors() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLabel, notice, v, "notice");
     choose(v, "response", QStringLiteral("Chebyshev"));
@@ -194,7 +194,7 @@ void TestVerificaLadders::takesTheBuildersCapacitors() {
 }
 
 void TestVerificaLadders::butterworthLadderShowsItsStandardValues() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, capacitor2, v, "capacitor2");
     choose(v, "elements", QStringLiteral("5"));
@@ -209,7 +209,7 @@ void TestVerificaLadders::butterworthLadderShowsItsStandardValues() {
 }
 
 void TestVerificaLadders::bandFollowsTheOperatingFrequency() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaApig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaAltoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, operatingFrequency, v, "operatingFrequency");
     FIND_CHILD(QComboBox, band, v, "band");
@@ -242,7 +242,7 @@ void TestVerificaLadders::outOfDomainInputsAreSaid() {
     QFETCH(QString, text);
     QFETCH(QString, said);
     QFETCH(QStringList, emptied);
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, diameter, v, "diameter");
     FIND_CHILD(QLineEdit, length, v, "length");
@@ -261,7 +261,7 @@ void TestVerificaLadders::outOfDomainInputsAreSaid() {
 }
 
 void TestVerificaLadders::coilQRefreshesTheWindow() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, coilQ, v, "coilQ");
     const QString lossless = label(v, "lossBuilt");
@@ -275,7 +275,7 @@ void TestVerificaLadders::coilQRefreshesTheWindow() {
 }
 
 void TestVerificaLadders::adviceWhenTheCellLosesAtTheOperatingFrequency() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBaT"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoT, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, operatingFrequency, v, "operatingFrequency");
     QVERIFY(label(v, "advice").contains(QStringLiteral("PROPONI")));
@@ -285,12 +285,12 @@ void TestVerificaLadders::adviceWhenTheCellLosesAtTheOperatingFrequency() {
 }
 
 void TestVerificaLadders::exportsWaitForAResult() {
-    QWidget* v = openWindow(QStringLiteral("VerificaPassaAltoaT"));
+    QWidget* v = openWindow(nomi::verificaPassaAltoT);
     FIND_CHILD(QAction, esportaPdf, v, "esportaPdf");
     FIND_CHILD(QAction, esportaCsv, v, "esportaCsv");
     QVERIFY(!esportaPdf->isEnabled());
     QVERIFY(!esportaCsv->isEnabled());
-    QWidget* fw = openWindow(QStringLiteral("PassaAltoaT"));
+    QWidget* fw = openWindow(nomi::passaAltoT);
     FIND_CHILD(QLineEdit, frequency, fw, "Text1");
     FIND_CHILD(QLineEdit, impedance, fw, "Text2");
     frequency->setText(QStringLiteral("7"));
@@ -324,7 +324,7 @@ void TestVerificaLadders::coreListTakesTheMakersDesignation() {
     QFETCH(QString, typed);
     QFETCH(QString, chosen);
     QFETCH(bool, said);
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLabel, notice, v, "notice");
     FIND_CHILD(QComboBox, core, v, "core");
@@ -377,7 +377,7 @@ void TestVerificaLadders::everyTextFits() {
 // The build sheet of a nine-element design: one page, every part's value
 // and every figure on it.
 void TestVerificaLadders::nineElementSheetIsOnePage() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, capacitor, v, "capacitor");
     FIND_CHILD(QLineEdit, capacitor2, v, "capacitor2");
@@ -411,7 +411,7 @@ void TestVerificaLadders::nineElementSheetIsOnePage() {
 // Tab runs down each column of inputs, then to PROPONI, its list, the
 // parts and CHIUDI; fields that the design does not take are passed over.
 void TestVerificaLadders::tabWalksTheInputsThenTheProposals() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     choose(v, "response", QStringLiteral("Chebyshev"));
     choose(v, "elements", QStringLiteral("7"));

@@ -102,7 +102,7 @@ void TestVerificaWindow::opensFromEachFilterWindow() {
 
     // One instance: the entry again brings the same window forward.
     verifica->trigger();
-    QCOMPARE(finestre().find(QStringLiteral("Verifica") + filter), v);
+    QCOMPARE(finestre().find(nomi::verifica(filter)), v);
 
     // A new CALCOLA in the filter window refills the verification.
     frequency->setText(QStringLiteral("14"));
@@ -110,24 +110,24 @@ void TestVerificaWindow::opensFromEachFilterWindow() {
     const double moved = *leggiNumero(label(v, "cutoffDesigned").toStdString());
     QVERIFY2(std::abs(moved - 14) < 0.3, qPrintable(label(v, "cutoffDesigned")));
     // CANCELLA there leaves nothing to verify.
-    click(fw,
-          filter == "PassaBpig" || filter == "PassaAltoaT" ? QStringLiteral("Command2") : QStringLiteral("Command1"));
+    click(fw, filter == nomi::passaBassoPiGreco || filter == nomi::passaAltoT ? QStringLiteral("Command2")
+                                                                              : QStringLiteral("Command1"));
     QVERIFY(notice->isVisible());
     QVERIFY(label(v, "cutoffDesigned").isEmpty());
     // Closing the filter window closes its verification too.
     fw->close();
-    QVERIFY(!finestre().isOpen(QStringLiteral("Verifica") + filter));
+    QVERIFY(!finestre().isOpen(nomi::verifica(filter)));
 }
 
 void TestVerificaWindow::saysWhatToDoWithoutAResult() {
-    QWidget* v = openWindow(QStringLiteral("VerificaPassaBaT"));
+    QWidget* v = openWindow(nomi::verificaPassaBassoT);
     QVERIFY(v);
     FIND_CHILD(QLabel, notice, v, "notice");
     QVERIFY(notice->isVisible());
     QVERIFY(notice->text().contains("CALCOLA"));
     for (const char* name : kFigures) QVERIFY2(label(v, name).isEmpty(), name);
     // The filter window, opened and computed afterwards, is followed.
-    QWidget* fw = openWindow(QStringLiteral("PassaBaT"));
+    QWidget* fw = openWindow(nomi::passaBassoT);
     FIND_CHILD(QLineEdit, frequency, fw, "Text1");
     FIND_CHILD(QLineEdit, impedance, fw, "Text2");
     frequency->setText(QStringLiteral("3,5"));
@@ -165,7 +165,7 @@ void TestVerificaWindow::badInputEmptiesWhatDependsOnIt() {
     QFETCH(QString, core);
     QFETCH(QStringList, emptied);
     QFETCH(QStringList, kept);
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco);
     QVERIFY(v);
     FIND_CHILD(QLineEdit, diameter, v, "diameter");
     FIND_CHILD(QLineEdit, length, v, "length");
@@ -188,7 +188,7 @@ void TestVerificaWindow::badInputEmptiesWhatDependsOnIt() {
 }
 
 void TestVerificaWindow::csvReadsBackToThePlot() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaAltoaT"));
+    VerificaWindow* v = verifyFrom(nomi::passaAltoT);
     QVERIFY(v);
     FIND_CHILD(QComboBox, core, v, "core");
     core->setCurrentText(QStringLiteral("T37/6"));
@@ -215,7 +215,7 @@ void TestVerificaWindow::csvReadsBackToThePlot() {
 }
 
 void TestVerificaWindow::pdfIsOnePageWithTheWindowsValues() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco);
     QVERIFY(v);
     FIND_CHILD(QComboBox, core, v, "core");
     core->setCurrentText(QStringLiteral("T50/2"));
@@ -240,7 +240,7 @@ void TestVerificaWindow::pdfIsOnePageWithTheWindowsValues() {
 }
 
 void TestVerificaWindow::aFileThatCannotBeWrittenIsReportedAndNotLeft() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco);
     QVERIFY(v);
     QStringList messages;
     setMessageHookForTests([&messages](const MessageText& m) { messages << m.text; });
