@@ -42,8 +42,8 @@ std::vector<Control> controlsOf(const FilterVariant& v) {
         {.kind = Kind::Button, .name = "Command5", .at = {8520, 2040, 2415, 615}, .text = v.airButton, .font = kBold975, .bg = kPink, .tip = "Passa al calcolo di induttanza in aria"},
         {.kind = Kind::Button, .name = "Command3", .at = {9120, 3000, 1335, 375}, .text = "INDUTTANZA", .font = kBold825, .bg = kOrange, .tip = "Passa al calcolo della nuova INDUTTANZA con capacit\u00e0 standard"},
         {.kind = Kind::Button, .name = "Command6", .at = {9120, 4560, 1095, 375}, .text = "CALCOLA", .font = kBold825, .bg = kRed},
-        {.kind = Kind::Button, .name = v.cancella, .at = {9120, 5160, 1095, 375}, .text = "CANCELLA", .font = kBold825, .bg = kGreen},
-        {.kind = Kind::Button, .name = v.chiudi, .at = {9120, 5760, 1095, 375}, .text = "CHIUDI", .font = kBold825, .bg = kYellow, .tip = "Passa al men\u00f9"},
+        {.kind = Kind::Button, .name = v.clearButton, .at = {9120, 5160, 1095, 375}, .text = "CANCELLA", .font = kBold825, .bg = kGreen},
+        {.kind = Kind::Button, .name = v.closeButton, .at = {9120, 5760, 1095, 375}, .text = "CHIUDI", .font = kBold825, .bg = kYellow, .tip = "Passa al men\u00f9"},
         {.kind = Kind::Label, .name = "Label13", .at = {2400, 6240, 7095, 1215}, .text = "LA  FREQUENZA  MASSIMA  INSERIBILE  E'  DI  300  MHz", .font = kBold24, .fg = kWhite, .bg = kBlue, .flags = Hidden | Centre | WordWrap},
     };
     // clang-format on
@@ -77,8 +77,8 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
         connect(control<QPushButton>(name), &QPushButton::clicked, this, slot);
     };
     onClick("Command6", &FilterWindow::calcola);
-    onClick(m_v.cancella, &FilterWindow::cancella);
-    onClick(m_v.chiudi, &FilterWindow::chiudi);
+    onClick(m_v.clearButton, &FilterWindow::cancella);
+    onClick(m_v.closeButton, &FilterWindow::chiudi);
     const auto opens = [this](const char* button, const QString& window) {
         connect(control<QPushButton>(button), &QPushButton::clicked, this, [window] { finestre().open(window); });
     };
@@ -97,10 +97,12 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
     connect(addMenuEntry("verifica", QStringLiteral("Verifica")), &QAction::triggered, this,
             [verifica] { finestre().open(verifica); });
 
-    if (m_v.chiudiBeforeCancella)
-        setTabOrder({"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", m_v.chiudi, m_v.cancella});
+    if (m_v.closeBeforeClear)
+        setTabOrder(
+            {"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", m_v.closeButton, m_v.clearButton});
     else
-        setTabOrder({"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", m_v.cancella, m_v.chiudi});
+        setTabOrder(
+            {"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", m_v.clearButton, m_v.closeButton});
     setLastCell(std::nullopt);  // a new window has computed nothing yet
 }
 
@@ -148,12 +150,12 @@ void FilterWindow::cancella() {
 void FilterWindow::chiudi() {
     finestre().open(nomi::menu);
     close();
-    if (m_v.chiudiClosesCalculator) finestre().close(nomi::calcolatrice);
+    if (m_v.closesCalculator) finestre().close(nomi::calcolatrice);
 }
 
 void registerFilterWindows() {
     for (const FilterVariant* v :
-         {&variantePassaBassoPiGreco(), &variantePassaAltoPiGreco(), &variantePassaBassoT(), &variantePassaAltoT()})
+         {&passaBassoPiGrecoVariant(), &passaAltoPiGrecoVariant(), &passaBassoTVariant(), &passaAltoTVariant()})
         finestre().registerWindow(v->windowName, [v] { return new FilterWindow(*v); });
 }
 

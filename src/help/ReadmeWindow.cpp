@@ -60,11 +60,11 @@ QString titleOf(const ReadmeVariant& v) {
 
 }  // namespace
 
-std::span<const ReadmeVariant> variantiLeggimi() {
+std::span<const ReadmeVariant> readmeVariants() {
     return kVarianti;
 }
 
-QString testoLeggimi(const char* textFile) {
+QString readmeText(const char* textFile) {
     QFile file(QString::fromUtf8(textFile));
     if (!file.open(QIODevice::ReadOnly)) return {};
     QString text = QString::fromUtf8(file.readAll());
@@ -84,7 +84,7 @@ ReadmeWindow::ReadmeWindow(const ReadmeVariant& v, QWidget* parent)
                       .bg = kPaleCyan,
                       .flags = v.scrollBar ? ScrollBar : NoFlags};
     build(std::span(&row, 1));
-    control<QPlainTextEdit>("Text1")->setPlainText(testoLeggimi(v.textFile));
+    control<QPlainTextEdit>("Text1")->setPlainText(readmeText(v.textFile));
 }
 
 }  // namespace ombrana

@@ -20,11 +20,11 @@ using namespace std::chrono_literals;
 namespace {
 
 // Control names that differ between the four windows.
-struct Nomi {
-    QString window, c1, l1, cancella, chiudi, alert;
+struct Names {
+    QString window, c1, l1, clear, close, alert;
 };
 
-const Nomi kNomi[] = {
+const Names kNames[] = {
     {nomi::passaBassoPiGreco, "Label7", "Label6", "Command2", "Command1", "errore6"},
     {nomi::passaAltoPiGreco, "Label10", "Label12", "Command1", "Command2", "ERRORE4"},
     {nomi::passaBassoT, "Label10", "Label12", "Command1", "Command2", "errore5"},
@@ -33,7 +33,7 @@ const Nomi kNomi[] = {
 
 void addWindowColumn() {
     QTest::addColumn<int>("which");
-    for (int i = 0; i < 4; ++i) QTest::newRow(qPrintable(kNomi[i].window)) << i;
+    for (int i = 0; i < 4; ++i) QTest::newRow(qPrintable(kNames[i].window)) << i;
 }
 
 // What a label or a field of the window shows.
@@ -69,7 +69,7 @@ private slots:
     void startsEmptyWithFocusInFrequency_data() { addWindowColumn(); }
     void startsEmptyWithFocusInFrequency() {
         QFETCH(int, which);
-        const Nomi& n = kNomi[which];
+        const Names& n = kNames[which];
         QWidget* w = test::openWindow(n.window);
         QVERIFY(w);
         QCOMPARE(w->objectName(), n.window);
@@ -159,7 +159,7 @@ private slots:
         QFETCH(QString, z);
         QFETCH(QString, c1);
         QFETCH(QString, l1);
-        const Nomi& n = kNomi[which];
+        const Names& n = kNames[which];
         QWidget* w = test::openWindow(n.window);
         FIND_CHILD(QLineEdit, frequency, w, "Text1");
         FIND_CHILD(QLineEdit, impedance, w, "Text2");
@@ -187,7 +187,7 @@ private slots:
     void pastedNegativeEmptiesResults_data() { addWindowColumn(); }
     void pastedNegativeEmptiesResults() {
         QFETCH(int, which);
-        QWidget* w = test::openWindow(kNomi[which].window);
+        QWidget* w = test::openWindow(kNames[which].window);
         FIND_CHILD(QLineEdit, frequency, w, "Text1");
         FIND_CHILD(QLineEdit, impedance, w, "Text2");
         test::type(frequency, "7");
@@ -195,14 +195,14 @@ private slots:
         test::click(w, "Command6");
         test::paste(frequency, "-7");
         test::click(w, "Command6");
-        QCOMPARE(text(w, kNomi[which].c1), QString());
-        QCOMPARE(text(w, kNomi[which].l1), QString());
+        QCOMPARE(text(w, kNames[which].c1), QString());
+        QCOMPARE(text(w, kNames[which].l1), QString());
     }
 
     void alertAboveThreeHundred_data() { addWindowColumn(); }
     void alertAboveThreeHundred() {
         QFETCH(int, which);
-        const Nomi& n = kNomi[which];
+        const Names& n = kNames[which];
         QWidget* w = test::openWindow(n.window);
         FIND_CHILD(QLineEdit, f, w, "Text1");
         FIND_CHILD(QLineEdit, impedance, w, "Text2");
@@ -232,7 +232,7 @@ private slots:
     }
 
     void cancellaDuringAlert() {
-        const Nomi& n = kNomi[0];
+        const Names& n = kNames[0];
         QWidget* w = test::openWindow(n.window);
         FIND_CHILD(QLabel, banner, w, "Label13");
         FIND_CHILD(QLineEdit, frequency, w, "Text1");
@@ -241,7 +241,7 @@ private slots:
         test::type(impedance, "50");
         test::click(w, "Command6");
         QVERIFY(banner->isVisible());
-        test::click(w, n.cancella);
+        test::click(w, n.clear);
         QCOMPARE(text(w, "Text2"), QString());
         QVERIFY(banner->isVisible());  // the banner keeps its time
         QTRY_VERIFY(!banner->isVisible());
@@ -343,7 +343,7 @@ private slots:
     void typingThroughTab_data() { addWindowColumn(); }
     void typingThroughTab() {
         QFETCH(int, which);
-        QWidget* w = test::openWindow(kNomi[which].window);
+        QWidget* w = test::openWindow(kNames[which].window);
         QVERIFY(test::activate(w));
         FIND_CHILD(QWidget, frequency, w, "Text1");
         FIND_CHILD(QWidget, calcola, w, "Command6");
@@ -356,7 +356,7 @@ private slots:
         test::typeToFocus("\t");
         QCOMPARE(QApplication::focusWidget(), calcola);
         test::click(w, "Command6");
-        QVERIFY(!text(w, kNomi[which].c1).isEmpty());
+        QVERIFY(!text(w, kNames[which].c1).isEmpty());
     }
 
     void frequencyWithPoint() {
@@ -376,7 +376,7 @@ private slots:
     void tabByKeys() {
         QFETCH(int, which);
         QFETCH(QStringList, order);
-        test::checkTabByKeys(test::openWindow(kNomi[which].window), order);
+        test::checkTabByKeys(test::openWindow(kNames[which].window), order);
     }
 
     // Where each button and menu entry leads: exactly that window opens.
@@ -384,10 +384,10 @@ private slots:
         QTest::addColumn<int>("which");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("destination");
-        struct Mete {
-            QString induttanza, leggimi;
+        struct Destinations {
+            QString inductance, readme;
         };
-        const Mete mete[] = {
+        const Destinations destinations[] = {
             {nomi::induttanza2, nomi::leggimiPassaBassoPiGreco},
             {nomi::induttanza, nomi::leggimiPassaAltoPiGreco},
             {nomi::induttanza2, nomi::leggimiPassaBassoT},
@@ -395,12 +395,12 @@ private slots:
         };
         for (int i = 0; i < 4; ++i) {
             const auto row = [&](const char* control, const QString& destination) {
-                QTest::addRow("%s %s", qPrintable(kNomi[i].window), control) << i << control << destination;
+                QTest::addRow("%s %s", qPrintable(kNames[i].window), control) << i << control << destination;
             };
-            row("Command3", mete[i].induttanza);
+            row("Command3", destinations[i].inductance);
             row("Command4", nomi::tabelle);
             row("Command5", nomi::induttanzaAria);
-            row("leggimi", mete[i].leggimi);
+            row("leggimi", destinations[i].readme);
             row("calcolatrice", nomi::calcolatrice);
         }
     }
@@ -408,7 +408,7 @@ private slots:
         QFETCH(int, which);
         QFETCH(QString, control);
         QFETCH(QString, destination);
-        QWidget* w = test::openWindow(kNomi[which].window);
+        QWidget* w = test::openWindow(kNames[which].window);
         QVERIFY(w);
         const QStringList before = finestre().openNames();
         if (auto* action = w->findChild<QAction*>(control))
@@ -418,17 +418,17 @@ private slots:
         QStringList opened = finestre().openNames();
         for (const QString& name : before) opened.removeOne(name);
         QCOMPARE(opened, QStringList{destination});
-        QVERIFY(finestre().isOpen(kNomi[which].window));  // it stays open behind
+        QVERIFY(finestre().isOpen(kNames[which].window));  // it stays open behind
     }
 
     void chiudiBringsMenuAndClosesCalculatorOnlyFromHighPassPi_data() { addWindowColumn(); }
     void chiudiBringsMenuAndClosesCalculatorOnlyFromHighPassPi() {
         QFETCH(int, which);
-        const Nomi& n = kNomi[which];
+        const Names& n = kNames[which];
         QWidget* w = test::openWindow(n.window);
         test::openWindow(nomi::calcolatrice);
         QVERIFY(!finestre().isOpen(nomi::menu));
-        test::click(w, n.chiudi);
+        test::click(w, n.close);
         QVERIFY(!finestre().isOpen(n.window));
         QVERIFY(finestre().isOpen(nomi::menu));
         QCOMPARE(finestre().isOpen(nomi::calcolatrice), n.window != nomi::passaAltoPiGreco);
@@ -498,7 +498,7 @@ private slots:
     void tabOrder() {
         QFETCH(int, which);
         QFETCH(QStringList, order);
-        QWidget* w = test::openWindow(kNomi[which].window);
+        QWidget* w = test::openWindow(kNames[which].window);
         FIND_CHILD(QWidget, current, w, order.first());
         for (int i = 1; i < order.size(); ++i) {
             QWidget* next = current->nextInFocusChain();
