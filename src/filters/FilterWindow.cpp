@@ -70,7 +70,9 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
     place(drawing, {60, 240, 4095, 2280});
     drawing->lower();
 
-    m_alert = new InputAlert({control<QLabel>("Label13"), 5, {m_frequency}, {m_c1, m_l1}}, this);
+    m_alert = new InputAlert(
+        {.banner = control<QLabel>("Label13"), .seconds = 5, .heldEmpty = {m_frequency}, .emptiedAfter = {m_c1, m_l1}},
+        this);
     m_alert->setObjectName(QString::fromLatin1(m_v.alertName));
 
     const auto onClick = [this](const char* name, auto slot) {

@@ -63,7 +63,9 @@ InductanceWindow::InductanceWindow(const InductanceVariant& variant, QWidget* pa
     m_result->setAlignment(Qt::AlignCenter);
     control<QLabel>("Label5")->setAlignment(Qt::AlignCenter);
 
-    m_alert = new InputAlert({control<QLabel>("Label5"), 3, {m_frequency, m_result}, {}}, this);
+    m_alert = new InputAlert(
+        {.banner = control<QLabel>("Label5"), .seconds = 3, .heldEmpty = {m_frequency, m_result}, .emptiedAfter = {}},
+        this);
     m_alert->setObjectName(QString::fromLatin1(m_v.alertName));
 
     connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &InductanceWindow::calcola);

@@ -78,7 +78,8 @@ ToroidWindow::ToroidWindow(QWidget* parent) : DesignedWindow(designOf(), parent)
 
     auto* banner = control<QLabel>("Label101");
     banner->setAlignment(Qt::AlignCenter);
-    m_alert = new InputAlert({banner, 5, {m_inductance}, {m_result}}, this);
+    m_alert =
+        new InputAlert({.banner = banner, .seconds = 5, .heldEmpty = {m_inductance}, .emptiedAfter = {m_result}}, this);
     m_alert->setObjectName(QStringLiteral("errore2"));
 
     riempiTabellaDiametri(control("Frame1"));
