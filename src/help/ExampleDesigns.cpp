@@ -51,13 +51,13 @@ constexpr std::array kEsempiControls{
 // clang-format on
 
 constexpr std::array kEsempiCells{
-    ExampleCell{.frame = "Frame1", .tipo = TipoCella::PassaBassoPiGreco, .inPort = true},
-    ExampleCell{.frame = "Frame2", .tipo = TipoCella::PassaBassoPiGreco, .outPort = true},
-    ExampleCell{.frame = "Frame3", .tipo = TipoCella::PassaBassoT, .inPort = true},
-    ExampleCell{.frame = "Frame4", .tipo = TipoCella::PassaBassoT, .outPort = true},
-    ExampleCell{.frame = "Frame5", .tipo = TipoCella::PassaBassoPiGreco, .inPort = true},
-    ExampleCell{.frame = "Frame6", .tipo = TipoCella::PassaBassoPiGreco},
-    ExampleCell{.frame = "Frame7", .tipo = TipoCella::PassaBassoPiGreco, .outPort = true},
+    ExampleCell{.frame = "Frame1", .cell = TipoCella::PassaBassoPiGreco, .inPort = true},
+    ExampleCell{.frame = "Frame2", .cell = TipoCella::PassaBassoPiGreco, .outPort = true},
+    ExampleCell{.frame = "Frame3", .cell = TipoCella::PassaBassoT, .inPort = true},
+    ExampleCell{.frame = "Frame4", .cell = TipoCella::PassaBassoT, .outPort = true},
+    ExampleCell{.frame = "Frame5", .cell = TipoCella::PassaBassoPiGreco, .inPort = true},
+    ExampleCell{.frame = "Frame6", .cell = TipoCella::PassaBassoPiGreco},
+    ExampleCell{.frame = "Frame7", .cell = TipoCella::PassaBassoPiGreco, .outPort = true},
 };
 
 constexpr const char* kTestoBandaT =
@@ -99,10 +99,10 @@ constexpr std::array kPassabandaControls{
 // clang-format on
 
 constexpr std::array kPassabandaCells{
-    ExampleCell{.frame = "Frame1", .tipo = TipoCella::PassaAltoT, .inPort = true},
-    ExampleCell{.frame = "Frame2", .tipo = TipoCella::PassaBassoPiGreco, .outPort = true},
-    ExampleCell{.frame = "Frame3", .tipo = TipoCella::PassaAltoPiGreco, .inPort = true},
-    ExampleCell{.frame = "Frame4", .tipo = TipoCella::PassaBassoPiGreco, .outPort = true},
+    ExampleCell{.frame = "Frame1", .cell = TipoCella::PassaAltoT, .inPort = true},
+    ExampleCell{.frame = "Frame2", .cell = TipoCella::PassaBassoPiGreco, .outPort = true},
+    ExampleCell{.frame = "Frame3", .cell = TipoCella::PassaAltoPiGreco, .inPort = true},
+    ExampleCell{.frame = "Frame4", .cell = TipoCella::PassaBassoPiGreco, .outPort = true},
 };
 
 // Dark drawings on the pale frames of the multi-cell examples.

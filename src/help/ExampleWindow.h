@@ -10,7 +10,7 @@ namespace ombrana {
 // One frame of an example row and the cell drawn in it.
 struct ExampleCell {
     const char* frame;
-    TipoCella tipo;        // a low-pass cell carries a ground sign
+    TipoCella cell;        // a low-pass cell carries a ground sign
     bool inPort = false;   // "in" at its input
     bool outPort = false;  // "out" at its output
 };

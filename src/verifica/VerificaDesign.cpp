@@ -135,32 +135,32 @@ WindowDesign verificaDesign(const VerificaVariant& v) {
             .heightTwips = 8700};
 }
 
-const VerificaVariant& verificaVariant(TipoCella tipo) {
+const VerificaVariant& verificaVariant(TipoCella cell) {
     static const VerificaVariant variants[] = {
         {.windowName = nomi::verificaPassaBassoPiGreco,
          .filterWindow = nomi::passaBassoPiGreco,
-         .tipo = TipoCella::PassaBassoPiGreco,
+         .cell = TipoCella::PassaBassoPiGreco,
          .heading = "VERIFICA  PASSA  BASSO  PI - GRECO",
          .cellName = "Passa Basso  PI - GRECO"},
         {.windowName = nomi::verificaPassaAltoPiGreco,
          .filterWindow = nomi::passaAltoPiGreco,
-         .tipo = TipoCella::PassaAltoPiGreco,
+         .cell = TipoCella::PassaAltoPiGreco,
          .heading = "VERIFICA  PASSA  ALTO  PI - GRECO",
          .cellName = "Passa Alto  PI - GRECO"},
         {.windowName = nomi::verificaPassaBassoT,
          .filterWindow = nomi::passaBassoT,
-         .tipo = TipoCella::PassaBassoT,
+         .cell = TipoCella::PassaBassoT,
          .heading = "VERIFICA  PASSA  BASSO  a  T",
          .cellName = "Passa Basso a T"},
         {.windowName = nomi::verificaPassaAltoT,
          .filterWindow = nomi::passaAltoT,
-         .tipo = TipoCella::PassaAltoT,
+         .cell = TipoCella::PassaAltoT,
          .heading = "VERIFICA  PASSA  ALTO  a  T",
          .cellName = "Passa Alto a T"},
     };
     for (const VerificaVariant& v : variants)
-        if (v.tipo == tipo) return v;
-    qFatal("verificaVariant: no verification window for cell %d", static_cast<int>(tipo));
+        if (v.cell == cell) return v;
+    qFatal("verificaVariant: no verification window for cell %d", static_cast<int>(cell));
 }
 
 }  // namespace ombrana

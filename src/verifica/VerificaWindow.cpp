@@ -108,7 +108,7 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
     m_advice = control<QLabel>("advice");
     control<QLabel>("Label1")->setAlignment(Qt::AlignCenter);
 
-    m_drawing = new CellDrawing(m_v.tipo, CellStyle{}, CellOptions{}, control("Frame2"));
+    m_drawing = new CellDrawing(m_v.cell, CellStyle{}, CellOptions{}, control("Frame2"));
     m_drawing->setObjectName(QStringLiteral("cella"));
     place(m_drawing, {60, 150, 5580, 2040});
     m_drawing->lower();
@@ -147,7 +147,7 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
     m_power->setText(number(kDefaultPowerW));
     m_loadSwr->setText(number(kDefaultLoadSwr));
     control<QLabel>("minLossCaption")
-        ->setText(passaBasso(m_v.tipo) ? QStringLiteral("Perdita minima a 2 f  dB")
+        ->setText(passaBasso(m_v.cell) ? QStringLiteral("Perdita minima a 2 f  dB")
                                        : QStringLiteral("Perdita minima a f/2  dB"));
     m_q->setToolTip(QStringLiteral("Vuoto: bobine ideali, senza perdite"));
 
@@ -212,7 +212,7 @@ std::optional<Job> VerificaWindow::job() const {
     const DesignChoice d = designChoice();
     const auto minLoss = readField(m_minLoss);
     if (!d.maxSwr || !minLoss) return std::nullopt;
-    Job j{.tipo = m_v.tipo,
+    Job j{.cell = m_v.cell,
           .impedanceOhm = m_input->impedanceOhm,
           .fromMHz = 0,
           .toMHz = 0,
@@ -241,12 +241,12 @@ void VerificaWindow::takeCell() {
     if (!cell) {
         m_input.reset();
     } else {
-        m_input = VerificationInput{.tipo = m_v.tipo,
+        m_input = VerificationInput{.cell = m_v.cell,
                                     .cutoffMHz = cell->frequencyMHz,
                                     .impedanceOhm = cell->impedanceOhm,
                                     .c1Pf = cell->c1Pf,
                                     .l1uH = cell->l1uH};
-        m_operating->setText(number(std::round(defaultOperatingMHz(m_v.tipo, cell->frequencyMHz) * 1000) / 1000));
+        m_operating->setText(number(std::round(defaultOperatingMHz(m_v.cell, cell->frequencyMHz) * 1000) / 1000));
         m_band->setCurrentIndex(0);
         fillCapacitors();
     }
@@ -257,7 +257,7 @@ void VerificaWindow::takeCell() {
 void VerificaWindow::bandChosen(int index) {
     if (m_filling || index <= 0 || index > int(kAmateurBands.size())) return;
     const QSignalBlocker quiet(m_operating);
-    m_operating->setText(number(operatingFrequencyOf(kAmateurBands[std::size_t(index - 1)], passaBasso(m_v.tipo))));
+    m_operating->setText(number(operatingFrequencyOf(kAmateurBands[std::size_t(index - 1)], passaBasso(m_v.cell))));
     jobChanged();
 }
 
@@ -280,7 +280,7 @@ void VerificaWindow::fillCapacitors() {
     if (!m_input) return;
     const DesignChoice d = designChoice();
     const QSignalBlocker quiet1(m_capacitor), quiet2(m_capacitor2);
-    const std::vector<double> values = suggestedCapacitors(m_v.tipo, d, m_input->cutoffMHz, m_input->impedanceOhm);
+    const std::vector<double> values = suggestedCapacitors(m_v.cell, d, m_input->cutoffMHz, m_input->impedanceOhm);
     m_capacitor->setText(values.size() > 0 ? number(values[0]) : QString());
     m_capacitor2->setText(values.size() > 1 ? number(values[1]) : QString());
 }
@@ -375,7 +375,7 @@ void VerificaWindow::refresh() {
 void VerificaWindow::showChoice() {
     const DesignChoice d = designChoice();
     const bool cell = d.response == Response::Butterworth && d.elements == 3;
-    const std::size_t distinct = distinctCapacitors(m_v.tipo, d.elements).size();
+    const std::size_t distinct = distinctCapacitors(m_v.cell, d.elements).size();
     control<QLabel>("capacitorCaption")->setText(cell ? kCellCapacitorCaption : kLadderCapacitorCaption);
     m_capacitor->setEnabled(d.response == Response::Chebyshev || cell);
     m_capacitor2->setEnabled(d.response == Response::Chebyshev && distinct >= 2);
@@ -388,11 +388,11 @@ void VerificaWindow::showChoice() {
     }
     control<FramePanel>("Frame2")->setCaption(cell ? QStringLiteral("Cella come costruita")
                                                    : QStringLiteral("Filtro come costruito"));
-    m_drawing->setShape(ladderShape(m_v.tipo, d.elements));
+    m_drawing->setShape(ladderShape(m_v.cell, d.elements));
 }
 
 void VerificaWindow::showResult() {
-    const bool low = passaBasso(m_v.tipo);
+    const bool low = passaBasso(m_v.cell);
     const auto captions = figureCaptions(low);
     for (std::size_t i = 0; i < 5; ++i) {
         const FigureRow& row = m_text.figures[i];
@@ -483,7 +483,7 @@ BuildSheet VerificaWindow::buildSheet() const {
         plot.curves.push_back(std::move(designed));
         if (!asBuilt.points.empty()) plot.curves.push_back(std::move(asBuilt));
     }
-    const bool low = passaBasso(m_v.tipo);
+    const bool low = passaBasso(m_v.cell);
     if (m_result.harmonic2MHz && in.operatingMHz) plot.markers.push_back({*in.operatingMHz, QStringLiteral("f")});
     if (m_result.harmonic2MHz)
         plot.markers.push_back({*m_result.harmonic2MHz, low ? QStringLiteral("2f") : QStringLiteral("f/2")});

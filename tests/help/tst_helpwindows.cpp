@@ -369,11 +369,11 @@ void TestHelpWindows::exampleFrames() {
     QCOMPARE(f->caption(), caption);
     QCOMPARE(f->geometry(), geometry);
     QCOMPARE(f->palette().color(QPalette::Window), ground);
-    FIND_CHILD(CellDrawing, cell, f, QString());
-    QCOMPARE(cell->tipo(), layout);
+    FIND_CHILD(CellDrawing, drawing, f, QString());
+    QCOMPARE(drawing->cell(), layout);
     // The drawing spans the frame so its rails meet the neighbours'.
-    QCOMPARE(cell->x(), 0);
-    QCOMPARE(cell->width(), f->width());
+    QCOMPARE(drawing->x(), 0);
+    QCOMPARE(drawing->width(), f->width());
 }
 
 void TestHelpWindows::exampleWindowLook_data() {

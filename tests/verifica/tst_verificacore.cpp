@@ -90,12 +90,12 @@ private slots:
 };
 
 void TestVerificaCore::butterworthLoss_data() {
-    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<double>("ratio");  // frequency over the cut-off
     QTest::addColumn<double>("lossDb");
     struct Row {
         const char* name;
-        TipoCella tipo;
+        TipoCella cell;
         bool low;
     };
     for (const Row& r :
@@ -103,38 +103,38 @@ void TestVerificaCore::butterworthLoss_data() {
           Row{"high-pass pi", TipoCella::PassaAltoPiGreco, false}, Row{"high-pass T", TipoCella::PassaAltoT, false}}) {
         for (const auto& [k, loss] : {std::pair{1.0, 3.0103}, std::pair{2.0, 18.1291}, std::pair{3.0, 28.6332}}) {
             const QByteArray name = QByteArray(r.name) + " at " + QByteArray::number(k) + (r.low ? " x fc" : " : fc");
-            QTest::newRow(name.constData()) << r.tipo << (r.low ? k : 1 / k) << loss;
+            QTest::newRow(name.constData()) << r.cell << (r.low ? k : 1 / k) << loss;
         }
     }
 }
 
 void TestVerificaCore::butterworthLoss() {
-    QFETCH(TipoCella, tipo);
+    QFETCH(TipoCella, cell);
     QFETCH(double, ratio);
     QFETCH(double, lossDb);
-    const auto r = analyse(cellLadder(tipo, butterworth(tipo), kZ), ratio);
+    const auto r = analyse(cellLadder(cell, butterworth(cell), kZ), ratio);
     QVERIFY(r);
     QVERIFY2(std::abs(r->insertionLossDb - lossDb) < 0.01, qPrintable(QString::number(r->insertionLossDb)));
 }
 
 void TestVerificaCore::losslessConservesPower_data() {
-    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<std::optional<double>>("q");
-    for (auto [name, tipo] :
+    for (auto [name, cell] :
          {std::pair{"low-pass pi", TipoCella::PassaBassoPiGreco}, std::pair{"low-pass T", TipoCella::PassaBassoT},
           std::pair{"high-pass pi", TipoCella::PassaAltoPiGreco}, std::pair{"high-pass T", TipoCella::PassaAltoT}}) {
-        QTest::newRow(name) << tipo << std::optional<double>{};
-        QTest::newRow((QByteArray(name) + " with Q 50").constData()) << tipo << std::optional<double>{50.0};
+        QTest::newRow(name) << cell << std::optional<double>{};
+        QTest::newRow((QByteArray(name) + " with Q 50").constData()) << cell << std::optional<double>{50.0};
     }
 }
 
 void TestVerificaCore::losslessConservesPower() {
-    QFETCH(TipoCella, tipo);
+    QFETCH(TipoCella, cell);
     QFETCH(std::optional<double>, q);
-    CellValues v = butterworth(tipo);
+    CellValues v = butterworth(cell);
     v.c1Pf *= 1.37;  // off the design, so the match is not perfect anywhere
     v.inductorQ = q;
-    const Ladder ladder = cellLadder(tipo, v, kZ);
+    const Ladder ladder = cellLadder(cell, v, kZ);
     for (double f = 0.001; f < 1000; f *= 1.3) {
         const auto r = analyse(ladder, f);
         QVERIFY(r);
@@ -149,11 +149,11 @@ void TestVerificaCore::losslessConservesPower() {
         QCOMPARE_LE(r->insertionLossDb, kLossCapDb);
     }
     // Far into the pass band a low-pass cell is a plain wire.
-    if (passaBasso(tipo) && !q) QVERIFY(std::abs(analyse(ladder, 1e-4)->swr - 1) < 1e-3);
+    if (passaBasso(cell) && !q) QVERIFY(std::abs(analyse(ladder, 1e-4)->swr - 1) < 1e-3);
 }
 
 void TestVerificaCore::minus3DbOfTheDesignedCells_data() {
-    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<double>("cutoff");
     QTest::newRow("PassaBpig 7 MHz") << TipoCella::PassaBassoPiGreco << 7.0;
     QTest::newRow("PassaBaT 14 MHz") << TipoCella::PassaBassoT << 14.0;
@@ -162,17 +162,17 @@ void TestVerificaCore::minus3DbOfTheDesignedCells_data() {
 }
 
 void TestVerificaCore::minus3DbOfTheDesignedCells() {
-    QFETCH(TipoCella, tipo);
+    QFETCH(TipoCella, cell);
     QFETCH(double, cutoff);
-    const auto cella = calcolaCella(costantiCella(tipo), cutoff, kZ);
+    const auto cella = calcolaCella(costantiCella(cell), cutoff, kZ);
     QVERIFY(cella);
-    const Ladder ladder = cellLadder(tipo, {.c1Pf = cella->c1Pf, .l1uH = cella->l1uH}, kZ);
-    const auto f3 = frequencyAt3Db(ladder, passBandOf(tipo), cutoff / 100, cutoff * 100);
+    const Ladder ladder = cellLadder(cell, {.c1Pf = cella->c1Pf, .l1uH = cella->l1uH}, kZ);
+    const auto f3 = frequencyAt3Db(ladder, passBandOf(cell), cutoff / 100, cutoff * 100);
     QVERIFY(f3);
     QVERIFY2(std::abs(*f3 / cutoff - 1) < 0.02, qPrintable(QString::number(*f3)));
     QVERIFY(std::abs(analyse(ladder, *f3)->insertionLossDb - 3.0) < 1e-6);
     // The crossing nearest the pass band: the pass band side is under 3 dB.
-    const double inside = passaBasso(tipo) ? *f3 * 0.98 : *f3 * 1.02;
+    const double inside = passaBasso(cell) ? *f3 * 0.98 : *f3 * 1.02;
     QVERIFY(analyse(ladder, inside)->insertionLossDb < 3.0);
 }
 
@@ -241,7 +241,7 @@ void TestVerificaCore::nearestStandard() {
 }
 
 void TestVerificaCore::inductanceMatchesTheInductanceWindows_data() {
-    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<double>("capacitance");
     QTest::addColumn<double>("cutoff");
     QTest::addColumn<double>("k");
@@ -252,11 +252,11 @@ void TestVerificaCore::inductanceMatchesTheInductanceWindows_data() {
 }
 
 void TestVerificaCore::inductanceMatchesTheInductanceWindows() {
-    QFETCH(TipoCella, tipo);
+    QFETCH(TipoCella, cell);
     QFETCH(double, capacitance);
     QFETCH(double, cutoff);
     QFETCH(double, k);
-    const auto l = inductanceForCapacitor(tipo, capacitance, cutoff);
+    const auto l = inductanceForCapacitor(cell, capacitance, cutoff);
     QVERIFY(l);
     const EsitoInduttanza window = calcolaInduttanza(k, scriviNumero(capacitance), scriviNumero(cutoff));
     QCOMPARE(scriviNumero(troncaDecimali(*l, 2)), window.testo);
@@ -330,7 +330,7 @@ void TestVerificaCore::airCoilWinding() {
 }
 
 void TestVerificaCore::passaBpigAt7MHz() {
-    const VerificationInput in{.tipo = TipoCella::PassaBassoPiGreco,
+    const VerificationInput in{.cell = TipoCella::PassaBassoPiGreco,
                                .cutoffMHz = 7,
                                .impedanceOhm = 50,
                                .c1Pf = 454.7,
@@ -382,7 +382,7 @@ void TestVerificaCore::passaBpigAt7MHz() {
 }
 
 void TestVerificaCore::highPassCellsLookBelow_data() {
-    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<QString>("mounting");
     // clang-format off
     QTest::newRow("PassaApig") << TipoCella::PassaAltoPiGreco << "Da montare: 1 condensatore C1 da 220 pF, 2 induttanze L1 da ";
@@ -393,10 +393,10 @@ void TestVerificaCore::highPassCellsLookBelow_data() {
 // Behind a high-pass cell the harmonics are a half and a third of the
 // operating frequency, and the cell mounts its own count of parts.
 void TestVerificaCore::highPassCellsLookBelow() {
-    QFETCH(TipoCella, tipo);
+    QFETCH(TipoCella, cell);
     QFETCH(QString, mounting);
-    const auto cella = calcolaCella(costantiCella(tipo), 7, 50);
-    const VerificationInput in{.tipo = tipo,
+    const auto cella = calcolaCella(costantiCella(cell), 7, 50);
+    const VerificationInput in{.cell = cell,
                                .cutoffMHz = 7,
                                .impedanceOhm = 50,
                                .c1Pf = cella->c1Pf,
@@ -412,7 +412,7 @@ void TestVerificaCore::highPassCellsLookBelow() {
 }
 
 void TestVerificaCore::coilQReachesTheBuiltLadder() {
-    VerificationInput in{.tipo = TipoCella::PassaBassoPiGreco,
+    VerificationInput in{.cell = TipoCella::PassaBassoPiGreco,
                          .cutoffMHz = 7,
                          .impedanceOhm = 50,
                          .c1Pf = 454.7,
@@ -454,7 +454,7 @@ void TestVerificaCore::longerLadders() {
     QFETCH(QList<int>, inductors);
     QFETCH(double, cutoff);
     const VerificationInput in{
-        .tipo = TipoCella::PassaBassoPiGreco,
+        .cell = TipoCella::PassaBassoPiGreco,
         .cutoffMHz = 7,
         .impedanceOhm = 50,
         .c1Pf = 454.7,
@@ -494,7 +494,7 @@ void TestVerificaCore::truncatedCaptionsAreNotAnalysed() {
     // 145 MHz, 50 ohm: the filter window shows L1 = 0,1 for 0,1097 uH.
     const auto cella = calcolaCella(costantiCella(TipoCella::PassaBassoPiGreco), 145, 50);
     QCOMPARE(cella->l1uH, 0.1);
-    const VerificationInput in{.tipo = TipoCella::PassaBassoPiGreco,
+    const VerificationInput in{.cell = TipoCella::PassaBassoPiGreco,
                                .cutoffMHz = 145,
                                .impedanceOhm = 50,
                                .c1Pf = cella->c1Pf,
@@ -573,7 +573,7 @@ void TestVerificaCore::badInputsGiveNoFigureAndNoNonsense() {
     QFETCH(bool, built);
     QFETCH(int, problem);
     const VerificationResult r = verify(
-        {.tipo = TipoCella::PassaBassoT,
+        {.cell = TipoCella::PassaBassoT,
          .cutoffMHz = 7,
          .impedanceOhm = 50,
          .c1Pf = 909.4,
@@ -598,7 +598,7 @@ void TestVerificaCore::badInputsGiveNoFigureAndNoNonsense() {
         for (const PartStress& s : *r.stress) QVERIFY(std::isfinite(s.worst) && s.worst >= s.matched);
     // Every problem is said.
     QCOMPARE(verificationText(
-                 {.tipo = TipoCella::PassaBassoT, .cutoffMHz = 7, .impedanceOhm = 50, .c1Pf = 909.4, .l1uH = 1.13}, r)
+                 {.cell = TipoCella::PassaBassoT, .cutoffMHz = 7, .impedanceOhm = 50, .c1Pf = 909.4, .l1uH = 1.13}, r)
                  .problems.size(),
              r.problems.size());
 }

@@ -271,7 +271,7 @@ void TestVerificaWindow::eachCellHasItsOwnVariant() {
     QFETCH(QString, filter);
     QFETCH(QString, window);
     const VerificaVariant& v = verificaVariant(cell);
-    QCOMPARE(v.tipo, cell);
+    QCOMPARE(v.cell, cell);
     QCOMPARE(v.filterWindow, filter);
     QCOMPARE(v.windowName, window);
 }

@@ -36,7 +36,7 @@ inline constexpr int kMostElements = 9;
 // The elements of a ladder of the cell's kind, its own three continued
 // alternately (a low-pass pi: shunt C, series L, shunt C, series L, ...),
 // values 0. Nothing for a count other than 3, 5, 7 or 9.
-std::vector<LadderElement> ladderShape(TipoCella tipo, int elements);
+std::vector<LadderElement> ladderShape(TipoCella cell, int elements);
 
 // The values a cell is built with: one C1 and one L1 for the whole cell.
 struct CellValues {
@@ -46,7 +46,7 @@ struct CellValues {
 };
 
 // The cell as a three-element ladder.
-Ladder cellLadder(TipoCella tipo, CellValues values, double impedanceOhm);
+Ladder cellLadder(TipoCella cell, CellValues values, double impedanceOhm);
 
 // "C1", "L2": the element's kind and its place among the elements of its
 // kind, counted from the nearer port. The ladders are symmetric, so equal
