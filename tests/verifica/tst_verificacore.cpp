@@ -39,7 +39,7 @@ double highL(double g) {
     return kZ / (g * kW);
 }
 
-CellValues butterworth(TipoCella t) {
+Cella butterworth(TipoCella t) {
     switch (t) {
         case TipoCella::PassaBassoPiGreco: return {.c1Pf = lowC(1), .l1uH = lowL(2)};
         case TipoCella::PassaBassoT: return {.c1Pf = lowC(2), .l1uH = lowL(1)};
@@ -131,10 +131,9 @@ void TestVerificaCore::losslessConservesPower_data() {
 void TestVerificaCore::losslessConservesPower() {
     QFETCH(TipoCella, cell);
     QFETCH(std::optional<double>, q);
-    CellValues v = butterworth(cell);
+    Cella v = butterworth(cell);
     v.c1Pf *= 1.37;  // off the design, so the match is not perfect anywhere
-    v.inductorQ = q;
-    const Ladder ladder = cellLadder(cell, v, kZ);
+    const Ladder ladder = cellLadder(cell, v, kZ, q);
     for (double f = 0.001; f < 1000; f *= 1.3) {
         const auto r = analyse(ladder, f);
         QVERIFY(r);
@@ -166,7 +165,7 @@ void TestVerificaCore::minus3DbOfTheDesignedCells() {
     QFETCH(double, cutoff);
     const auto cella = calcolaCella(costantiCella(cell), cutoff, kZ);
     QVERIFY(cella);
-    const Ladder ladder = cellLadder(cell, {.c1Pf = cella->c1Pf, .l1uH = cella->l1uH}, kZ);
+    const Ladder ladder = cellLadder(cell, *cella, kZ);
     const auto f3 = frequencyAt3Db(ladder, passBandOf(cell), cutoff / 100, cutoff * 100);
     QVERIFY(f3);
     QVERIFY2(std::abs(*f3 / cutoff - 1) < 0.02, qPrintable(QString::number(*f3)));
@@ -607,7 +606,7 @@ void TestVerificaCore::badInputsGiveNoFigureAndNoNonsense() {
 // the two ladders' losses and SWR there.
 void TestVerificaCore::csvReadsBackToTheCurve() {
     const Ladder designed = cellLadder(TipoCella::PassaAltoT, butterworth(TipoCella::PassaAltoT), kZ);
-    const Ladder built = cellLadder(TipoCella::PassaAltoT, {.c1Pf = 3300, .l1uH = 4.2, .inductorQ = 80.0}, kZ);
+    const Ladder built = cellLadder(TipoCella::PassaAltoT, {.c1Pf = 3300, .l1uH = 4.2}, kZ, 80.0);
     const auto curve = responseCurve(designed, built, 1.0);
     const QStringList lines = QString::fromStdString(responseCsv(curve)).split("\r\n", Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), qsizetype(kResponsePoints + 1));

@@ -23,12 +23,12 @@ std::vector<LadderElement> ladderShape(TipoCella cell, int elements) {
     return shape;
 }
 
-Ladder cellLadder(TipoCella cell, CellValues v, double impedanceOhm) {
+Ladder cellLadder(TipoCella cell, Cella v, double impedanceOhm, std::optional<double> inductorQ) {
     Ladder ladder{.elements = ladderShape(cell, 3), .impedanceOhm = impedanceOhm};
     for (LadderElement& e : ladder.elements) {
         const bool capacitor = e.part == LadderElement::Part::Capacitor;
         e.value = capacitor ? v.c1Pf : v.l1uH;
-        if (!capacitor) e.q = v.inductorQ;
+        if (!capacitor) e.q = inductorQ;
     }
     return ladder;
 }
