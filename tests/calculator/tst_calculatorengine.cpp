@@ -169,7 +169,7 @@ void TestCalculatorEngine::states_data() {
     QTest::addColumn<int>("count");
     QTest::addColumn<Pending>("pending");
     QTest::addColumn<bool>("decimalEntry");
-    QTest::newRow("load") << "" << Kind::Nessuno << 0 << Pending::None << false;
+    QTest::newRow("load") << "" << Kind::None << 0 << Pending::None << false;
     QTest::newRow("sign minus") << "-" << Kind::Neg << 0 << Pending::None << false;
     QTest::newRow("operator after sign minus") << "- X" << Kind::Neg << 0 << Pending::None << false;
     QTest::newRow("negative second operand") << "5 + -" << Kind::Neg << 1 << Pending::Plus << false;
@@ -177,7 +177,7 @@ void TestCalculatorEngine::states_data() {
     QTest::newRow("decimal") << "4 ." << Kind::Num << 0 << Pending::None << true;
     QTest::newRow("percent") << "5 %" << Kind::Op << 1 << Pending::Percent << true;
     QTest::newRow("CE") << "5 + 3 CE" << Kind::Ce << 1 << Pending::Plus << false;
-    QTest::newRow("C") << "5 + 3 C" << Kind::Nessuno << 0 << Pending::None << false;
+    QTest::newRow("C") << "5 + 3 C" << Kind::None << 0 << Pending::None << false;
     QTest::newRow("count past two") << "5 X 2 % %" << Kind::Op << 3 << Pending::Percent << true;
     QTest::newRow("equals after count three") << "5 X 2 % % =" << Kind::Op << 3 << Pending::Equals << true;
 }
