@@ -47,7 +47,7 @@ WindowDesign designOf() {
 
 }  // namespace
 
-const QStringList& MenuWindow::ordineChiusura() {
+const QStringList& MenuWindow::closeOrder() {
     static const QStringList order{
         nomi::calcolatrice,
         nomi::esempi,
@@ -83,7 +83,7 @@ MenuWindow::MenuWindow(QWidget* parent) : DesignedWindow(designOf(), parent) {
 }
 
 void MenuWindow::chiudi() {
-    for (const QString& name : ordineChiusura()) finestre().close(name);
+    for (const QString& name : closeOrder()) finestre().close(name);
 }
 
 }  // namespace ombrana

@@ -29,8 +29,8 @@ class ExampleWindow : public DesignedWindow {
 public:
     explicit ExampleWindow(const ExampleDesign& design, QWidget* parent = nullptr);
 
-public slots:
-    // Handlers of the buttons, named by the caption they answer.
+private:
+    // Handlers of the button and the menu entry, named by the caption they answer.
     void chiudi();
     void stampa();
 };

@@ -165,15 +165,15 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
     connect(m_band, &QComboBox::currentIndexChanged, this, &VerificaWindow::bandChosen);
     for (QComboBox* combo : {m_response, m_elements, m_series})
         connect(combo, &QComboBox::currentIndexChanged, this, &VerificaWindow::designChanged);
-    connect(control<QPushButton>("propose"), &QPushButton::clicked, this, &VerificaWindow::propose);
+    connect(control<QPushButton>("propose"), &QPushButton::clicked, this, &VerificaWindow::proponi);
     connect(m_designs, &QListWidget::currentRowChanged, this, &VerificaWindow::designChosen);
     connect(control<QPushButton>("close"), &QPushButton::clicked, this, &QWidget::close);
 
     connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this, &VerificaWindow::stampa);
-    m_exportPdf = addMenuEntry("esportaPdf", QString::fromUtf8("Esporta PDF\u2026"));
-    connect(m_exportPdf, &QAction::triggered, this, &VerificaWindow::chooseAndExportPdf);
-    m_exportCsv = addMenuEntry("esportaCsv", QString::fromUtf8("Esporta CSV\u2026"));
-    connect(m_exportCsv, &QAction::triggered, this, &VerificaWindow::chooseAndExportCsv);
+    m_pdfEntry = addMenuEntry("esportaPdf", QString::fromUtf8("Esporta PDF\u2026"));
+    connect(m_pdfEntry, &QAction::triggered, this, &VerificaWindow::esportaPdf);
+    m_csvEntry = addMenuEntry("esportaCsv", QString::fromUtf8("Esporta CSV\u2026"));
+    connect(m_csvEntry, &QAction::triggered, this, &VerificaWindow::esportaCsv);
 
     setTabOrder({"operatingFrequency", "band", "maxSwr", "minLoss", "power", "response", "elements", "series",
                  "capacitor", "capacitor2", "core", "diameter", "length", "coilQ", "loadSwr", "propose", "designs",
@@ -305,7 +305,7 @@ void VerificaWindow::jobChanged() {
     refresh();
 }
 
-void VerificaWindow::propose() {
+void VerificaWindow::proponi() {
     const QSignalBlocker quiet(m_designs);
     m_designs->clear();
     m_job = job();
@@ -314,7 +314,7 @@ void VerificaWindow::propose() {
         m_designsCaption->setText(QStringLiteral("Indicare banda o frequenza di lavoro, ROS massimo e perdita minima"));
         return;
     }
-    m_proposal = ombrana::propose(*m_job);
+    m_proposal = propose(*m_job);
     for (const ProposedDesign& d : m_proposal.designs) m_designs->addItem(text(proposalRowText(*m_job, d)));
     m_designsCaption->setText(text(proposalSummary(*m_job, m_proposal)));
     m_designs->setCurrentRow(-1);
@@ -425,8 +425,8 @@ void VerificaWindow::showResult() {
     parts << lines(m_text.windings) << lines(m_text.stress) << lines(m_text.warnings);
     m_parts->setText(parts.join(QLatin1Char('\n')));
     const bool computed = m_result.designed.has_value();
-    m_exportPdf->setEnabled(computed);
-    m_exportCsv->setEnabled(computed);
+    m_pdfEntry->setEnabled(computed);
+    m_csvEntry->setEnabled(computed);
     m_plot->setData(buildSheet().plot);
 }
 
@@ -544,14 +544,14 @@ void VerificaWindow::reportError(const QString& message) {
     showMessage(this, {.title = QStringLiteral("Verifica"), .text = message});
 }
 
-bool VerificaWindow::exportPdf(const QString& path) {
+bool VerificaWindow::writePdf(const QString& path) {
     QString error;
     if (writeBuildSheetPdf(path, buildSheet(), &error)) return true;
     reportError(QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, error));
     return false;
 }
 
-bool VerificaWindow::exportCsv(const QString& path) {
+bool VerificaWindow::writeCsv(const QString& path) {
     std::vector<ResponsePoint> curve;
     if (m_result.designed && m_input)
         curve = responseCurve(*m_result.designed, m_result.built.value_or(Ladder{}),
@@ -576,16 +576,16 @@ void VerificaWindow::stampa() {
     printBuildSheet(printer, buildSheet());  // a refused job is not reported, as elsewhere
 }
 
-void VerificaWindow::chooseAndExportPdf() {
+void VerificaWindow::esportaPdf() {
     const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Esporta PDF\u2026"), QString(),
                                                       QStringLiteral("PDF (*.pdf)"));
-    if (!path.isEmpty()) exportPdf(path);
+    if (!path.isEmpty()) writePdf(path);
 }
 
-void VerificaWindow::chooseAndExportCsv() {
+void VerificaWindow::esportaCsv() {
     const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Esporta CSV\u2026"), QString(),
                                                       QStringLiteral("CSV (*.csv)"));
-    if (!path.isEmpty()) exportCsv(path);
+    if (!path.isEmpty()) writeCsv(path);
 }
 
 void registerVerificaWindows() {

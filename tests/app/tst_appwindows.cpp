@@ -267,7 +267,7 @@ private slots:
     }
 
     void closeOrderCoversEveryWindow() {
-        const QStringList& order = MenuWindow::ordineChiusura();
+        const QStringList& order = MenuWindow::closeOrder();
         QCOMPARE(order.size(), 18);
         QCOMPARE(QSet<QString>(order.begin(), order.end()).size(), 18);
         QCOMPARE(order.first(), nomi::calcolatrice);

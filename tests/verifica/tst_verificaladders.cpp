@@ -392,7 +392,7 @@ void TestVerificaLadders::nineElementSheetIsOnePage() {
     QTemporaryDir dir;
     const QString path = qEnvironmentVariableIsSet("KEEP_PDF") ? qEnvironmentVariable("KEEP_PDF")
                                                                : dir.filePath(QStringLiteral("nove.pdf"));
-    QVERIFY(v->exportPdf(path));
+    QVERIFY(v->writePdf(path));
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
     QProcess run;

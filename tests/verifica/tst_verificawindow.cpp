@@ -194,7 +194,7 @@ void TestVerificaWindow::csvReadsBackToThePlot() {
     core->setCurrentText(QStringLiteral("T37/6"));
     QTemporaryDir dir;
     const QString path = dir.filePath("curva.csv");
-    QVERIFY(v->exportCsv(path));
+    QVERIFY(v->writeCsv(path));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
@@ -221,7 +221,7 @@ void TestVerificaWindow::pdfIsOnePageWithTheWindowsValues() {
     core->setCurrentText(QStringLiteral("T50/2"));
     QTemporaryDir dir;
     const QString path = dir.filePath("foglio.pdf");
-    QVERIFY(v->exportPdf(path));
+    QVERIFY(v->writePdf(path));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(5) == "%PDF-");
@@ -246,8 +246,8 @@ void TestVerificaWindow::aFileThatCannotBeWrittenIsReportedAndNotLeft() {
     setMessageHookForTests([&messages](const MessageText& m) { messages << m.text; });
     QTemporaryDir dir;
     const QString missing = dir.filePath("nessuna/cartella/file");
-    QVERIFY(!v->exportCsv(missing + ".csv"));
-    QVERIFY(!v->exportPdf(missing + ".pdf"));
+    QVERIFY(!v->writeCsv(missing + ".csv"));
+    QVERIFY(!v->writePdf(missing + ".pdf"));
     QCOMPARE(messages.size(), 2);
     QVERIFY(messages[0].contains("csv") && messages[1].contains("pdf"));
     QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
