@@ -72,7 +72,7 @@ QWidget* create(const Control& row, QWidget* parent) {
         }
         case Kind::Field: {
             auto* field = new QLineEdit(text, parent);
-            if (!(row.flags & NoKeyFilter)) rendiCampoNumerico(field);
+            if (!(row.flags & NoKeyFilter)) makeNumericField(field);
             applyColours(field, row, QPalette::Base, QPalette::Text);
             return field;
         }

@@ -15,7 +15,7 @@
 
 namespace ombrana {
 
-QString spazi(int n) {
+QString blanks(int n) {
     return QString(n, QLatin1Char(' '));
 }
 

@@ -41,7 +41,7 @@ const Apertura kAperture[] = {
 
 WindowDesign designOf() {
     const QString title =
-        nomi::menu + spazi(79) + QStringLiteral("by   QUENDAL") + spazi(18) + QStringLiteral("rev  1.02");
+        nomi::menu + blanks(79) + QStringLiteral("by   QUENDAL") + blanks(18) + QStringLiteral("rev  1.02");
     return {.title = title, .widthTwips = 11775, .heightTwips = 8625};
 }
 

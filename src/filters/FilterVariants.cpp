@@ -7,7 +7,7 @@ namespace {
 
 QString titleOf(std::initializer_list<std::pair<const char*, int>> parts) {
     QString s;
-    for (const auto& [text, blanks] : parts) s += QString::fromUtf8(text) + spazi(blanks);
+    for (const auto& [text, count] : parts) s += QString::fromUtf8(text) + blanks(count);
     return s;
 }
 

@@ -93,8 +93,7 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
             [readme] { finestre().open(readme); });
     connect(addMenuEntry("calcolatrice", QStringLiteral("Calcolatrice")), &QAction::triggered, this,
             [] { finestre().open(nomi::calcolatrice); });
-    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this,
-            [this] { stampaFinestra(this); });
+    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this, [this] { printWindow(this); });
     const QString verifica = nomi::verifica(m_v.windowName);
     connect(addMenuEntry("verifica", QStringLiteral("Verifica")), &QAction::triggered, this,
             [verifica] { finestre().open(verifica); });

@@ -127,8 +127,8 @@ QWidget* creaEsempi() {
 }
 
 QWidget* creaPassabanda() {
-    const QString title = QStringLiteral("PASSA  BANDA") + spazi(67) + QStringLiteral("by") + spazi(4) +
-                          QStringLiteral("QUENDAL") + spazi(46) + QStringLiteral("rev 1.02");
+    const QString title = QStringLiteral("PASSA  BANDA") + blanks(67) + QStringLiteral("by") + blanks(4) +
+                          QStringLiteral("QUENDAL") + blanks(46) + QStringLiteral("rev 1.02");
     const ExampleDesign d{.window = {.title = title, .widthTwips = 11910, .heightTwips = 8040},
                           .controls = kPassabandaControls,
                           .cells = kPassabandaCells,

@@ -42,7 +42,7 @@ void ExampleWindow::chiudi() {
 }
 
 void ExampleWindow::stampa() {
-    stampaFinestra(this);
+    printWindow(this);
 }
 
 }  // namespace ombrana

@@ -54,8 +54,8 @@ constexpr std::array kVarianti{
 };
 
 QString titleOf(const ReadmeVariant& v) {
-    return QStringLiteral("LEGGIMI") + spazi(v.titleBlanks) + QString::fromUtf8(v.titleTopic) +
-           spazi(v.titleTrailingBlanks);
+    return QStringLiteral("LEGGIMI") + blanks(v.titleBlanks) + QString::fromUtf8(v.titleTopic) +
+           blanks(v.titleTrailingBlanks);
 }
 
 }  // namespace

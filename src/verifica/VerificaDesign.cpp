@@ -129,8 +129,8 @@ std::vector<Control> verificaControls(const VerificaVariant& v) {
 }
 
 WindowDesign verificaDesign(const VerificaVariant& v) {
-    return {.title = QStringLiteral("Verifica") + spazi(5) + QString::fromUtf8(v.cellName) + spazi(30) +
-                     QStringLiteral("by  QUENDAL") + spazi(20) + QStringLiteral("rev  1.02"),
+    return {.title = QStringLiteral("Verifica") + blanks(5) + QString::fromUtf8(v.cellName) + blanks(30) +
+                     QStringLiteral("by  QUENDAL") + blanks(20) + QStringLiteral("rev  1.02"),
             .widthTwips = 11910,
             .heightTwips = 8700};
 }

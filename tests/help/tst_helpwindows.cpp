@@ -19,10 +19,6 @@ using namespace ombrana;
 
 namespace {
 
-QString blanks(int n) {
-    return QString(n, QLatin1Char(' '));
-}
-
 QRect twips(int left, int top, int width, int height) {
     using design::twipsToPixels;
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
