@@ -63,7 +63,7 @@ private slots:
             QSKIP("real key delivery needs the xcb platform on an X server (scripts/ci/xvfb.sh)");
         QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(),
                  "xdotool is missing: scripts/ci/install-ci-deps.sh installs it");
-        preparaProgramma();
+        prepareProgram();
     }
     void cleanup() { test::closeAllWindows(); }
 
