@@ -265,10 +265,7 @@ CellRails CellDrawing::rails(double heightPixels, const CellOptions& options, do
 }
 
 QFont CellDrawing::nameFont(const QFont& base) {
-    QFont f = base;
-    f.setPointSizeF(8.25);
-    f.setBold(true);
-    return f;
+    return design::makeFont(design::kCellNames, base);
 }
 
 LadderLayout CellDrawing::layout(const QRectF& rect, std::span<const LadderElement> shape, const CellOptions& options,

@@ -107,13 +107,20 @@ constexpr std::array kPassabandaCells{
 
 // Dark drawings on the pale frames of the multi-cell examples.
 CellStyle esempiStyle() {
-    return {
-        .wire = Qt::black, .plate = colour(kDarkBlue), .coilBorder = Qt::black, .hatch = Qt::red, .text = Qt::black};
+    return {.wire = colour(kBlack),
+            .plate = colour(kDarkBlue),
+            .coilBorder = colour(kBlack),
+            .hatch = colour(kRed),
+            .text = colour(kBlack)};
 }
 
 // White wires and labels, light blue plates on the dark blue frames.
 CellStyle passabandaStyle() {
-    return {.wire = Qt::white, .plate = colour(kSkyBlue), .coilBorder = Qt::white, .hatch = Qt::red, .text = Qt::white};
+    return {.wire = colour(kWhite),
+            .plate = colour(kSkyBlue),
+            .coilBorder = colour(kWhite),
+            .hatch = colour(kRed),
+            .text = colour(kWhite)};
 }
 
 }  // namespace
