@@ -36,11 +36,13 @@ private slots:
         QTest::addColumn<int>("twips");
         QTest::addColumn<double>("dpi");
         QTest::addColumn<int>("pixels");
+        // clang-format off
         QTest::newRow("15 twips a pixel") << 15 << 96.0 << 1;
         QTest::newRow("menu width") << 11775 << 96.0 << 785;
         QTest::newRow("rounds to nearest") << 7335 << 96.0 << 489;
         QTest::newRow("larger dpi") << 1440 << 144.0 << 144;
         QTest::newRow("zero") << 0 << 96.0 << 0;
+        // clang-format on
     }
     void twips() {
         QFETCH(int, twips);
@@ -74,10 +76,12 @@ private slots:
 
     void splashEnds_data() {
         QTest::addColumn<QString>("how");
+        // clang-format off
         QTest::newRow("FINE") << "FINE";
         QTest::newRow("typed character") << "key";
         QTest::newRow("escape") << "escape";
         QTest::newRow("click on the panel") << "panel";
+        // clang-format on
     }
     void splashEnds() {
         QFETCH(QString, how);
@@ -101,15 +105,15 @@ private slots:
         QTest::addColumn<QString>("keyText");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<bool>("menuOpens");
+        // clang-format off
         QTest::newRow("Enter on CONTINUA") << "Command1" << int(Qt::Key_Return) << test::kEnterText << 0 << true;
-        QTest::newRow("keypad Enter on CONTINUA")
-            << "Command1" << int(Qt::Key_Enter) << test::kEnterText << int(Qt::KeypadModifier) << true;
+        QTest::newRow("keypad Enter on CONTINUA") << "Command1" << int(Qt::Key_Enter) << test::kEnterText << int(Qt::KeypadModifier) << true;
         QTest::newRow("space on CONTINUA") << "Command1" << int(Qt::Key_Space) << " " << 0 << true;
         QTest::newRow("Enter on FINE") << "Command2" << int(Qt::Key_Return) << test::kEnterText << 0 << false;
         QTest::newRow("space on FINE") << "Command2" << int(Qt::Key_Space) << " " << 0 << false;
         QTest::newRow("a on CONTINUA") << "Command1" << int(Qt::Key_A) << "a" << 0 << false;
-        QTest::newRow("ctrl+Enter on CONTINUA")
-            << "Command1" << int(Qt::Key_Return) << test::kEnterText << int(Qt::ControlModifier) << false;
+        QTest::newRow("ctrl+Enter on CONTINUA") << "Command1" << int(Qt::Key_Return) << test::kEnterText << int(Qt::ControlModifier) << false;
+        // clang-format on
     }
     void splashKeysOnAFocusedButton() {
         QFETCH(QString, focused);
@@ -158,10 +162,12 @@ private slots:
 
     void splashIgnoresOtherClicks_data() {
         QTest::addColumn<QString>("target");
+        // clang-format off
         QTest::newRow("logo") << "imgLogo";
         QTest::newRow("product label") << "lblCompanyProduct";
         QTest::newRow("version label") << "lblVersion";
         QTest::newRow("blue margin") << "ground";
+        // clang-format on
     }
     void splashIgnoresOtherClicks() {
         QFETCH(QString, target);
@@ -177,10 +183,12 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("caption");
+        // clang-format off
         QTest::newRow("high-pass pi") << "Command2" << nomi::passaAltoPiGreco << " Filtro Passa Alto  a   Pi-Greco";
         QTest::newRow("low-pass pi") << "Command3" << nomi::passaBassoPiGreco << " Filtro Passa Basso a   Pi-Greco";
         QTest::newRow("high-pass T") << "Command4" << nomi::passaAltoT << "Filtro Passa Alto a   T";
         QTest::newRow("low-pass T") << "Command5" << nomi::passaBassoT << "Filtro Passa Basso a T";
+        // clang-format on
     }
     void menuButtonsOpenTheirWindows() {
         QFETCH(QString, button);
@@ -216,12 +224,11 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("joined");
         const QString nb(QChar(0x00A0));
-        QTest::newRow("menu caption") << "   Filtro Passa Banda      ( esempi )"
-                                      << "   Filtro Passa Banda      (" + nb + "esempi" + nb + ")";
-        QTest::newRow("runs of blanks") << "a (  b c   ) d"
-                                        << "a (" + nb + nb + "b c" + nb + nb + nb + ") d";
-        QTest::newRow("no brackets") << " Filtro Passa Alto  a   Pi-Greco"
-                                     << " Filtro Passa Alto  a   Pi-Greco";
+        // clang-format off
+        QTest::newRow("menu caption") << "   Filtro Passa Banda      ( esempi )" << "   Filtro Passa Banda      (" + nb + "esempi" + nb + ")";
+        QTest::newRow("runs of blanks") << "a (  b c   ) d" << "a (" + nb + nb + "b c" + nb + nb + nb + ") d";
+        QTest::newRow("no brackets") << " Filtro Passa Alto  a   Pi-Greco" << " Filtro Passa Alto  a   Pi-Greco";
+        // clang-format on
     }
     void bracketsStayWithTheirWord() {
         QFETCH(QString, caption);

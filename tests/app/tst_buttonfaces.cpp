@@ -130,8 +130,10 @@ private slots:
     // after "Pi-".
     void hyphenDoesNotBreak_data() {
         QTest::addColumn<QString>("caption");
+        // clang-format off
         QTest::newRow("menu button") << " Filtro Passa Alto  a   Pi-Greco";
         QTest::newRow("word alone") << "Pi-Greco";
+        // clang-format on
     }
     void hyphenDoesNotBreak() {
         QFETCH(QString, caption);

@@ -170,10 +170,12 @@ void TestCellDrawing::elementsStandWhereTheLayoutSays_data() {
     // rails (shunt).
     QTest::addColumn<TipoCella>("layout");
     QTest::addColumn<QString>("elements");
+    // clang-format off
     QTest::newRow("low-pass pi") << TipoCella::PassaBassoPiGreco << "C shunt,L series,C shunt";
     QTest::newRow("high-pass pi") << TipoCella::PassaAltoPiGreco << "L shunt,C series,L shunt";
     QTest::newRow("low-pass T") << TipoCella::PassaBassoT << "L series,C shunt,L series";
     QTest::newRow("high-pass T") << TipoCella::PassaAltoT << "C series,L shunt,C series";
+    // clang-format on
 }
 
 void TestCellDrawing::elementsStandWhereTheLayoutSays() {

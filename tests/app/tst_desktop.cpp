@@ -94,20 +94,16 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("taken");
         QTest::addColumn<int>("index");
-        QTest::newRow("first letter") << "Stampa"
-                                      << "" << 0;
-        QTest::newRow("first letter, another case taken") << "calcolatrice"
-                                                          << "L" << 0;
+        // clang-format off
+        QTest::newRow("first letter") << "Stampa" << "" << 0;
+        QTest::newRow("first letter, another case taken") << "calcolatrice" << "L" << 0;
         QTest::newRow("next word's initial") << QString::fromUtf8("Esporta CSV\u2026") << "SE" << 8;
-        QTest::newRow("then any free letter") << "Leggimi"
-                                              << "L" << 1;
+        QTest::newRow("then any free letter") << "Leggimi" << "L" << 1;
         QTest::newRow("letters only, not the ellipsis") << QString::fromUtf8("E\u2026x") << "E" << 2;
-        QTest::newRow("a letter after a digit starts no word") << "3D Vista"
-                                                               << "" << 3;
-        QTest::newRow("every letter taken") << "Ab"
-                                            << "AB" << -1;
-        QTest::newRow("empty") << ""
-                               << "" << -1;
+        QTest::newRow("a letter after a digit starts no word") << "3D Vista" << "" << 3;
+        QTest::newRow("every letter taken") << "Ab" << "AB" << -1;
+        QTest::newRow("empty") << "" << "" << -1;
+        // clang-format on
     }
     void mnemonicPlace() {
         QFETCH(QString, caption);

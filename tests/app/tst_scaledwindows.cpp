@@ -41,11 +41,13 @@ private slots:
     void smallWindowOpensWhole_data() {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("window");
+        // clang-format off
         QTest::newRow("calculator") << nomi::passaBassoPiGreco << nomi::calcolatrice;
         QTest::newRow("calculator from the toroids") << nomi::tabelle << nomi::calcolatrice;
         QTest::newRow("inductance") << nomi::passaAltoPiGreco << nomi::induttanza;
         QTest::newRow("inductance 2") << nomi::passaBassoPiGreco << nomi::induttanza2;
         QTest::newRow("air coil") << nomi::passaBassoT << nomi::induttanzaAria;
+        // clang-format on
     }
     void smallWindowOpensWhole() {
         QFETCH(QString, opener);

@@ -29,11 +29,13 @@ private slots:
 
     void everyControlCanBeReached_data() {
         QTest::addColumn<QString>("name");
+        // clang-format off
         QTest::newRow("menu") << nomi::menu;
         QTest::newRow("toroids") << nomi::tabelle;
         QTest::newRow("filter") << nomi::passaAltoPiGreco;
         QTest::newRow("air coil, placed by the system") << nomi::induttanzaAria;
         QTest::newRow("calculator, at its design size") << nomi::calcolatrice;
+        // clang-format on
     }
     void everyControlCanBeReached() {
         QFETCH(QString, name);
@@ -69,10 +71,12 @@ private slots:
     // not only a field's text cursor.
     void tabBringsTheControlIntoView_data() {
         QTest::addColumn<QString>("name");
+        // clang-format off
         QTest::newRow("filter") << nomi::passaBassoPiGreco;
         QTest::newRow("verification") << nomi::verificaPassaBassoPiGreco;
         QTest::newRow("toroids") << nomi::tabelle;
         QTest::newRow("air coil") << nomi::induttanzaAria;
+        // clang-format on
     }
     void tabBringsTheControlIntoView() {
         QFETCH(QString, name);

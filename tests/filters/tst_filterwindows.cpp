@@ -96,62 +96,22 @@ private slots:
         QTest::addColumn<QString>("z");
         QTest::addColumn<QString>("c1");
         QTest::addColumn<QString>("l1");
-        QTest::newRow("PassaBpig 7/50") << 0 << "7"
-                                        << "50"
-                                        << "454,7"
-                                        << "2,27";
-        QTest::newRow("PassaApig 7/50") << 1 << "7"
-                                        << "50"
-                                        << "227,3"
-                                        << "1,13";
-        QTest::newRow("PassaBaT 7/50") << 2 << "7"
-                                       << "50"
-                                       << "909,4"
-                                       << "1,13";
-        QTest::newRow("PassaAltoaT 7/50") << 3 << "7"
-                                          << "50"
-                                          << "454,7"
-                                          << "0,56";
-        QTest::newRow("PassaApig 5/450") << 1 << "5"
-                                         << "450"
-                                         << "35,3"
-                                         << "14,31";
-        QTest::newRow("PassaBaT 0,5/600") << 2 << "0,5"
-                                          << "600"
-                                          << "1061"
-                                          << "190,8";
-        QTest::newRow("PassaBpig 300 accepted") << 0 << "300"
-                                                << "50"
-                                                << "10,6"
-                                                << "0,05";
-        QTest::newRow("PassaBpig empty impedance") << 0 << "7"
-                                                   << ""
-                                                   << ""
-                                                   << "";
-        QTest::newRow("PassaApig lone comma impedance") << 1 << "7"
-                                                        << ","
-                                                        << ""
-                                                        << "";
-        QTest::newRow("PassaBaT lone comma impedance") << 2 << "7"
-                                                       << ","
-                                                       << ""
-                                                       << "";
-        QTest::newRow("PassaAltoaT 1,2,3 frequency") << 3 << "1,2,3"
-                                                     << "50"
-                                                     << ""
-                                                     << "";
-        QTest::newRow("PassaApig zero frequency") << 1 << "0"
-                                                  << "50"
-                                                  << ""
-                                                  << "";
-        QTest::newRow("PassaBpig zero impedance") << 0 << "7"
-                                                  << "0"
-                                                  << ""
-                                                  << "";
-        QTest::newRow("PassaBpig above 300, empty impedance") << 0 << "301"
-                                                              << ""
-                                                              << ""
-                                                              << "";
+        // clang-format off
+        QTest::newRow("PassaBpig 7/50") << 0 << "7" << "50" << "454,7" << "2,27";
+        QTest::newRow("PassaApig 7/50") << 1 << "7" << "50" << "227,3" << "1,13";
+        QTest::newRow("PassaBaT 7/50") << 2 << "7" << "50" << "909,4" << "1,13";
+        QTest::newRow("PassaAltoaT 7/50") << 3 << "7" << "50" << "454,7" << "0,56";
+        QTest::newRow("PassaApig 5/450") << 1 << "5" << "450" << "35,3" << "14,31";
+        QTest::newRow("PassaBaT 0,5/600") << 2 << "0,5" << "600" << "1061" << "190,8";
+        QTest::newRow("PassaBpig 300 accepted") << 0 << "300" << "50" << "10,6" << "0,05";
+        QTest::newRow("PassaBpig empty impedance") << 0 << "7" << "" << "" << "";
+        QTest::newRow("PassaApig lone comma impedance") << 1 << "7" << "," << "" << "";
+        QTest::newRow("PassaBaT lone comma impedance") << 2 << "7" << "," << "" << "";
+        QTest::newRow("PassaAltoaT 1,2,3 frequency") << 3 << "1,2,3" << "50" << "" << "";
+        QTest::newRow("PassaApig zero frequency") << 1 << "0" << "50" << "" << "";
+        QTest::newRow("PassaBpig zero impedance") << 0 << "7" << "0" << "" << "";
+        QTest::newRow("PassaBpig above 300, empty impedance") << 0 << "301" << "" << "" << "";
+        // clang-format on
     }
     void calculates() {
         QFETCH(int, which);
@@ -268,35 +228,30 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("after");
         QTest::addColumn<bool>("beeps");
+        // clang-format off
         QTest::newRow("digit") << int(Qt::Key_5) << "5" << int(Qt::NoModifier) << "125" << false;
         QTest::newRow("comma") << int(Qt::Key_Comma) << "," << int(Qt::NoModifier) << "12," << false;
         QTest::newRow("point types a comma") << int(Qt::Key_Period) << "." << int(Qt::NoModifier) << "12," << false;
-        QTest::newRow("keypad decimal point")
-            << int(Qt::Key_Period) << "." << int(Qt::KeypadModifier) << "12," << false;
-        QTest::newRow("keypad decimal, Italian layout")
-            << int(Qt::Key_Period) << "," << int(Qt::KeypadModifier) << "12," << false;
+        QTest::newRow("keypad decimal point") << int(Qt::Key_Period) << "." << int(Qt::KeypadModifier) << "12," << false;
+        QTest::newRow("keypad decimal, Italian layout") << int(Qt::Key_Period) << "," << int(Qt::KeypadModifier) << "12," << false;
         QTest::newRow("keypad digit") << int(Qt::Key_7) << "7" << int(Qt::KeypadModifier) << "127" << false;
         QTest::newRow("letter") << int(Qt::Key_A) << "a" << int(Qt::NoModifier) << "12" << true;
-        QTest::newRow("greater-than (shift+point)")
-            << int(Qt::Key_Greater) << ">" << int(Qt::ShiftModifier) << "12" << true;
+        QTest::newRow("greater-than (shift+point)") << int(Qt::Key_Greater) << ">" << int(Qt::ShiftModifier) << "12" << true;
         QTest::newRow("minus") << int(Qt::Key_Minus) << "-" << int(Qt::NoModifier) << "12" << true;
         QTest::newRow("keypad minus") << int(Qt::Key_Minus) << "-" << int(Qt::KeypadModifier) << "12" << true;
         QTest::newRow("space") << int(Qt::Key_Space) << " " << int(Qt::NoModifier) << "12" << true;
         QTest::newRow("enter") << int(Qt::Key_Return) << test::kEnterText << int(Qt::NoModifier) << "12" << true;
-        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << test::kEnterText << int(Qt::KeypadModifier) << "12"
-                                      << true;
+        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << test::kEnterText << int(Qt::KeypadModifier) << "12" << true;
         QTest::newRow("escape") << int(Qt::Key_Escape) << test::kEscapeText << int(Qt::NoModifier) << "12" << true;
         QTest::newRow("ctrl+v") << int(Qt::Key_V) << QString(QChar(0x16)) << int(Qt::ControlModifier) << "12" << true;
         QTest::newRow("ctrl+z") << int(Qt::Key_Z) << QString(QChar(0x1a)) << int(Qt::ControlModifier) << "12" << true;
         QTest::newRow("ctrl+point") << int(Qt::Key_Period) << "." << int(Qt::ControlModifier) << "12" << true;
         QTest::newRow("alt+point") << int(Qt::Key_Period) << "." << int(Qt::AltModifier) << "12" << true;
-        QTest::newRow("ctrl+keypad decimal")
-            << int(Qt::Key_Period) << "." << int(Qt::ControlModifier | Qt::KeypadModifier) << "12" << true;
-        QTest::newRow("keypad decimal without text")
-            << int(Qt::Key_Period) << "" << int(Qt::KeypadModifier) << "12," << false;
-        QTest::newRow("keypad comma without text")
-            << int(Qt::Key_Comma) << "" << int(Qt::KeypadModifier) << "12," << false;
+        QTest::newRow("ctrl+keypad decimal") << int(Qt::Key_Period) << "." << int(Qt::ControlModifier | Qt::KeypadModifier) << "12" << true;
+        QTest::newRow("keypad decimal without text") << int(Qt::Key_Period) << "" << int(Qt::KeypadModifier) << "12," << false;
+        QTest::newRow("keypad comma without text") << int(Qt::Key_Comma) << "" << int(Qt::KeypadModifier) << "12," << false;
         QTest::newRow("shift+insert") << int(Qt::Key_Insert) << "" << int(Qt::ShiftModifier) << "12" << true;
+        // clang-format on
     }
     void keyFilter() {
         QFETCH(int, key);
@@ -486,14 +441,12 @@ private slots:
     void tabOrder_data() {
         QTest::addColumn<int>("which");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("PassaBpig") << 0 << QStringList{"Text1",    "Text2",    "Command6", "Command3",
-                                                       "Command5", "Command4", "Command1", "Command2"};
-        QTest::newRow("PassaApig") << 1 << QStringList{"Text1",    "Text2",    "Command6", "Command3",
-                                                       "Command5", "Command4", "Command1", "Command2"};
-        QTest::newRow("PassaBaT") << 2 << QStringList{"Text1",    "Text2",    "Command6", "Command3",
-                                                      "Command5", "Command4", "Command1", "Command2"};
-        QTest::newRow("PassaAltoaT") << 3 << QStringList{"Text1",    "Text2",    "Command6", "Command3",
-                                                         "Command5", "Command4", "Command2", "Command1"};
+        // clang-format off
+        QTest::newRow("PassaBpig") << 0 << QStringList{"Text1",    "Text2",    "Command6", "Command3", "Command5", "Command4", "Command1", "Command2"};
+        QTest::newRow("PassaApig") << 1 << QStringList{"Text1",    "Text2",    "Command6", "Command3", "Command5", "Command4", "Command1", "Command2"};
+        QTest::newRow("PassaBaT") << 2 << QStringList{"Text1",    "Text2",    "Command6", "Command3", "Command5", "Command4", "Command1", "Command2"};
+        QTest::newRow("PassaAltoaT") << 3 << QStringList{"Text1",    "Text2",    "Command6", "Command3", "Command5", "Command4", "Command2", "Command1"};
+        // clang-format on
     }
     void tabOrder() {
         QFETCH(int, which);

@@ -96,14 +96,12 @@ private slots:
         QTest::addColumn<int>("orientation");
         const int landscape = QPageLayout::Landscape, portrait = QPageLayout::Portrait;
         // A filter window's area on a landscape sheet: the width fills, the height is centred.
-        QTest::newRow("wide area, width bound")
-            << QSizeF(794, 520) << QRectF(0, 0, 1000, 700)
-            << QRectF(0, (700 - 520 * 1000.0 / 794) / 2, 1000, 520 * 1000.0 / 794) << landscape;
-        QTest::newRow("tall area, offset page")
-            << QSizeF(100, 200) << QRectF(10, 20, 300, 300) << QRectF(85, 20, 150, 300) << portrait;
-        QTest::newRow("square area stays upright")
-            << QSizeF(200, 200) << QRectF(0, 0, 400, 600) << QRectF(0, 100, 400, 400) << portrait;
+        // clang-format off
+        QTest::newRow("wide area, width bound") << QSizeF(794, 520) << QRectF(0, 0, 1000, 700) << QRectF(0, (700 - 520 * 1000.0 / 794) / 2, 1000, 520 * 1000.0 / 794) << landscape;
+        QTest::newRow("tall area, offset page") << QSizeF(100, 200) << QRectF(10, 20, 300, 300) << QRectF(85, 20, 150, 300) << portrait;
+        QTest::newRow("square area stays upright") << QSizeF(200, 200) << QRectF(0, 0, 400, 600) << QRectF(0, 100, 400, 400) << portrait;
         QTest::newRow("nothing to print") << QSizeF(0, 0) << QRectF(0, 0, 400, 600) << QRectF() << portrait;
+        // clang-format on
     }
     void placeOnPage() {
         QFETCH(QSizeF, area);

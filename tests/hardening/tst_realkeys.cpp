@@ -149,10 +149,12 @@ private slots:
     void splashButtonsByKeys_data() {
         QTest::addColumn<QStringList>("keyNames");
         QTest::addColumn<bool>("menuOpens");
+        // clang-format off
         QTest::newRow("Enter on CONTINUA") << QStringList{QStringLiteral("Return")} << true;
         QTest::newRow("keypad Enter on CONTINUA") << QStringList{QStringLiteral("KP_Enter")} << true;
         QTest::newRow("space on FINE") << QStringList{QStringLiteral("Tab"), QStringLiteral("space")} << false;
         QTest::newRow("a on CONTINUA") << QStringList{QStringLiteral("a")} << false;
+        // clang-format on
     }
     void splashButtonsByKeys() {
         QFETCH(QStringList, keyNames);

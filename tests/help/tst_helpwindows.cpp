@@ -163,9 +163,11 @@ void TestHelpWindows::readmeWordsMatchAcrossVariants_data() {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<bool>("pastOpening");  // compare only what follows the opening sentence
+    // clang-format off
     QTest::newRow("low-pass pair") << nomi::leggimiPassaBassoPiGreco << nomi::leggimiPassaBassoT << false;
     QTest::newRow("high-pass pair") << nomi::leggimiPassaAltoPiGreco << nomi::leggimiPassaAltoT << true;
     QTest::newRow("low and high") << nomi::leggimiPassaBassoT << nomi::leggimiPassaAltoT << true;
+    // clang-format on
 }
 
 // Variants of a read-me say the same words; only the line breaks differ.
@@ -206,35 +208,13 @@ void TestHelpWindows::exampleTexts_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("esempi 1") << nomi::esempi << "Text1"
-                              << QString::fromUtf8(
-                                     "Per aumentare i dB di \nattenuazione per ottava, si \npossono collegare in serie "
-                                     "pi\u00f9 \ncelle.In questo esempio, un \nfiltro Passa Basso a Pi  Greco "
-                                     "\ncomposto da due celle \u00e8 in \ngrado di attenuare  48 dB per ottava.")
-                              << twips(0, 360, 3255, 2415);
-    QTest::newRow("esempi 2") << nomi::esempi << "Text2"
-                              << QString::fromUtf8(
-                                     "Un filtro Passa Basso a  T \ncomposto da due celle, \u00e8 in \ngrado di "
-                                     "attenuare 48 dB per \nottava.\n")
-                              << twips(0, 3120, 3255, 2415);
-    QTest::newRow("esempi 3") << nomi::esempi << "Text3"
-                              << QString::fromUtf8(
-                                     "Utilizzando tre celle,si pu\u00f2 ottenere un'attenuazione di 72 dB per "
-                                     "ottava.\n")
-                              << twips(0, 5880, 3255, 1800);
-    QTest::newRow("band 1") << nomi::passabanda << "Text1"
-                            << QString::fromUtf8(
-                                   "Filtro Passa Banda \ncomposto\t da un filtro \nPassa Alto a T calcolato \nper la "
-                                   "frequenza  pi\u00f9 \nbassa che dovr\u00e0 \npassare, e da un filtro \nPassa Basso "
-                                   "a Pi-Greco \ncalcolato per la \nfrequenza pi\u00f9 alta che \ndovr\u00e0 passare\n")
-                            << twips(240, 1080, 2775, 2655);
-    QTest::newRow("band 2") << nomi::passabanda << "Text2"
-                            << QString::fromUtf8(
-                                   "Filtro Passa Banda \ncomposto da un filtro \nPassa Alto a Pi-Greco \ncalcolato per "
-                                   "la pi\u00f9 \nbassa frequenza che \ndovr\u00e0 passare, e da un \nfiltro Passa "
-                                   "Basso a \nPi-Greco calcolato per la \nfrequenza pi\u00f9 alta che \ndovr\u00e0 "
-                                   "passare\n")
-                            << twips(240, 5040, 2775, 2535);
+    // clang-format off
+    QTest::newRow("esempi 1") << nomi::esempi << "Text1" << QString::fromUtf8("Per aumentare i dB di \nattenuazione per ottava, si \npossono collegare in serie pi\u00f9 \ncelle.In questo esempio, un \nfiltro Passa Basso a Pi  Greco \ncomposto da due celle \u00e8 in \ngrado di attenuare  48 dB per ottava.") << twips(0, 360, 3255, 2415);
+    QTest::newRow("esempi 2") << nomi::esempi << "Text2" << QString::fromUtf8("Un filtro Passa Basso a  T \ncomposto da due celle, \u00e8 in \ngrado di attenuare 48 dB per \nottava.\n") << twips(0, 3120, 3255, 2415);
+    QTest::newRow("esempi 3") << nomi::esempi << "Text3" << QString::fromUtf8("Utilizzando tre celle,si pu\u00f2 ottenere un'attenuazione di 72 dB per ottava.\n") << twips(0, 5880, 3255, 1800);
+    QTest::newRow("band 1") << nomi::passabanda << "Text1" << QString::fromUtf8("Filtro Passa Banda \ncomposto\t da un filtro \nPassa Alto a T calcolato \nper la frequenza  pi\u00f9 \nbassa che dovr\u00e0 \npassare, e da un filtro \nPassa Basso a Pi-Greco \ncalcolato per la \nfrequenza pi\u00f9 alta che \ndovr\u00e0 passare\n") << twips(240, 1080, 2775, 2655);
+    QTest::newRow("band 2") << nomi::passabanda << "Text2" << QString::fromUtf8("Filtro Passa Banda \ncomposto da un filtro \nPassa Alto a Pi-Greco \ncalcolato per la pi\u00f9 \nbassa frequenza che \ndovr\u00e0 passare, e da un \nfiltro Passa Basso a \nPi-Greco calcolato per la \nfrequenza pi\u00f9 alta che \ndovr\u00e0 passare\n") << twips(240, 5040, 2775, 2535);
+    // clang-format on
 }
 
 void TestHelpWindows::exampleTexts() {
@@ -262,31 +242,19 @@ void TestHelpWindows::exampleFrames_data() {
     QTest::addColumn<TipoCella>("layout");
     const QString lowPi = QStringLiteral("Cella Passa Basso  Pi - Greco");
     const QColor yellow(0xFF, 0xFF, 0xC0), orange(0xFF, 0xC0, 0x80), green(0xC0, 0xFF, 0xC0), blue(0, 0, 0x80);
-    QTest::newRow("esempi 1") << nomi::esempi << "Frame1" << lowPi << twips(3360, 360, 4215, 2415) << yellow
-                              << TipoCella::PassaBassoPiGreco;
-    QTest::newRow("esempi 2") << nomi::esempi << "Frame2" << lowPi << twips(7560, 360, 4215, 2415) << yellow
-                              << TipoCella::PassaBassoPiGreco;
-    QTest::newRow("esempi 3") << nomi::esempi << "Frame3"
-                              << "Cella Passa Basso a T" << twips(3360, 3120, 4215, 2415) << orange
-                              << TipoCella::PassaBassoT;
-    QTest::newRow("esempi 4") << nomi::esempi << "Frame4"
-                              << "Cella Passa Basso a T" << twips(7560, 3120, 4215, 2415) << orange
-                              << TipoCella::PassaBassoT;
-    QTest::newRow("esempi 5") << nomi::esempi << "Frame5" << lowPi << twips(3360, 5880, 3015, 2415) << green
-                              << TipoCella::PassaBassoPiGreco;
-    QTest::newRow("esempi 6") << nomi::esempi << "Frame6" << lowPi << twips(6360, 5880, 2655, 2415) << green
-                              << TipoCella::PassaBassoPiGreco;
-    QTest::newRow("esempi 7") << nomi::esempi << "Frame7" << lowPi << twips(9000, 5880, 2775, 2415) << green
-                              << TipoCella::PassaBassoPiGreco;
-    QTest::newRow("band 1") << nomi::passabanda << "Frame1"
-                            << "Cella Passa Alto a T" << twips(3240, 1080, 4215, 2655) << blue << TipoCella::PassaAltoT;
-    QTest::newRow("band 2") << nomi::passabanda << "Frame2" << lowPi << twips(7440, 1080, 4215, 2655) << blue
-                            << TipoCella::PassaBassoPiGreco;
-    QTest::newRow("band 3") << nomi::passabanda << "Frame3"
-                            << "Cella  Passa Alto   Pi - Greco" << twips(3240, 5040, 4215, 2535) << blue
-                            << TipoCella::PassaAltoPiGreco;
-    QTest::newRow("band 4") << nomi::passabanda << "Frame4" << lowPi << twips(7440, 5040, 4215, 2535) << blue
-                            << TipoCella::PassaBassoPiGreco;
+    // clang-format off
+    QTest::newRow("esempi 1") << nomi::esempi << "Frame1" << lowPi << twips(3360, 360, 4215, 2415) << yellow << TipoCella::PassaBassoPiGreco;
+    QTest::newRow("esempi 2") << nomi::esempi << "Frame2" << lowPi << twips(7560, 360, 4215, 2415) << yellow << TipoCella::PassaBassoPiGreco;
+    QTest::newRow("esempi 3") << nomi::esempi << "Frame3" << "Cella Passa Basso a T" << twips(3360, 3120, 4215, 2415) << orange << TipoCella::PassaBassoT;
+    QTest::newRow("esempi 4") << nomi::esempi << "Frame4" << "Cella Passa Basso a T" << twips(7560, 3120, 4215, 2415) << orange << TipoCella::PassaBassoT;
+    QTest::newRow("esempi 5") << nomi::esempi << "Frame5" << lowPi << twips(3360, 5880, 3015, 2415) << green << TipoCella::PassaBassoPiGreco;
+    QTest::newRow("esempi 6") << nomi::esempi << "Frame6" << lowPi << twips(6360, 5880, 2655, 2415) << green << TipoCella::PassaBassoPiGreco;
+    QTest::newRow("esempi 7") << nomi::esempi << "Frame7" << lowPi << twips(9000, 5880, 2775, 2415) << green << TipoCella::PassaBassoPiGreco;
+    QTest::newRow("band 1") << nomi::passabanda << "Frame1" << "Cella Passa Alto a T" << twips(3240, 1080, 4215, 2655) << blue << TipoCella::PassaAltoT;
+    QTest::newRow("band 2") << nomi::passabanda << "Frame2" << lowPi << twips(7440, 1080, 4215, 2655) << blue << TipoCella::PassaBassoPiGreco;
+    QTest::newRow("band 3") << nomi::passabanda << "Frame3" << "Cella  Passa Alto   Pi - Greco" << twips(3240, 5040, 4215, 2535) << blue << TipoCella::PassaAltoPiGreco;
+    QTest::newRow("band 4") << nomi::passabanda << "Frame4" << lowPi << twips(7440, 5040, 4215, 2535) << blue << TipoCella::PassaBassoPiGreco;
+    // clang-format on
 }
 
 void TestHelpWindows::exampleFrames() {
@@ -313,11 +281,10 @@ void TestHelpWindows::exampleWindowLook_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QPoint>("chiudi");
+    // clang-format off
     QTest::newRow("esempi") << nomi::esempi << "ESEMPI" << twips(1080, 7920, 0, 0).topLeft();
-    QTest::newRow("band") << nomi::passabanda
-                          << QStringLiteral("PASSA  BANDA") + blanks(67) + "by" + blanks(4) + "QUENDAL" + blanks(46) +
-                                 "rev 1.02"
-                          << twips(1080, 4200, 0, 0).topLeft();
+    QTest::newRow("band") << nomi::passabanda << QStringLiteral("PASSA  BANDA") + blanks(67) + "by" + blanks(4) + "QUENDAL" + blanks(46) + "rev 1.02" << twips(1080, 4200, 0, 0).topLeft();
+    // clang-format on
 }
 
 void TestHelpWindows::exampleWindowLook() {
@@ -350,18 +317,14 @@ void TestHelpWindows::rowsReadAsOneFilter_data() {
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("right");
     QTest::addColumn<QColor>("wire");
-    QTest::newRow("esempi row 1") << nomi::esempi << "Frame1"
-                                  << "Frame2" << QColor(Qt::black);
-    QTest::newRow("esempi row 2") << nomi::esempi << "Frame3"
-                                  << "Frame4" << QColor(Qt::black);
-    QTest::newRow("esempi row 3a") << nomi::esempi << "Frame5"
-                                   << "Frame6" << QColor(Qt::black);
-    QTest::newRow("esempi row 3b") << nomi::esempi << "Frame6"
-                                   << "Frame7" << QColor(Qt::black);
-    QTest::newRow("band row 1") << nomi::passabanda << "Frame1"
-                                << "Frame2" << QColor(Qt::white);
-    QTest::newRow("band row 2") << nomi::passabanda << "Frame3"
-                                << "Frame4" << QColor(Qt::white);
+    // clang-format off
+    QTest::newRow("esempi row 1") << nomi::esempi << "Frame1" << "Frame2" << QColor(Qt::black);
+    QTest::newRow("esempi row 2") << nomi::esempi << "Frame3" << "Frame4" << QColor(Qt::black);
+    QTest::newRow("esempi row 3a") << nomi::esempi << "Frame5" << "Frame6" << QColor(Qt::black);
+    QTest::newRow("esempi row 3b") << nomi::esempi << "Frame6" << "Frame7" << QColor(Qt::black);
+    QTest::newRow("band row 1") << nomi::passabanda << "Frame1" << "Frame2" << QColor(Qt::white);
+    QTest::newRow("band row 2") << nomi::passabanda << "Frame3" << "Frame4" << QColor(Qt::white);
+    // clang-format on
 }
 
 // Neighbouring frames overlap by one pixel, and both rails run through the
@@ -391,8 +354,10 @@ void TestHelpWindows::rowsReadAsOneFilter() {
 
 void TestHelpWindows::chiudiLeavesMenuInFront_data() {
     QTest::addColumn<QString>("name");
+    // clang-format off
     QTest::newRow("esempi") << nomi::esempi;
     QTest::newRow("band") << nomi::passabanda;
+    // clang-format on
 }
 
 void TestHelpWindows::chiudiLeavesMenuInFront() {

@@ -284,10 +284,11 @@ void TestInductorWindows::keyFilter() {
 void TestInductorWindows::tabByKeyboard_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("order");
+    // clang-format off
     QTest::newRow("high") << nomi::induttanza << QStringList{"Text1", "Text2", "Command1", "Command3", "Command2"};
     QTest::newRow("low") << nomi::induttanza2 << QStringList{"Text1", "Text2", "Command1", "Command2", "Command3"};
-    QTest::newRow("air") << nomi::induttanzaAria
-                         << QStringList{"Text1", "Text2", "Text3", "Command3", "Command4", "Command1"};
+    QTest::newRow("air") << nomi::induttanzaAria << QStringList{"Text1", "Text2", "Text3", "Command3", "Command4", "Command1"};
+    // clang-format on
 }
 
 void TestInductorWindows::tabByKeyboard() {

@@ -171,48 +171,30 @@ void TestToroidWindow::turns_data() {
     QTest::addColumn<bool>("allarme");
     QTest::addColumn<QString>("risultato");
 
-    QTest::newRow("T37/2 10") << "T37/2"
-                              << "10" << false << false << "50";
-    QTest::newRow("T50/2 1") << "T50/2"
-                             << "1" << false << false << "14";
-    QTest::newRow("T37/0 2") << "T37/0"
-                             << "2" << false << false << "64";
-    QTest::newRow("T300/2 100") << "T300/2"
-                                << "100" << false << false << "94";
-    QTest::newRow("T37/2 15,625") << "T37/2"
-                                  << "15,625" << false << false << "62";
-    QTest::newRow("T37/2 16,9") << "T37/2"
-                                << "16,9" << false << false << "65";
-    QTest::newRow("T37/3 50,7") << "T37/3"
-                                << "50,7" << false << true << "";
-    QTest::newRow("T37/2 17") << "T37/2"
-                              << "17" << false << true << "";
-    QTest::newRow("T37/12 6") << "T37/12"
-                              << "6" << false << false << "63";
-    QTest::newRow("T37/12 6,5") << "T37/12"
-                                << "6,5" << false << true << "";
-    QTest::newRow("T184/2 2700") << "T184/2"
-                                 << "2700" << false << false << "335";
-    QTest::newRow("T184/2 2701") << "T184/2"
-                                 << "2701" << false << true << "";
-    QTest::newRow("T60/22 hand-typed 1000") << "T60/22"
-                                            << "1000" << false << false << "392";
-    QTest::newRow("T44/17 0") << "T44/17"
-                              << "0" << false << false << "0";
-    QTest::newRow("T200/7 0") << "T200/7"
-                              << "0" << false << false << "0";
+    // clang-format off
+    QTest::newRow("T37/2 10") << "T37/2" << "10" << false << false << "50";
+    QTest::newRow("T50/2 1") << "T50/2" << "1" << false << false << "14";
+    QTest::newRow("T37/0 2") << "T37/0" << "2" << false << false << "64";
+    QTest::newRow("T300/2 100") << "T300/2" << "100" << false << false << "94";
+    QTest::newRow("T37/2 15,625") << "T37/2" << "15,625" << false << false << "62";
+    QTest::newRow("T37/2 16,9") << "T37/2" << "16,9" << false << false << "65";
+    QTest::newRow("T37/3 50,7") << "T37/3" << "50,7" << false << true << "";
+    QTest::newRow("T37/2 17") << "T37/2" << "17" << false << true << "";
+    QTest::newRow("T37/12 6") << "T37/12" << "6" << false << false << "63";
+    QTest::newRow("T37/12 6,5") << "T37/12" << "6,5" << false << true << "";
+    QTest::newRow("T184/2 2700") << "T184/2" << "2700" << false << false << "335";
+    QTest::newRow("T184/2 2701") << "T184/2" << "2701" << false << true << "";
+    QTest::newRow("T60/22 hand-typed 1000") << "T60/22" << "1000" << false << false << "392";
+    QTest::newRow("T44/17 0") << "T44/17" << "0" << false << false << "0";
+    QTest::newRow("T200/7 0") << "T200/7" << "0" << false << false << "0";
     // No core with data empties the result instead of showing 0 turns.
-    QTest::newRow("TOROIDI") << "TOROIDI"
-                             << "10" << false << false << "";
-    QTest::newRow("T60/3") << "T60/3"
-                           << "10" << false << false << "";
+    QTest::newRow("TOROIDI") << "TOROIDI" << "10" << false << false << "";
+    QTest::newRow("T60/3") << "T60/3" << "10" << false << false << "";
     // An unreadable inductance changes nothing: the earlier 50 stays.
-    QTest::newRow("empty inductance") << "T37/3"
-                                      << "" << false << false << "50";
-    QTest::newRow("pasted negative") << "T37/2"
-                                     << "-10" << true << false << "50";
-    QTest::newRow("pasted point") << "T37/2"
-                                  << "2.5" << true << false << "50";
+    QTest::newRow("empty inductance") << "T37/3" << "" << false << false << "50";
+    QTest::newRow("pasted negative") << "T37/2" << "-10" << true << false << "50";
+    QTest::newRow("pasted point") << "T37/2" << "2.5" << true << false << "50";
+    // clang-format on
 }
 
 // Each row starts from a result of 50 turns on screen.
@@ -275,42 +257,26 @@ void TestToroidWindow::keyFilters_data() {
     QTest::addColumn<char>("tasto");
     QTest::addColumn<QString>("dopo");
 
-    QTest::newRow("picker T") << "cboToroidi"
-                              << "" << 'T' << "T";
-    QTest::newRow("picker digit") << "cboToroidi"
-                                  << "T3" << '7' << "T37";
-    QTest::newRow("picker slash") << "cboToroidi"
-                                  << "T37" << '/' << "T37/";
-    QTest::newRow("picker lower t types T") << "cboToroidi"
-                                            << "" << 't' << "T";
-    QTest::newRow("picker letter A") << "cboToroidi"
-                                     << "T37" << 'A' << "T37";
-    QTest::newRow("picker comma") << "cboToroidi"
-                                  << "T37" << ',' << "T37";
-    QTest::newRow("picker blank") << "cboToroidi"
-                                  << "T37" << ' ' << "T37";
-    QTest::newRow("picker enter") << "cboToroidi"
-                                  << "T37" << '\r' << "T37";
-    QTest::newRow("Text2 digit") << "Text2"
-                                 << "1" << '5' << "15";
-    QTest::newRow("Text2 comma") << "Text2"
-                                 << "1" << ',' << "1,";
-    QTest::newRow("Text2 point types a comma") << "Text2"
-                                               << "1" << '.' << "1,";
-    QTest::newRow("picker point") << "cboToroidi"
-                                  << "T37" << '.' << "T37";
-    QTest::newRow("picker minus types a slash") << "cboToroidi"
-                                                << "T37" << '-' << "T37/";
-    QTest::newRow("picker lower a") << "cboToroidi"
-                                    << "T37" << 'a' << "T37";
-    QTest::newRow("Text2 minus") << "Text2"
-                                 << "1" << '-' << "1";
-    QTest::newRow("Text2 T") << "Text2"
-                             << "1" << 'T' << "1";
-    QTest::newRow("Text2 slash") << "Text2"
-                                 << "1" << '/' << "1";
-    QTest::newRow("Text2 lower t") << "Text2"
-                                   << "1" << 't' << "1";
+    // clang-format off
+    QTest::newRow("picker T") << "cboToroidi" << "" << 'T' << "T";
+    QTest::newRow("picker digit") << "cboToroidi" << "T3" << '7' << "T37";
+    QTest::newRow("picker slash") << "cboToroidi" << "T37" << '/' << "T37/";
+    QTest::newRow("picker lower t types T") << "cboToroidi" << "" << 't' << "T";
+    QTest::newRow("picker letter A") << "cboToroidi" << "T37" << 'A' << "T37";
+    QTest::newRow("picker comma") << "cboToroidi" << "T37" << ',' << "T37";
+    QTest::newRow("picker blank") << "cboToroidi" << "T37" << ' ' << "T37";
+    QTest::newRow("picker enter") << "cboToroidi" << "T37" << '\r' << "T37";
+    QTest::newRow("Text2 digit") << "Text2" << "1" << '5' << "15";
+    QTest::newRow("Text2 comma") << "Text2" << "1" << ',' << "1,";
+    QTest::newRow("Text2 point types a comma") << "Text2" << "1" << '.' << "1,";
+    QTest::newRow("picker point") << "cboToroidi" << "T37" << '.' << "T37";
+    QTest::newRow("picker minus types a slash") << "cboToroidi" << "T37" << '-' << "T37/";
+    QTest::newRow("picker lower a") << "cboToroidi" << "T37" << 'a' << "T37";
+    QTest::newRow("Text2 minus") << "Text2" << "1" << '-' << "1";
+    QTest::newRow("Text2 T") << "Text2" << "1" << 'T' << "1";
+    QTest::newRow("Text2 slash") << "Text2" << "1" << '/' << "1";
+    QTest::newRow("Text2 lower t") << "Text2" << "1" << 't' << "1";
+    // clang-format on
 }
 
 // Keys go where the window system sends them: to the focused control, which
@@ -445,12 +411,14 @@ void TestToroidWindow::keysStraightToThePickerEditor_data() {
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("dopo");
     QTest::addColumn<int>("beeps");
+    // clang-format off
     QTest::newRow("letter a") << int(Qt::Key_A) << "a" << 0 << "T37" << 1;
     QTest::newRow("point") << int(Qt::Key_Period) << "." << 0 << "T37" << 1;
     QTest::newRow("minus types a slash") << int(Qt::Key_Minus) << "-" << 0 << "T37/" << 0;
     QTest::newRow("keypad minus types a slash") << int(Qt::Key_Minus) << "-" << int(Qt::KeypadModifier) << "T37/" << 0;
     QTest::newRow("slash") << int(Qt::Key_Slash) << "/" << 0 << "T37/" << 0;
     QTest::newRow("lower t types T") << int(Qt::Key_T) << "t" << 0 << "T37T" << 0;
+    // clang-format on
 }
 
 void TestToroidWindow::keysStraightToThePickerEditor() {
@@ -478,12 +446,11 @@ void TestToroidWindow::selectAllThenType_data() {
     QTest::addColumn<QString>("partenza");
     QTest::addColumn<char>("tasto");
     QTest::addColumn<QString>("dopo");
-    QTest::newRow("Text2") << "Text2"
-                           << "7,1" << '7' << "7";
-    QTest::newRow("picker") << "cboToroidi"
-                            << "T37/2" << 'T' << "T";
-    QTest::newRow("picker, then a refused key") << "cboToroidi"
-                                                << "T37/2" << 'x' << "T37/2";
+    // clang-format off
+    QTest::newRow("Text2") << "Text2" << "7,1" << '7' << "7";
+    QTest::newRow("picker") << "cboToroidi" << "T37/2" << 'T' << "T";
+    QTest::newRow("picker, then a refused key") << "cboToroidi" << "T37/2" << 'x' << "T37/2";
+    // clang-format on
 }
 
 void TestToroidWindow::selectAllThenType() {

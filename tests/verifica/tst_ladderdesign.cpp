@@ -108,9 +108,11 @@ void TestLadderDesign::rippleAsSwr_data() {
     QTest::addColumn<double>("swr");
     QTest::addColumn<double>("rippleDb");
     // ripple dB = -10 log10(1 - rho^2), rho = (S-1)/(S+1)
+    // clang-format off
     QTest::newRow("SWR 1,2") << 1.2 << 0.036041;
     QTest::newRow("SWR 1,35536") << 1.35536 << 0.1;
     QTest::newRow("3 dB") << 5.8284 << 3.0103;
+    // clang-format on
 }
 
 void TestLadderDesign::rippleAsSwr() {
@@ -382,10 +384,12 @@ void TestLadderDesign::partStressByHand_data() {
     // the load's peak voltage sqrt(2 P Z), the coil carries sqrt(P / Z); a
     // load of SWR S at its worst phase raises the voltage by 2S/(S+1) and
     // the current by the same.
+    // clang-format off
     QTest::newRow("100 W, 50 ohm") << 100.0 << 50.0 << 1.0;
     QTest::newRow("100 W, 50 ohm, SWR 2") << 100.0 << 50.0 << 2.0;
     QTest::newRow("1500 W, 75 ohm, SWR 3") << 1500.0 << 75.0 << 3.0;
     QTest::newRow("5 W, 600 ohm") << 5.0 << 600.0 << 1.0;
+    // clang-format on
 }
 
 void TestLadderDesign::partStressByHand() {
@@ -415,11 +419,13 @@ void TestLadderDesign::partStressByHand() {
 void TestLadderDesign::capacitorRatings_data() {
     QTest::addColumn<double>("peak");
     QTest::addColumn<double>("rating");  // 0: none
+    // clang-format off
     QTest::newRow("100 V") << 100.0 << 200.0;
     QTest::newRow("133 V") << 133.3 << 300.0;
     QTest::newRow("just over 250 V") << 250.1 << 630.0;
     QTest::newRow("7,5 kV") << 7500.0 << 15000.0;
     QTest::newRow("beyond") << 7500.1 << 0.0;
+    // clang-format on
 }
 
 void TestLadderDesign::capacitorRatings() {

@@ -123,8 +123,10 @@ void TestVerificaCore::losslessConservesPower_data() {
     for (auto [name, cell] :
          {std::pair{"low-pass pi", TipoCella::PassaBassoPiGreco}, std::pair{"low-pass T", TipoCella::PassaBassoT},
           std::pair{"high-pass pi", TipoCella::PassaAltoPiGreco}, std::pair{"high-pass T", TipoCella::PassaAltoT}}) {
+        // clang-format off
         QTest::newRow(name) << cell << std::optional<double>{};
         QTest::newRow((QByteArray(name) + " with Q 50").constData()) << cell << std::optional<double>{50.0};
+        // clang-format on
     }
 }
 
@@ -154,10 +156,12 @@ void TestVerificaCore::losslessConservesPower() {
 void TestVerificaCore::minus3DbOfTheDesignedCells_data() {
     QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<double>("cutoff");
+    // clang-format off
     QTest::newRow("PassaBpig 7 MHz") << TipoCella::PassaBassoPiGreco << 7.0;
     QTest::newRow("PassaBaT 14 MHz") << TipoCella::PassaBassoT << 14.0;
     QTest::newRow("PassaApig 1,8 MHz") << TipoCella::PassaAltoPiGreco << 1.8;
     QTest::newRow("PassaAltoaT 5 MHz") << TipoCella::PassaAltoT << 5.0;
+    // clang-format on
 }
 
 void TestVerificaCore::minus3DbOfTheDesignedCells() {
@@ -224,11 +228,13 @@ void TestVerificaCore::nearestStandard_data() {
     QTest::addColumn<int>("series");
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("nearest");
+    // clang-format off
     QTest::newRow("E24 600 pF") << int(Series::E24) << 600.0 << 620.0;
     QTest::newRow("E24 589 pF") << int(Series::E24) << 589.0 << 560.0;
     QTest::newRow("E12 812 pF") << int(Series::E12) << 812.3 << 820.0;
     QTest::newRow("E12 halfway goes down") << int(Series::E12) << 575.0 << 560.0;
     QTest::newRow("E24 a standard value") << int(Series::E24) << 7.5 << 7.5;
+    // clang-format on
 }
 
 void TestVerificaCore::nearestStandard() {
@@ -244,10 +250,12 @@ void TestVerificaCore::inductanceMatchesTheInductanceWindows_data() {
     QTest::addColumn<double>("capacitance");
     QTest::addColumn<double>("cutoff");
     QTest::addColumn<double>("k");
+    // clang-format off
     QTest::newRow("low-pass 430 pF 7 MHz") << TipoCella::PassaBassoPiGreco << 430.0 << 7.0 << kCostanteInduttanza2;
     QTest::newRow("low-pass T 220 pF 1,8 MHz") << TipoCella::PassaBassoT << 220.0 << 1.8 << kCostanteInduttanza2;
     QTest::newRow("high-pass 100 pF 7 MHz") << TipoCella::PassaAltoPiGreco << 100.0 << 7.0 << kCostanteInduttanza;
     QTest::newRow("high-pass T 220 pF 1,8 MHz") << TipoCella::PassaAltoT << 220.0 << 1.8 << kCostanteInduttanza;
+    // clang-format on
 }
 
 void TestVerificaCore::inductanceMatchesTheInductanceWindows() {
@@ -304,12 +312,14 @@ void TestVerificaCore::airCoilWinding_data() {
     QTest::addColumn<int>("outcome");
     QTest::addColumn<int>("turns");
     using O = AirCoilWinding::Outcome;
+    // clang-format off
     QTest::newRow("20 mm, 15 mm, 1,6404 uH") << 20.0 << 15.0 << 1.6404 << int(O::Wound) << 10;
     QTest::newRow("10 mm, 20 mm, 1,6 uH") << 10.0 << 20.0 << 1.6 << int(O::Wound) << 20;
     QTest::newRow("rounds up to one turn") << 20.0 << 15.0 << 1e-9 << int(O::Wound) << 1;
     QTest::newRow("diameter at the window's limit") << 1000.0 << 10.0 << 1.0 << int(O::OutOfRange) << 0;
     QTest::newRow("turns beyond the window's limit") << 10.0 << 10.0 << 1e12 << int(O::OutOfRange) << 0;
     QTest::newRow("no diameter") << 0.0 << 10.0 << 1.0 << int(O::NoTurns) << 0;
+    // clang-format on
 }
 
 void TestVerificaCore::airCoilWinding() {
@@ -515,12 +525,14 @@ void TestVerificaCore::figuresAreRounded_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("decimals");  // or significant digits when negative
     QTest::addColumn<QString>("shown");
+    // clang-format off
     QTest::newRow("2,4999 to one decimal") << 2.4999 << 1 << "2,5";
     QTest::newRow("0,999 to two") << 0.999 << 2 << "1";
     QTest::newRow("-0,0001 shows 0") << -0.0001 << 2 << "0";
     QTest::newRow("454,73 to three digits") << 454.73 << -3 << "455";
     QTest::newRow("0,10966 to three digits") << 0.10966 << -3 << "0,11";
     QTest::newRow("0,0009996 to three digits") << 0.0009996 << -3 << "0,001";
+    // clang-format on
 }
 
 void TestVerificaCore::figuresAreRounded() {

@@ -140,12 +140,10 @@ void TestVerificaLadders::saysHowCloseTheBestComes_data() {
     QTest::addColumn<QString>("series");
     QTest::addColumn<QString>("maxSwr");
     QTest::addColumn<QString>("said");
-    QTest::newRow("E12: no 40 dB") << "E12"
-                                   << "1,2"
-                                   << "il migliore ne d\u00e0 36,2";
-    QTest::newRow("SWR 1,0001") << "E12"
-                                << "1,0001"
-                                << "Nessun filtro tiene il ROS entro 1 in banda";
+    // clang-format off
+    QTest::newRow("E12: no 40 dB") << "E12" << "1,2" << "il migliore ne d\u00e0 36,2";
+    QTest::newRow("SWR 1,0001") << "E12" << "1,0001" << "Nessun filtro tiene il ROS entro 1 in banda";
+    // clang-format on
 }
 
 void TestVerificaLadders::saysHowCloseTheBestComes() {
@@ -304,20 +302,15 @@ void TestVerificaLadders::coreListTakesTheMakersDesignation_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<bool>("said");  // an unknown core is said on the notice line
-    QTest::newRow("T50-2") << "T50-2"
-                           << "T50/2" << false;
-    QTest::newRow("t50/2") << "t50/2"
-                           << "T50/2" << false;
-    QTest::newRow("T50/2") << "T50/2"
-                           << "T50/2" << false;
-    QTest::newRow("t50-10") << "t50-10"
-                            << "T50/10" << false;
-    QTest::newRow("t106-10 is not offered") << "t106-10"
-                                            << "Valori esatti" << true;
-    QTest::newRow("b: the air coil") << "b"
-                                     << "Bobina in aria" << false;
-    QTest::newRow("T51-2 is no core") << "T51-2"
-                                      << "Valori esatti" << true;
+    // clang-format off
+    QTest::newRow("T50-2") << "T50-2" << "T50/2" << false;
+    QTest::newRow("t50/2") << "t50/2" << "T50/2" << false;
+    QTest::newRow("T50/2") << "T50/2" << "T50/2" << false;
+    QTest::newRow("t50-10") << "t50-10" << "T50/10" << false;
+    QTest::newRow("t106-10 is not offered") << "t106-10" << "Valori esatti" << true;
+    QTest::newRow("b: the air coil") << "b" << "Bobina in aria" << false;
+    QTest::newRow("T51-2 is no core") << "T51-2" << "Valori esatti" << true;
+    // clang-format on
 }
 
 void TestVerificaLadders::coreListTakesTheMakersDesignation() {
@@ -341,18 +334,12 @@ void TestVerificaLadders::everyTextFits_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("response");
     QTest::addColumn<QString>("elements");
-    QTest::newRow("PassaBpig, cell") << "PassaBpig"
-                                     << "Butterworth"
-                                     << "3";
-    QTest::newRow("PassaBpig, Chebyshev 9") << "PassaBpig"
-                                            << "Chebyshev"
-                                            << "9";
-    QTest::newRow("PassaApig, Butterworth 7") << "PassaApig"
-                                              << "Butterworth"
-                                              << "7";
-    QTest::newRow("PassaAltoaT, Chebyshev 9") << "PassaAltoaT"
-                                              << "Chebyshev"
-                                              << "9";
+    // clang-format off
+    QTest::newRow("PassaBpig, cell") << "PassaBpig" << "Butterworth" << "3";
+    QTest::newRow("PassaBpig, Chebyshev 9") << "PassaBpig" << "Chebyshev" << "9";
+    QTest::newRow("PassaApig, Butterworth 7") << "PassaApig" << "Butterworth" << "7";
+    QTest::newRow("PassaAltoaT, Chebyshev 9") << "PassaAltoaT" << "Chebyshev" << "9";
+    // clang-format on
 }
 
 void TestVerificaLadders::everyTextFits() {
