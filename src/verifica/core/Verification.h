@@ -79,11 +79,11 @@ struct InductorPart {
     std::string name;
     int count;
     double wantedUH;  // what the design (or the capacitor bought) asks
-    std::optional<ToroidWinding> toroid;
-    std::optional<AirCoilWinding> airCoil;
-    std::optional<std::string_view> wire;  // the thickest wire the toroid takes
+    std::optional<ToroidWinding> toroid = {};
+    std::optional<AirCoilWinding> airCoil = {};
+    std::optional<std::string_view> wire = {};  // the thickest wire the toroid takes
     bool noWireFits = false;
-    std::optional<double> builtUH;  // what the winding gives; none: it cannot be made
+    std::optional<double> builtUH = {};  // what the winding gives; none: it cannot be made
 };
 
 // Inputs outside the domain of the figures: each empties what depends on it.
