@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
 
     // PROPONI for 40 m, nine elements of E24 capacitors: every pair of the
     // series tried, in the core alone and through the window's button.
-    const Job job{.tipo = TipoCella::PassaBassoPiGreco,
+    const Job job{.cell = TipoCella::PassaBassoPiGreco,
                   .impedanceOhm = 50,
                   .fromMHz = 7.0,
                   .toMHz = 7.2,

@@ -14,4 +14,11 @@ bool isFilterWindow(const QString& name) {
            name == nomi::passaAltoT;
 }
 
+QString verifiedFilterWindow(const QString& name) {
+    for (const QString* filter :
+         {&nomi::passaBassoPiGreco, &nomi::passaAltoPiGreco, &nomi::passaBassoT, &nomi::passaAltoT})
+        if (name == nomi::verifica(*filter)) return *filter;
+    return {};
+}
+
 }  // namespace ombrana::tools

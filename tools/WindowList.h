@@ -12,4 +12,8 @@ QStringList registeredWindows();
 // Whether the window is one of the four filter designers.
 bool isFilterWindow(const QString& name);
 
+// The filter window whose cell the named window verifies; empty for a window
+// that verifies none.
+QString verifiedFilterWindow(const QString& name);
+
 }  // namespace ombrana::tools

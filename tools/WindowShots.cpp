@@ -1,5 +1,6 @@
 #include "tools/WindowShots.h"
 
+#include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 #include "tools/WindowList.h"
 
@@ -26,9 +27,8 @@ bool fillSampleDesign(QWidget* window) {
 QImage grabWindow(const QString& name) {
     // A verification window shows the sample design of its filter window,
     // wound on a toroid.
-    const QString verified = QStringLiteral("Verifica");
-    if (name.startsWith(verified) && isFilterWindow(name.mid(verified.size()))) {
-        QWidget* filter = finestre().open(name.mid(verified.size()));
+    if (const QString filterName = verifiedFilterWindow(name); !filterName.isEmpty()) {
+        QWidget* filter = finestre().open(filterName);
         if (!filter || !fillSampleDesign(filter)) return {};
         QWidget* window = finestre().open(name);
         if (!window) return {};
@@ -45,9 +45,9 @@ QImage grabWindow(const QString& name) {
 }
 
 QImage grabSevenElementDesign() {
-    QWidget* filter = finestre().open(QStringLiteral("PassaBpig"));
+    QWidget* filter = finestre().open(nomi::passaBassoPiGreco);
     if (!filter || !fillSampleDesign(filter)) return {};
-    QWidget* window = finestre().open(QStringLiteral("VerificaPassaBpig"));
+    QWidget* window = finestre().open(nomi::verificaPassaBassoPiGreco);
     if (!window) return {};
     const auto combo = [window](const char* name) { return window->findChild<QComboBox*>(QString::fromLatin1(name)); };
     auto* propose = window->findChild<QPushButton*>(QStringLiteral("propose"));

@@ -2,6 +2,7 @@
 // offscreen platform and with the program's own fonts.
 #include "AllWindows.h"
 #include "app/QuietMessages.h"
+#include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 #include "bench/support/FirstPaint.h"
 #include "tools/WindowList.h"
@@ -38,7 +39,7 @@ int main(int argc, char* argv[]) {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     const QImage seven = ombrana::tools::grabSevenElementDesign();
-    const QString sevenPath = QDir(folder).filePath(QStringLiteral("VerificaPassaBpig7.png"));
+    const QString sevenPath = QDir(folder).filePath(ombrana::nomi::verificaPassaBassoPiGreco + QStringLiteral("7.png"));
     if (seven.isNull() || !seven.save(sevenPath)) {
         out << "FAILED seven-element design" << Qt::endl;
         ++failures;

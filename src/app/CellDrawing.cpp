@@ -241,8 +241,8 @@ std::vector<PortText> portTexts(const CellOptions& options, const Frame& f) {
 
 }  // namespace
 
-CellDrawing::CellDrawing(TipoCella tipo, CellStyle style, CellOptions options, QWidget* parent)
-    : QWidget(parent), m_tipo(tipo), m_shape(ladderShape(tipo, 3)), m_style(style), m_options(options) {
+CellDrawing::CellDrawing(TipoCella cell, CellStyle style, CellOptions options, QWidget* parent)
+    : QWidget(parent), m_cell(cell), m_shape(ladderShape(cell, 3)), m_style(style), m_options(options) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -265,10 +265,7 @@ CellRails CellDrawing::rails(double heightPixels, const CellOptions& options, do
 }
 
 QFont CellDrawing::nameFont(const QFont& base) {
-    QFont f = base;
-    f.setPointSizeF(8.25);
-    f.setBold(true);
-    return f;
+    return design::makeFont(design::kCellNames, base);
 }
 
 LadderLayout CellDrawing::layout(const QRectF& rect, std::span<const LadderElement> shape, const CellOptions& options,
@@ -291,9 +288,9 @@ LadderLayout CellDrawing::layout(const QRectF& rect, std::span<const LadderEleme
     return out;
 }
 
-void CellDrawing::paint(QPainter& painter, const QRectF& rect, TipoCella tipo, const CellStyle& style,
+void CellDrawing::paint(QPainter& painter, const QRectF& rect, TipoCella cell, const CellStyle& style,
                         const CellOptions& options, double pixelsPerTwip) {
-    paint(painter, rect, ladderShape(tipo, 3), style, options, pixelsPerTwip);
+    paint(painter, rect, ladderShape(cell, 3), style, options, pixelsPerTwip);
 }
 
 void CellDrawing::paint(QPainter& painter, const QRectF& rect, std::span<const LadderElement> shape,

@@ -67,9 +67,9 @@ struct LadderLayout {
 class CellDrawing : public QWidget {
     Q_OBJECT
 public:
-    CellDrawing(TipoCella tipo, CellStyle style, CellOptions options, QWidget* parent = nullptr);
+    CellDrawing(TipoCella cell, CellStyle style, CellOptions options, QWidget* parent = nullptr);
 
-    TipoCella tipo() const { return m_tipo; }
+    TipoCella cell() const { return m_cell; }
 
     // Draws that ladder instead of the cell's three elements.
     void setShape(std::vector<LadderElement> shape);
@@ -77,7 +77,7 @@ public:
 
     // Paints the cell in rect; sizes are worked out in twips and scaled by
     // pixelsPerTwip (1/15 at 96 dpi).
-    static void paint(QPainter& painter, const QRectF& rect, TipoCella tipo, const CellStyle& style,
+    static void paint(QPainter& painter, const QRectF& rect, TipoCella cell, const CellStyle& style,
                       const CellOptions& options, double pixelsPerTwip);
     static void paint(QPainter& painter, const QRectF& rect, std::span<const LadderElement> shape,
                       const CellStyle& style, const CellOptions& options, double pixelsPerTwip);
@@ -96,7 +96,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TipoCella m_tipo;
+    TipoCella m_cell;
     std::vector<LadderElement> m_shape;
     CellStyle m_style;
     CellOptions m_options;

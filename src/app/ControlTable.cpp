@@ -1,6 +1,7 @@
 #include "app/ControlTable.h"
 
 #include "app/AccessibleNames.h"
+#include "app/DesignLook.h"
 #include "app/FramePanel.h"
 #include "app/KeyFilter.h"
 #include "app/WrapButton.h"
@@ -22,10 +23,6 @@ int twipsToPixels(int twips, double logicalDpi) {
 
 namespace {
 
-QColor rgb(int value) {
-    return QColor::fromRgb(static_cast<QRgb>(value));
-}
-
 double dpiOf(const QWidget* w) {
     return w ? w->logicalDpiX() : 96.0;
 }
@@ -33,10 +30,10 @@ double dpiOf(const QWidget* w) {
 void applyColours(QWidget* w, const Control& row, QPalette::ColorRole ground, QPalette::ColorRole text) {
     QPalette pal = w->palette();
     if (row.fg != kDefault) {
-        pal.setColor(text, rgb(row.fg));
-        pal.setColor(QPalette::WindowText, rgb(row.fg));
+        pal.setColor(text, colour(row.fg));
+        pal.setColor(QPalette::WindowText, colour(row.fg));
     }
-    if (row.bg != kDefault) pal.setColor(ground, rgb(row.bg));
+    if (row.bg != kDefault) pal.setColor(ground, colour(row.bg));
     w->setPalette(pal);
 }
 
@@ -72,7 +69,7 @@ QWidget* create(const Control& row, QWidget* parent) {
         }
         case Kind::Field: {
             auto* field = new QLineEdit(text, parent);
-            if (!(row.flags & NoKeyFilter)) rendiCampoNumerico(field);
+            if (!(row.flags & NoKeyFilter)) makeNumericField(field);
             applyColours(field, row, QPalette::Base, QPalette::Text);
             return field;
         }
@@ -80,9 +77,9 @@ QWidget* create(const Control& row, QWidget* parent) {
             auto* frame = new FramePanel(parent);
             frame->setCaption(text);
             QPalette pal = frame->palette();
-            if (row.bg != kDefault) pal.setColor(QPalette::Window, rgb(row.bg));
+            if (row.bg != kDefault) pal.setColor(QPalette::Window, colour(row.bg));
             frame->setPalette(pal);
-            if (row.fg != kDefault) frame->setCaptionColor(rgb(row.fg));
+            if (row.fg != kDefault) frame->setCaptionColor(colour(row.fg));
             return frame;
         }
         case Kind::Combo: {

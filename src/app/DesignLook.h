@@ -68,5 +68,6 @@ inline constexpr Font kArialUnderlined1125{.family = kArial, .points = 11.25, .u
 inline constexpr Font kBalloon1575{.family = kBalloon, .points = 15.75, .bold = false};
 inline constexpr Font kSystemBold975{.family = kSystem, .points = 9.75};
 inline constexpr Font kTahomaBold825{.family = kTahoma, .points = 8.25};
+inline constexpr Font kCellNames{.points = 8.25};  // "C1", "L1" in a drawing: the painter's family, bold
 
 }  // namespace ombrana::design

@@ -15,7 +15,7 @@
 
 namespace ombrana {
 
-QString spazi(int n) {
+QString blanks(int n) {
     return QString(n, QLatin1Char(' '));
 }
 
@@ -45,7 +45,7 @@ DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent)
     scroller->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control only
     scroller->setWidgetResizable(true);
     QPalette pal = scroller->palette();
-    pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(design.ground)));
+    pal.setColor(QPalette::Window, design::colour(design.ground));
     scroller->setPalette(pal);
     setCentralWidget(scroller);
     m_scroller = scroller;

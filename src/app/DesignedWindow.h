@@ -97,6 +97,6 @@ private:
 };
 
 // n blanks, for captions and titles spread by runs of blanks.
-QString spazi(int n);
+QString blanks(int n);
 
 }  // namespace ombrana

@@ -1,11 +1,13 @@
 #include "app/FramePanel.h"
 
+#include "app/DesignLook.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace ombrana {
 
-FramePanel::FramePanel(QWidget* parent) : QFrame(parent) {
+FramePanel::FramePanel(QWidget* parent) : QFrame(parent), m_captionColor(design::colour(design::kBlack)) {
     setAutoFillBackground(true);
 }
 

@@ -28,7 +28,7 @@ protected:
 
 private:
     QString m_caption;
-    QColor m_captionColor{Qt::black};
+    QColor m_captionColor;
     bool m_pressed = false;
 };
 

@@ -20,7 +20,7 @@ std::chrono::milliseconds InputAlert::secondDuration() {
     return g_second;
 }
 
-void svuotaTesto(QWidget* control) {
+void clearText(QWidget* control) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (!edit->text().isEmpty()) edit->clear();
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
@@ -30,38 +30,38 @@ void svuotaTesto(QWidget* control) {
     }
 }
 
-InputAlert::InputAlert(Particolari particolari, QWidget* window) : QObject(window), m_p(std::move(particolari)) {
+InputAlert::InputAlert(Details details, QWidget* window) : QObject(window), m_details(std::move(details)) {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &InputAlert::finish);
     // Whatever reaches a held field while the banner is up vanishes at once.
-    for (QWidget* w : m_p.tenutiVuoti) {
+    for (QWidget* w : m_details.heldEmpty) {
         if (auto* edit = qobject_cast<QLineEdit*>(w))
             connect(edit, &QLineEdit::textChanged, this, &InputAlert::holdEmpty);
         else if (auto* combo = qobject_cast<QComboBox*>(w))
             connect(combo, &QComboBox::editTextChanged, this, &InputAlert::holdEmpty);
     }
     window->installEventFilter(this);
-    markAsAlert(m_p.banner);
+    markAsAlert(m_details.banner);
 }
 
 void InputAlert::start() {
     beep();
-    m_p.banner->show();
-    announceAlert(m_p.banner);
-    m_timer.start(g_second * m_p.secondi);
+    m_details.banner->show();
+    announceAlert(m_details.banner);
+    m_timer.start(g_second * m_details.seconds);
     holdEmpty();
 }
 
 void InputAlert::holdEmpty() {
     if (!m_timer.isActive()) return;
-    for (QWidget* w : m_p.tenutiVuoti) svuotaTesto(w);
+    for (QWidget* w : m_details.heldEmpty) clearText(w);
 }
 
 void InputAlert::finish() {
-    for (QWidget* w : m_p.tenutiVuoti) svuotaTesto(w);
-    for (QWidget* w : m_p.svuotatiDopo) svuotaTesto(w);
-    m_p.banner->hide();
+    for (QWidget* w : m_details.heldEmpty) clearText(w);
+    for (QWidget* w : m_details.emptiedAfter) clearText(w);
+    m_details.banner->hide();
     emit finished();
 }
 

@@ -21,14 +21,15 @@ namespace ombrana {
 class InputAlert : public QObject {
     Q_OBJECT
 public:
-    struct Particolari {
-        QLabel* banner;                // W: shown and hidden, caption untouched
-        int secondi;                   // D
-        QList<QWidget*> tenutiVuoti;   // P: line edits, combo boxes or labels
-        QList<QWidget*> svuotatiDopo;  // A: emptied in this order at the end
+    // What the alert shows, for how long, and what it empties.
+    struct Details {
+        QLabel* banner;                // shown and hidden, its caption untouched
+        int seconds;                   // how long the banner stays
+        QList<QWidget*> heldEmpty;     // line edits, combo boxes or labels, empty while it stays
+        QList<QWidget*> emptiedAfter;  // emptied once, in this order, when it goes
     };
 
-    InputAlert(Particolari particolari, QWidget* window);
+    InputAlert(Details details, QWidget* window);
 
     void start();
     bool isActive() const { return m_timer.isActive(); }
@@ -47,11 +48,11 @@ private:
     void holdEmpty();
     void finish();
 
-    Particolari m_p;
+    Details m_details;
     QTimer m_timer;
 };
 
 // Empties a line edit, the editor of a combo box or a label.
-void svuotaTesto(QWidget* control);
+void clearText(QWidget* control);
 
 }  // namespace ombrana

@@ -92,8 +92,8 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void rendiCampoNumerico(QLineEdit* field) {
-    KeyFilter::install(field, KeyFilter::cifreEVirgola, {{QLatin1Char('.'), QLatin1Char(',')}});
+void makeNumericField(QLineEdit* field) {
+    KeyFilter::install(field, KeyFilter::kDigitsAndComma, {{QLatin1Char('.'), QLatin1Char(',')}});
 }
 
 }  // namespace ombrana

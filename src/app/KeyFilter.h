@@ -29,7 +29,7 @@ public:
 
     KeyFilter(QString accepted, QList<TypedAs> typedAs, QObject* parent);
 
-    static inline const QString cifreEVirgola = QStringLiteral("0123456789,");
+    static inline const QString kDigitsAndComma = QStringLiteral("0123456789,");
 
     // Installs a filter on the widget, owned by it. For an editable combo
     // box the filter sits on the combo box itself, where the window system
@@ -48,6 +48,6 @@ private:
 
 // The numeric entry field: digits, the comma and backspace; the point and
 // the keypad's decimal key type a comma.
-void rendiCampoNumerico(QLineEdit* field);
+void makeNumericField(QLineEdit* field);
 
 }  // namespace ombrana

@@ -41,13 +41,13 @@ const Apertura kAperture[] = {
 
 WindowDesign designOf() {
     const QString title =
-        nomi::menu + spazi(79) + QStringLiteral("by   QUENDAL") + spazi(18) + QStringLiteral("rev  1.02");
+        nomi::menu + blanks(79) + QStringLiteral("by   QUENDAL") + blanks(18) + QStringLiteral("rev  1.02");
     return {.title = title, .widthTwips = 11775, .heightTwips = 8625};
 }
 
 }  // namespace
 
-const QStringList& MenuWindow::ordineChiusura() {
+const QStringList& MenuWindow::closeOrder() {
     static const QStringList order{
         nomi::calcolatrice,
         nomi::esempi,
@@ -83,7 +83,7 @@ MenuWindow::MenuWindow(QWidget* parent) : DesignedWindow(designOf(), parent) {
 }
 
 void MenuWindow::chiudi() {
-    for (const QString& name : ordineChiusura()) finestre().close(name);
+    for (const QString& name : closeOrder()) finestre().close(name);
 }
 
 }  // namespace ombrana

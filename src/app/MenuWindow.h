@@ -12,7 +12,7 @@ public:
 
     // The windows that "CHIUDI" closes, in order; the menu itself is among
     // them and the handler goes on after it.
-    static const QStringList& ordineChiusura();
+    static const QStringList& closeOrder();
 
 private:
     // Handlers of the buttons, named by the caption they answer.

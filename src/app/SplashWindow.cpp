@@ -48,7 +48,7 @@ WindowDesign designOf() {
 
 }  // namespace
 
-QString SplashWindow::testoVersione() {
+QString SplashWindow::versionText() {
     return QStringLiteral("Versione %1.%2.%3").arg(version::major).arg(version::minor).arg(version::revision);
 }
 
@@ -57,7 +57,7 @@ SplashWindow::SplashWindow(QWidget* parent) : DesignedWindow(designOf(), parent)
 
     // Form_Load
     auto* version = control<QLabel>("lblVersion");
-    version->setText(testoVersione());
+    version->setText(versionText());
     version->resize(version->sizeHint());
 
     // Only the panel itself answers a click; its labels and logo do not

@@ -13,7 +13,7 @@ class SplashWindow : public DesignedWindow {
 public:
     explicit SplashWindow(QWidget* parent = nullptr);
 
-    static QString testoVersione();
+    static QString versionText();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

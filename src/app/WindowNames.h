@@ -25,9 +25,15 @@ inline const QString leggimiPassaAltoT = QStringLiteral("LeggimiPAT");
 inline const QString leggimiToroidi = QStringLiteral("LEGGIMItoroidi");
 inline const QString esempi = QStringLiteral("esempi");
 inline const QString passabanda = QStringLiteral("Passabanda");
-inline const QString verificaPassaBassoPiGreco = QStringLiteral("VerificaPassaBpig");
-inline const QString verificaPassaAltoPiGreco = QStringLiteral("VerificaPassaApig");
-inline const QString verificaPassaBassoT = QStringLiteral("VerificaPassaBaT");
-inline const QString verificaPassaAltoT = QStringLiteral("VerificaPassaAltoaT");
+
+// The window that verifies a filter window's cell: "Verifica" and the filter
+// window's name.
+inline QString verifica(const QString& filterWindow) {
+    return QStringLiteral("Verifica") + filterWindow;
+}
+inline const QString verificaPassaBassoPiGreco = verifica(passaBassoPiGreco);
+inline const QString verificaPassaAltoPiGreco = verifica(passaAltoPiGreco);
+inline const QString verificaPassaBassoT = verifica(passaBassoT);
+inline const QString verificaPassaAltoT = verifica(passaAltoT);
 
 }  // namespace ombrana::nomi

@@ -47,7 +47,7 @@ bool printArea(QWidget* area, QPaintDevice& device) {
     return painter.end();
 }
 
-void stampaFinestra(DesignedWindow* window) {
+void printWindow(DesignedWindow* window) {
     if (!window) return;
     QWidget* area = window->area();
     if (g_sink) {

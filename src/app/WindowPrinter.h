@@ -17,7 +17,7 @@ class DesignedWindow;
 // "Stampa": prints the designed area of the window on the default printer,
 // as large as the page allows. With no default printer, or when the printer
 // refuses the job, nothing happens and nothing is said.
-void stampaFinestra(DesignedWindow* window);
+void printWindow(DesignedWindow* window);
 
 // A page is turned to landscape for an area wider than tall.
 QPageLayout::Orientation orientationFor(QSizeF area);

@@ -1,6 +1,7 @@
 #include "app/WrapButton.h"
 
 #include "app/CaptionBreaks.h"
+#include "app/DesignLook.h"
 
 #include <QPainter>
 #include <qdrawutil.h>
@@ -20,7 +21,7 @@ QColor contrastingWith(const QColor& face) {
     };
     const float luminance =
         0.2126f * linear(face.redF()) + 0.7152f * linear(face.greenF()) + 0.0722f * linear(face.blueF());
-    return luminance > 0.18f ? Qt::black : Qt::white;
+    return design::colour(luminance > 0.18f ? design::kBlack : design::kWhite);
 }
 
 }  // namespace

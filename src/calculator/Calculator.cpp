@@ -92,8 +92,8 @@ Calculator::Calculator(QWidget* parent) : DesignedWindow(designOf(), parent) {
     m_readout->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_readout->setAutoFillBackground(true);
     QPalette pal = m_readout->palette();
-    pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(kYellow)));
-    pal.setColor(QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::Window, colour(kYellow));
+    pal.setColor(QPalette::WindowText, colour(kBlack));
     m_readout->setPalette(pal);
     place(m_readout, {120, 105, 2400, 375});
 

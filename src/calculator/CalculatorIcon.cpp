@@ -20,7 +20,7 @@ QIcon calculatorIcon() {
     // Display.
     p.setBrush(design::colour(design::kYellow));
     p.drawRect(7, 4, 17, 6);
-    p.setPen(Qt::black);
+    p.setPen(design::colour(design::kBlack));
     p.drawLine(20, 6, 22, 6);
     p.drawLine(21, 5, 21, 8);
     // Four rows of four keys; the last column in blue as the operators.

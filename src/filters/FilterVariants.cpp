@@ -5,27 +5,27 @@
 namespace ombrana {
 namespace {
 
-QString titolo(std::initializer_list<std::pair<const char*, int>> parts) {
+QString titleOf(std::initializer_list<std::pair<const char*, int>> parts) {
     QString s;
-    for (const auto& [text, blanks] : parts) s += QString::fromUtf8(text) + spazi(blanks);
+    for (const auto& [text, count] : parts) s += QString::fromUtf8(text) + blanks(count);
     return s;
 }
 
 }  // namespace
 
-const FilterVariant& variantePassaBassoPiGreco() {
+const FilterVariant& passaBassoPiGrecoVariant() {
     static const FilterVariant v{
         .windowName = nomi::passaBassoPiGreco,
-        .tipo = TipoCella::PassaBassoPiGreco,
-        .title = titolo({{"Passa Basso", 5}, {"PI - GRECO", 42}, {"by  QUENDAL", 19}, {"rev  1.02", 0}}),
+        .cell = TipoCella::PassaBassoPiGreco,
+        .title = titleOf({{"Passa Basso", 5}, {"PI - GRECO", 42}, {"by  QUENDAL", 19}, {"rev  1.02", 0}}),
         .heightTwips = 7800,
         .alertName = "errore6",
         .c1Result = "Label7",
         .l1Result = "Label6",
         .c1Caption = "Label4",
         .l1Caption = "Label5",
-        .cancella = "Command2",
-        .chiudi = "Command1",
+        .clearButton = "Command2",
+        .closeButton = "Command1",
         .heading = "PASSA  BASSO  PI - GRECO",
         .frameCaption = "Cella Passa Basso  Pi - Greco",
         .frequencyCaption = "Input frequenza di taglio  =  MHz",
@@ -34,24 +34,24 @@ const FilterVariant& variantePassaBassoPiGreco() {
         .impedanceTip = "Digitare l'inpedenza della linea tx",
         .inductanceWindow = nomi::induttanza2,
         .readmeWindow = nomi::leggimiPassaBassoPiGreco,
-        .chiudiBeforeCancella = true,
+        .closeBeforeClear = true,
     };
     return v;
 }
 
-const FilterVariant& variantePassaAltoPiGreco() {
+const FilterVariant& passaAltoPiGrecoVariant() {
     static const FilterVariant v{
         .windowName = nomi::passaAltoPiGreco,
-        .tipo = TipoCella::PassaAltoPiGreco,
-        .title = titolo({{" Passa Alto", 4}, {"PI - GRECO", 46}, {"by", 3}, {"QUENDAL", 28}, {"rev  1.02", 0}}),
+        .cell = TipoCella::PassaAltoPiGreco,
+        .title = titleOf({{" Passa Alto", 4}, {"PI - GRECO", 46}, {"by", 3}, {"QUENDAL", 28}, {"rev  1.02", 0}}),
         .heightTwips = 7605,
         .alertName = "ERRORE4",
         .c1Result = "Label10",
         .l1Result = "Label12",
         .c1Caption = "Label9",
         .l1Caption = "Label11",
-        .cancella = "Command1",
-        .chiudi = "Command2",
+        .clearButton = "Command1",
+        .closeButton = "Command2",
         .heading = "PASSA    ALTO   PI - GRECO",
         .frameCaption = "Cella  Passa Alto   Pi - Greco",
         .frequencyCaption = "Input frequenza di taglio =  MHz",
@@ -61,24 +61,24 @@ const FilterVariant& variantePassaAltoPiGreco() {
         .toroidTip = "Passa al calcolo di  induttanza su Toroide",
         .inductanceWindow = nomi::induttanza,
         .readmeWindow = nomi::leggimiPassaAltoPiGreco,
-        .chiudiClosesCalculator = true,
+        .closesCalculator = true,
     };
     return v;
 }
 
-const FilterVariant& variantePassaBassoT() {
+const FilterVariant& passaBassoTVariant() {
     static const FilterVariant v{
         .windowName = nomi::passaBassoT,
-        .tipo = TipoCella::PassaBassoT,
-        .title = titolo({{"Passa  Basso a T", 55}, {"by", 3}, {"QUENDAL", 30}, {"rev 1.02", 0}}),
+        .cell = TipoCella::PassaBassoT,
+        .title = titleOf({{"Passa  Basso a T", 55}, {"by", 3}, {"QUENDAL", 30}, {"rev 1.02", 0}}),
         .heightTwips = 8340,
         .alertName = "errore5",
         .c1Result = "Label10",
         .l1Result = "Label12",
         .c1Caption = "Label9",
         .l1Caption = "Label11",
-        .cancella = "Command1",
-        .chiudi = "Command2",
+        .clearButton = "Command1",
+        .closeButton = "Command2",
         .heading = "PASSA  BASSO  a  T",
         .frameCaption = "Cella Passa Basso a T",
         .frequencyCaption = "Input frequenza di taglio =  MHz",
@@ -90,19 +90,19 @@ const FilterVariant& variantePassaBassoT() {
     return v;
 }
 
-const FilterVariant& variantePassaAltoT() {
+const FilterVariant& passaAltoTVariant() {
     static const FilterVariant v{
         .windowName = nomi::passaAltoT,
-        .tipo = TipoCella::PassaAltoT,
-        .title = titolo({{"Passa Alto a T", 64}, {"by", 3}, {"QUENDAL", 19}, {"rev 1.02", 0}}),
+        .cell = TipoCella::PassaAltoT,
+        .title = titleOf({{"Passa Alto a T", 64}, {"by", 3}, {"QUENDAL", 19}, {"rev 1.02", 0}}),
         .heightTwips = 8175,
         .alertName = "errore3",
         .c1Result = "Label11",
         .l1Result = "Label12",
         .c1Caption = "Label4",
         .l1Caption = "Label5",
-        .cancella = "Command2",
-        .chiudi = "Command1",
+        .clearButton = "Command2",
+        .closeButton = "Command1",
         .heading = "PASSA  ALTO  a  T",
         .headingLeft = true,
         .frameCaption = "Cella Passa Alto a T",

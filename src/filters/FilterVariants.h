@@ -12,7 +12,7 @@ namespace ombrana {
 // behaviour. Whether the cell is a low-pass follows from its TipoCella.
 struct FilterVariant {
     QString windowName;
-    TipoCella tipo;
+    TipoCella cell;
     QString title;
     int heightTwips;
     const char* alertName;  // the alert procedure's name
@@ -22,8 +22,8 @@ struct FilterVariant {
     const char* l1Result;
     const char* c1Caption;
     const char* l1Caption;
-    const char* cancella;
-    const char* chiudi;
+    const char* clearButton;  // CANCELLA
+    const char* closeButton;  // CHIUDI
 
     // Captions and tool tips that differ.
     const char* heading;
@@ -38,13 +38,13 @@ struct FilterVariant {
 
     QString inductanceWindow;
     QString readmeWindow;
-    bool chiudiClosesCalculator = false;
-    bool chiudiBeforeCancella = false;  // in the tab order
+    bool closesCalculator = false;  // CHIUDI closes the calculator too
+    bool closeBeforeClear = false;  // in the tab order
 };
 
-const FilterVariant& variantePassaBassoPiGreco();
-const FilterVariant& variantePassaAltoPiGreco();
-const FilterVariant& variantePassaBassoT();
-const FilterVariant& variantePassaAltoT();
+const FilterVariant& passaBassoPiGrecoVariant();
+const FilterVariant& passaAltoPiGrecoVariant();
+const FilterVariant& passaBassoTVariant();
+const FilterVariant& passaAltoTVariant();
 
 }  // namespace ombrana

@@ -22,8 +22,8 @@ namespace {
 using namespace design;
 
 std::vector<Control> controlsOf(const FilterVariant& v) {
-    const int frameCaption = passaBasso(v.tipo) ? kWhite : kYellow;
-    const char* frequencyTip = passaBasso(v.tipo) ? "Digitare la massima frequenza transitabile nel filtro"
+    const int frameCaption = passaBasso(v.cell) ? kWhite : kYellow;
+    const char* frequencyTip = passaBasso(v.cell) ? "Digitare la massima frequenza transitabile nel filtro"
                                                   : "Digitare la minima frequenza transitabile nel filtro";
     // clang-format off
     return {
@@ -42,8 +42,8 @@ std::vector<Control> controlsOf(const FilterVariant& v) {
         {.kind = Kind::Button, .name = "Command5", .at = {8520, 2040, 2415, 615}, .text = v.airButton, .font = kBold975, .bg = kPink, .tip = "Passa al calcolo di induttanza in aria"},
         {.kind = Kind::Button, .name = "Command3", .at = {9120, 3000, 1335, 375}, .text = "INDUTTANZA", .font = kBold825, .bg = kOrange, .tip = "Passa al calcolo della nuova INDUTTANZA con capacit\u00e0 standard"},
         {.kind = Kind::Button, .name = "Command6", .at = {9120, 4560, 1095, 375}, .text = "CALCOLA", .font = kBold825, .bg = kRed},
-        {.kind = Kind::Button, .name = v.cancella, .at = {9120, 5160, 1095, 375}, .text = "CANCELLA", .font = kBold825, .bg = kGreen},
-        {.kind = Kind::Button, .name = v.chiudi, .at = {9120, 5760, 1095, 375}, .text = "CHIUDI", .font = kBold825, .bg = kYellow, .tip = "Passa al men\u00f9"},
+        {.kind = Kind::Button, .name = v.clearButton, .at = {9120, 5160, 1095, 375}, .text = "CANCELLA", .font = kBold825, .bg = kGreen},
+        {.kind = Kind::Button, .name = v.closeButton, .at = {9120, 5760, 1095, 375}, .text = "CHIUDI", .font = kBold825, .bg = kYellow, .tip = "Passa al men\u00f9"},
         {.kind = Kind::Label, .name = "Label13", .at = {2400, 6240, 7095, 1215}, .text = "LA  FREQUENZA  MASSIMA  INSERIBILE  E'  DI  300  MHz", .font = kBold24, .fg = kWhite, .bg = kBlue, .flags = Hidden | Centre | WordWrap},
     };
     // clang-format on
@@ -65,20 +65,22 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
     control<QLabel>("Label13")->setAlignment(Qt::AlignCenter);
 
     // The cell, drawn above the row of results.
-    auto* drawing = new CellDrawing(m_v.tipo, CellStyle{}, CellOptions{}, control("Frame2"));
+    auto* drawing = new CellDrawing(m_v.cell, CellStyle{}, CellOptions{}, control("Frame2"));
     drawing->setObjectName(QStringLiteral("cella"));
     place(drawing, {60, 240, 4095, 2280});
     drawing->lower();
 
-    m_alert = new InputAlert({control<QLabel>("Label13"), 5, {m_frequency}, {m_c1, m_l1}}, this);
+    m_alert = new InputAlert(
+        {.banner = control<QLabel>("Label13"), .seconds = 5, .heldEmpty = {m_frequency}, .emptiedAfter = {m_c1, m_l1}},
+        this);
     m_alert->setObjectName(QString::fromLatin1(m_v.alertName));
 
     const auto onClick = [this](const char* name, auto slot) {
         connect(control<QPushButton>(name), &QPushButton::clicked, this, slot);
     };
     onClick("Command6", &FilterWindow::calcola);
-    onClick(m_v.cancella, &FilterWindow::cancella);
-    onClick(m_v.chiudi, &FilterWindow::chiudi);
+    onClick(m_v.clearButton, &FilterWindow::cancella);
+    onClick(m_v.closeButton, &FilterWindow::chiudi);
     const auto opens = [this](const char* button, const QString& window) {
         connect(control<QPushButton>(button), &QPushButton::clicked, this, [window] { finestre().open(window); });
     };
@@ -91,22 +93,23 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
             [readme] { finestre().open(readme); });
     connect(addMenuEntry("calcolatrice", QStringLiteral("Calcolatrice")), &QAction::triggered, this,
             [] { finestre().open(nomi::calcolatrice); });
-    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this,
-            [this] { stampaFinestra(this); });
-    const QString verifica = QStringLiteral("Verifica") + m_v.windowName;
+    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this, [this] { printWindow(this); });
+    const QString verifica = nomi::verifica(m_v.windowName);
     connect(addMenuEntry("verifica", QStringLiteral("Verifica")), &QAction::triggered, this,
             [verifica] { finestre().open(verifica); });
 
-    if (m_v.chiudiBeforeCancella)
-        setTabOrder({"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", m_v.chiudi, m_v.cancella});
+    if (m_v.closeBeforeClear)
+        setTabOrder(
+            {"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", m_v.closeButton, m_v.clearButton});
     else
-        setTabOrder({"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", m_v.cancella, m_v.chiudi});
+        setTabOrder(
+            {"Text1", "Text2", "Command6", "Command3", "Command5", "Command4", m_v.clearButton, m_v.closeButton});
     setLastCell(std::nullopt);  // a new window has computed nothing yet
 }
 
 void FilterWindow::calcola() {
     const EsitoFiltro esito =
-        calcolaFiltro(m_v.tipo, m_frequency->text().toStdString(), m_impedance->text().toStdString());
+        calcolaFiltro(m_v.cell, m_frequency->text().toStdString(), m_impedance->text().toStdString());
     switch (esito.azione) {
         case EsitoFiltro::Azione::SvuotaRisultati:
             m_c1->clear();
@@ -148,12 +151,12 @@ void FilterWindow::cancella() {
 void FilterWindow::chiudi() {
     finestre().open(nomi::menu);
     close();
-    if (m_v.chiudiClosesCalculator) finestre().close(nomi::calcolatrice);
+    if (m_v.closesCalculator) finestre().close(nomi::calcolatrice);
 }
 
 void registerFilterWindows() {
     for (const FilterVariant* v :
-         {&variantePassaBassoPiGreco(), &variantePassaAltoPiGreco(), &variantePassaBassoT(), &variantePassaAltoT()})
+         {&passaBassoPiGrecoVariant(), &passaAltoPiGrecoVariant(), &passaBassoTVariant(), &passaAltoTVariant()})
         finestre().registerWindow(v->windowName, [v] { return new FilterWindow(*v); });
 }
 

@@ -23,12 +23,12 @@ public:
 
     InputAlert* alert() const { return m_alert; }
 
+private:
     // Handlers of the buttons, named by the caption they answer.
     void calcola();
     void cancella();
     void chiudi();
 
-private:
     // Tells the verification window what this window last computed.
     void setLastCell(std::optional<DesignedCell> cell);
 

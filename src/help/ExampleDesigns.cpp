@@ -51,13 +51,13 @@ constexpr std::array kEsempiControls{
 // clang-format on
 
 constexpr std::array kEsempiCells{
-    ExampleCell{.frame = "Frame1", .tipo = TipoCella::PassaBassoPiGreco, .inPort = true},
-    ExampleCell{.frame = "Frame2", .tipo = TipoCella::PassaBassoPiGreco, .outPort = true},
-    ExampleCell{.frame = "Frame3", .tipo = TipoCella::PassaBassoT, .inPort = true},
-    ExampleCell{.frame = "Frame4", .tipo = TipoCella::PassaBassoT, .outPort = true},
-    ExampleCell{.frame = "Frame5", .tipo = TipoCella::PassaBassoPiGreco, .inPort = true},
-    ExampleCell{.frame = "Frame6", .tipo = TipoCella::PassaBassoPiGreco},
-    ExampleCell{.frame = "Frame7", .tipo = TipoCella::PassaBassoPiGreco, .outPort = true},
+    ExampleCell{.frame = "Frame1", .cell = TipoCella::PassaBassoPiGreco, .inPort = true},
+    ExampleCell{.frame = "Frame2", .cell = TipoCella::PassaBassoPiGreco, .outPort = true},
+    ExampleCell{.frame = "Frame3", .cell = TipoCella::PassaBassoT, .inPort = true},
+    ExampleCell{.frame = "Frame4", .cell = TipoCella::PassaBassoT, .outPort = true},
+    ExampleCell{.frame = "Frame5", .cell = TipoCella::PassaBassoPiGreco, .inPort = true},
+    ExampleCell{.frame = "Frame6", .cell = TipoCella::PassaBassoPiGreco},
+    ExampleCell{.frame = "Frame7", .cell = TipoCella::PassaBassoPiGreco, .outPort = true},
 };
 
 constexpr const char* kTestoBandaT =
@@ -99,21 +99,28 @@ constexpr std::array kPassabandaControls{
 // clang-format on
 
 constexpr std::array kPassabandaCells{
-    ExampleCell{.frame = "Frame1", .tipo = TipoCella::PassaAltoT, .inPort = true},
-    ExampleCell{.frame = "Frame2", .tipo = TipoCella::PassaBassoPiGreco, .outPort = true},
-    ExampleCell{.frame = "Frame3", .tipo = TipoCella::PassaAltoPiGreco, .inPort = true},
-    ExampleCell{.frame = "Frame4", .tipo = TipoCella::PassaBassoPiGreco, .outPort = true},
+    ExampleCell{.frame = "Frame1", .cell = TipoCella::PassaAltoT, .inPort = true},
+    ExampleCell{.frame = "Frame2", .cell = TipoCella::PassaBassoPiGreco, .outPort = true},
+    ExampleCell{.frame = "Frame3", .cell = TipoCella::PassaAltoPiGreco, .inPort = true},
+    ExampleCell{.frame = "Frame4", .cell = TipoCella::PassaBassoPiGreco, .outPort = true},
 };
 
 // Dark drawings on the pale frames of the multi-cell examples.
 CellStyle esempiStyle() {
-    return {
-        .wire = Qt::black, .plate = colour(kDarkBlue), .coilBorder = Qt::black, .hatch = Qt::red, .text = Qt::black};
+    return {.wire = colour(kBlack),
+            .plate = colour(kDarkBlue),
+            .coilBorder = colour(kBlack),
+            .hatch = colour(kRed),
+            .text = colour(kBlack)};
 }
 
 // White wires and labels, light blue plates on the dark blue frames.
 CellStyle passabandaStyle() {
-    return {.wire = Qt::white, .plate = colour(kSkyBlue), .coilBorder = Qt::white, .hatch = Qt::red, .text = Qt::white};
+    return {.wire = colour(kWhite),
+            .plate = colour(kSkyBlue),
+            .coilBorder = colour(kWhite),
+            .hatch = colour(kRed),
+            .text = colour(kWhite)};
 }
 
 }  // namespace
@@ -127,8 +134,8 @@ QWidget* creaEsempi() {
 }
 
 QWidget* creaPassabanda() {
-    const QString title = QStringLiteral("PASSA  BANDA") + spazi(67) + QStringLiteral("by") + spazi(4) +
-                          QStringLiteral("QUENDAL") + spazi(46) + QStringLiteral("rev 1.02");
+    const QString title = QStringLiteral("PASSA  BANDA") + blanks(67) + QStringLiteral("by") + blanks(4) +
+                          QStringLiteral("QUENDAL") + blanks(46) + QStringLiteral("rev 1.02");
     const ExampleDesign d{.window = {.title = title, .widthTwips = 11910, .heightTwips = 8040},
                           .controls = kPassabandaControls,
                           .cells = kPassabandaCells,

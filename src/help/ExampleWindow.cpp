@@ -19,14 +19,14 @@ constexpr int kFootRoom = 30;
 
 ExampleWindow::ExampleWindow(const ExampleDesign& d, QWidget* parent) : DesignedWindow(d.window, parent) {
     build(d.controls);
-    for (const ExampleCell& cell : d.cells) {
-        QWidget* frame = control(QString::fromUtf8(cell.frame));
-        const CellOptions options{.inPort = cell.inPort,
-                                  .outPort = cell.outPort,
-                                  .ground = passaBasso(cell.tipo),
-                                  .coilLengthTwips = cellaAT(cell.tipo) ? 735 : 855,
+    for (const ExampleCell& example : d.cells) {
+        QWidget* frame = control(QString::fromUtf8(example.frame));
+        const CellOptions options{.inPort = example.inPort,
+                                  .outPort = example.outPort,
+                                  .ground = passaBasso(example.cell),
+                                  .coilLengthTwips = cellaAT(example.cell) ? 735 : 855,
                                   .railsToEdges = true};
-        auto* drawing = new CellDrawing(cell.tipo, d.style, options, frame);
+        auto* drawing = new CellDrawing(example.cell, d.style, options, frame);
         drawing->setObjectName(QStringLiteral("cella"));
         const double dpi = frame->logicalDpiX();
         const int top = design::twipsToPixels(kCaptionRoom, dpi);
@@ -42,7 +42,7 @@ void ExampleWindow::chiudi() {
 }
 
 void ExampleWindow::stampa() {
-    stampaFinestra(this);
+    printWindow(this);
 }
 
 }  // namespace ombrana

@@ -10,7 +10,7 @@ namespace ombrana {
 // One frame of an example row and the cell drawn in it.
 struct ExampleCell {
     const char* frame;
-    TipoCella tipo;        // a low-pass cell carries a ground sign
+    TipoCella cell;        // a low-pass cell carries a ground sign
     bool inPort = false;   // "in" at its input
     bool outPort = false;  // "out" at its output
 };
@@ -29,8 +29,8 @@ class ExampleWindow : public DesignedWindow {
 public:
     explicit ExampleWindow(const ExampleDesign& design, QWidget* parent = nullptr);
 
-public slots:
-    // Handlers of the buttons, named by the caption they answer.
+private:
+    // Handlers of the button and the menu entry, named by the caption they answer.
     void chiudi();
     void stampa();
 };

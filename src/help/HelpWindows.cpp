@@ -8,7 +8,7 @@
 namespace ombrana {
 
 void registerHelpWindows() {
-    for (const ReadmeVariant& v : variantiLeggimi())
+    for (const ReadmeVariant& v : readmeVariants())
         finestre().registerWindow(*v.windowName, [&v] { return new ReadmeWindow(v); });
     finestre().registerWindow(nomi::esempi, &creaEsempi);
     finestre().registerWindow(nomi::passabanda, &creaPassabanda);

@@ -54,17 +54,17 @@ constexpr std::array kVarianti{
 };
 
 QString titleOf(const ReadmeVariant& v) {
-    return QStringLiteral("LEGGIMI") + spazi(v.titleBlanks) + QString::fromUtf8(v.titleTopic) +
-           spazi(v.titleTrailingBlanks);
+    return QStringLiteral("LEGGIMI") + blanks(v.titleBlanks) + QString::fromUtf8(v.titleTopic) +
+           blanks(v.titleTrailingBlanks);
 }
 
 }  // namespace
 
-std::span<const ReadmeVariant> variantiLeggimi() {
+std::span<const ReadmeVariant> readmeVariants() {
     return kVarianti;
 }
 
-QString testoLeggimi(const char* textFile) {
+QString readmeText(const char* textFile) {
     QFile file(QString::fromUtf8(textFile));
     if (!file.open(QIODevice::ReadOnly)) return {};
     QString text = QString::fromUtf8(file.readAll());
@@ -84,7 +84,7 @@ ReadmeWindow::ReadmeWindow(const ReadmeVariant& v, QWidget* parent)
                       .bg = kPaleCyan,
                       .flags = v.scrollBar ? ScrollBar : NoFlags};
     build(std::span(&row, 1));
-    control<QPlainTextEdit>("Text1")->setPlainText(testoLeggimi(v.textFile));
+    control<QPlainTextEdit>("Text1")->setPlainText(readmeText(v.textFile));
 }
 
 }  // namespace ombrana

@@ -20,10 +20,10 @@ struct ReadmeVariant {
     bool scrollBar = false;
 };
 
-std::span<const ReadmeVariant> variantiLeggimi();
+std::span<const ReadmeVariant> readmeVariants();
 
 // The text of a read-me as stored, lines separated by '\n'.
-QString testoLeggimi(const char* textFile);
+QString readmeText(const char* textFile);
 
 // A read-me: a fixed text in one read-only text box, closed only from the
 // title bar.

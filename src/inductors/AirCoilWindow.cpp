@@ -40,8 +40,8 @@ constexpr Control kControls[] = {
 // clang-format on
 
 WindowDesign designOf() {
-    const QString title = QStringLiteral("INDUTTANZE IN  ARIA") + spazi(58) + QStringLiteral("by QUENDAL") + spazi(25) +
-                          QStringLiteral("rev 1.02");
+    const QString title = QStringLiteral("INDUTTANZE IN  ARIA") + blanks(58) + QStringLiteral("by QUENDAL") +
+                          blanks(25) + QStringLiteral("rev 1.02");
     return {
         .title = title, .widthTwips = 11910, .heightTwips = 8595, .placement = WindowDesign::Placement::SystemPlaced};
 }
@@ -70,7 +70,7 @@ AirCoilWindow::AirCoilWindow(QWidget* parent) : DesignedWindow(designOf(), paren
     connect(addMenuEntry("calcolatrice", QStringLiteral("Calcolatrice")), &QAction::triggered, this,
             [] { finestre().open(nomi::calcolatrice); });
     connect(addMenuEntry("stampavideata", QStringLiteral("Stampa")), &QAction::triggered, this,
-            [this] { stampaFinestra(this); });
+            [this] { printWindow(this); });
 
     setTabOrder({"Text1", "Text2", "Text3", "Command3", "Command4", "Command1"});
 }

@@ -14,11 +14,11 @@ class AirCoilWindow : public DesignedWindow {
 public:
     explicit AirCoilWindow(QWidget* parent = nullptr);
 
+private:
     // Handlers of the buttons, named by the caption they answer.
     void calcola();
     void cancella();
 
-private:
     QLineEdit* m_diameter;
     QLineEdit* m_turns;
     QLineEdit* m_length;

@@ -6,7 +6,7 @@
 
 namespace ombrana {
 
-const InductanceVariant& varianteInduttanza() {
+const InductanceVariant& induttanzaVariant() {
     static const InductanceVariant v{
         .windowName = nomi::induttanza,
         .k = kCostanteInduttanza,
@@ -18,14 +18,14 @@ const InductanceVariant& varianteInduttanza() {
         .capacitanceTip = "Inserire la capacit\u00e0 standard in picofarad",
         .frequencyCaption = "Input  MHz",
         .banner = "MAX  300 MHz",
-        .cancella = "Command3",
-        .cancellaTip = "Cancella le input",
-        .chiudi = "Command2",
+        .clearButton = "Command3",
+        .clearTip = "Cancella le input",
+        .closeButton = "Command2",
     };
     return v;
 }
 
-const InductanceVariant& varianteInduttanza2() {
+const InductanceVariant& induttanza2Variant() {
     static const InductanceVariant v{
         .windowName = nomi::induttanza2,
         .k = kCostanteInduttanza2,
@@ -37,9 +37,9 @@ const InductanceVariant& varianteInduttanza2() {
         .capacitanceTip = "Inserire capacit\u00e0 standard",
         .frequencyCaption = "Input MHz",
         .banner = "MAX  300  MHz",
-        .cancella = "Command2",
-        .cancellaTip = "Cancella tutte le input",
-        .chiudi = "Command3",
+        .clearButton = "Command2",
+        .clearTip = "Cancella tutte le input",
+        .closeButton = "Command3",
     };
     return v;
 }

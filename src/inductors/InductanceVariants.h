@@ -20,12 +20,12 @@ struct InductanceVariant {
     const char* capacitanceTip;
     const char* frequencyCaption;
     const char* banner;
-    const char* cancella;
-    const char* cancellaTip;
-    const char* chiudi;
+    const char* clearButton;  // CANCELLA
+    const char* clearTip;
+    const char* closeButton;  // CHIUDI
 };
 
-const InductanceVariant& varianteInduttanza();   // high-pass cells
-const InductanceVariant& varianteInduttanza2();  // low-pass cells
+const InductanceVariant& induttanzaVariant();   // high-pass cells
+const InductanceVariant& induttanza2Variant();  // low-pass cells
 
 }  // namespace ombrana

@@ -33,8 +33,8 @@ std::array<Control, 10> controlsOf(const InductanceVariant& v) {
         {.kind = Kind::Label, .name = "Label3", .at = {45, 1110, 1260, 255}, .text = "\u00b5Henry", .font = kBold975, .flags = Transparent},
         {.kind = Kind::Label, .name = "Label4", .at = {1320, 1050, 990, 405}, .font = kBold12, .fg = kBlack, .bg = kWhite, .flags = Border, .tip = "Nuovo valore di L1 calcolato con capacit\u00e0 standard", .labelledBy = "Label3"},
         {.kind = Kind::Button, .name = "Command1", .at = {2400, 90, 1215, 375}, .text = "CALCOLA", .font = kBold825, .bg = kRed, .tip = "Calcola i \u00b5Henry con capacit\u00e0 standard"},
-        {.kind = Kind::Button, .name = v.cancella, .at = {2400, 570, 1215, 375}, .text = "CANCELLA", .font = kBold825, .bg = kGreen, .tip = v.cancellaTip},
-        {.kind = Kind::Button, .name = v.chiudi, .at = {2400, 1050, 1215, 375}, .text = "CHIUDI", .font = kBold825, .bg = kYellow, .tip = "Chiude il calcolo INDUTTANZA"},
+        {.kind = Kind::Button, .name = v.clearButton, .at = {2400, 570, 1215, 375}, .text = "CANCELLA", .font = kBold825, .bg = kGreen, .tip = v.clearTip},
+        {.kind = Kind::Button, .name = v.closeButton, .at = {2400, 1050, 1215, 375}, .text = "CHIUDI", .font = kBold825, .bg = kYellow, .tip = "Chiude il calcolo INDUTTANZA"},
         {.kind = Kind::Label, .name = "Label5", .at = {0, 1530, kWidthTwips, 570}, .text = v.banner, .font = kBannerFont, .fg = kWhite, .bg = kBlue, .flags = Hidden | Centre},
     }};
     // clang-format on
@@ -63,14 +63,16 @@ InductanceWindow::InductanceWindow(const InductanceVariant& variant, QWidget* pa
     m_result->setAlignment(Qt::AlignCenter);
     control<QLabel>("Label5")->setAlignment(Qt::AlignCenter);
 
-    m_alert = new InputAlert({control<QLabel>("Label5"), 3, {m_frequency, m_result}, {}}, this);
+    m_alert = new InputAlert(
+        {.banner = control<QLabel>("Label5"), .seconds = 3, .heldEmpty = {m_frequency, m_result}, .emptiedAfter = {}},
+        this);
     m_alert->setObjectName(QString::fromLatin1(m_v.alertName));
 
     connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &InductanceWindow::calcola);
-    connect(control<QPushButton>(m_v.cancella), &QPushButton::clicked, this, &InductanceWindow::cancella);
-    connect(control<QPushButton>(m_v.chiudi), &QPushButton::clicked, this, &QWidget::close);
+    connect(control<QPushButton>(m_v.clearButton), &QPushButton::clicked, this, &InductanceWindow::cancella);
+    connect(control<QPushButton>(m_v.closeButton), &QPushButton::clicked, this, &QWidget::close);
 
-    setTabOrder({"Text1", "Text2", "Command1", m_v.cancella, m_v.chiudi});
+    setTabOrder({"Text1", "Text2", "Command1", m_v.clearButton, m_v.closeButton});
 }
 
 void InductanceWindow::calcola() {

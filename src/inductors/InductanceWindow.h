@@ -19,11 +19,11 @@ public:
 
     InputAlert* alert() const { return m_alert; }
 
+private:
     // Handlers of the buttons, named by the caption they answer.
     void calcola();
     void cancella();
 
-private:
     const InductanceVariant& m_v;
     QLineEdit* m_capacitance;
     QLineEdit* m_frequency;

@@ -8,7 +8,7 @@
 namespace ombrana {
 
 void registerInductorWindows() {
-    for (const InductanceVariant* v : {&varianteInduttanza(), &varianteInduttanza2()})
+    for (const InductanceVariant* v : {&induttanzaVariant(), &induttanza2Variant()})
         finestre().registerWindow(v->windowName, [v] { return new InductanceWindow(*v); });
     finestre().registerWindow(nomi::induttanzaAria, [] { return new AirCoilWindow; });
 }

@@ -42,8 +42,8 @@ QLabel* cella(QWidget* frame, const QString& name, const QString& text, const Co
     label->setFont(design::makeFont(kBold825, frame->font()));
     const int ground = intestazione ? kNavy : (riga % 2 == 0 ? kSilver : kLightGrey);
     QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(ground)));
-    pal.setColor(QPalette::WindowText, QColor::fromRgb(static_cast<QRgb>(intestazione ? kWhite : kBlack)));
+    pal.setColor(QPalette::Window, design::colour(ground));
+    pal.setColor(QPalette::WindowText, design::colour(intestazione ? kWhite : kBlack));
     label->setPalette(pal);
     label->setAutoFillBackground(true);
     design::place(label, {c.left, top, c.width, kPasso});

@@ -44,7 +44,7 @@ constexpr Control kControls[] = {
 // clang-format on
 
 WindowDesign designOf() {
-    const QString title = QStringLiteral("TABELLE AMIDON") + spazi(62) + QStringLiteral("by  QUENDAL") + spazi(40) +
+    const QString title = QStringLiteral("TABELLE AMIDON") + blanks(62) + QStringLiteral("by  QUENDAL") + blanks(40) +
                           QStringLiteral("rev 1.02");
     return {.title = title, .widthTwips = 11910, .heightTwips = 8340};
 }
@@ -78,7 +78,8 @@ ToroidWindow::ToroidWindow(QWidget* parent) : DesignedWindow(designOf(), parent)
 
     auto* banner = control<QLabel>("Label101");
     banner->setAlignment(Qt::AlignCenter);
-    m_alert = new InputAlert({banner, 5, {m_inductance}, {m_result}}, this);
+    m_alert =
+        new InputAlert({.banner = banner, .seconds = 5, .heldEmpty = {m_inductance}, .emptiedAfter = {m_result}}, this);
     m_alert->setObjectName(QStringLiteral("errore2"));
 
     riempiTabellaDiametri(control("Frame1"));
@@ -93,8 +94,7 @@ ToroidWindow::ToroidWindow(QWidget* parent) : DesignedWindow(designOf(), parent)
             [] { finestre().open(nomi::leggimiToroidi); });
     connect(addMenuEntry("calcolatrice", QStringLiteral("Calcolatrice")), &QAction::triggered, this,
             [] { finestre().open(nomi::calcolatrice); });
-    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this,
-            [this] { stampaFinestra(this); });
+    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this, [this] { printWindow(this); });
 
     setTabOrder({"Text2", "cboToroidi", "Command2", "Command4", "Command5"});
 }

@@ -20,12 +20,12 @@ public:
 
     InputAlert* alert() const { return m_alert; }
 
+private:
     // Handlers of the buttons, named by the caption they answer.
     void calcola();
     void cancella();
     void chiudi();
 
-private:
     QComboBox* m_picker;
     QLineEdit* m_inductance;
     QLabel* m_result;

@@ -3,6 +3,8 @@
 #include "app/DesignLook.h"
 #include "app/WindowNames.h"
 
+#include <QtGlobal>
+
 namespace ombrana {
 namespace {
 
@@ -127,38 +129,38 @@ std::vector<Control> verificaControls(const VerificaVariant& v) {
 }
 
 WindowDesign verificaDesign(const VerificaVariant& v) {
-    return {.title = QStringLiteral("Verifica") + spazi(5) + QString::fromUtf8(v.cellName) + spazi(30) +
-                     QStringLiteral("by  QUENDAL") + spazi(20) + QStringLiteral("rev  1.02"),
+    return {.title = QStringLiteral("Verifica") + blanks(5) + QString::fromUtf8(v.cellName) + blanks(30) +
+                     QStringLiteral("by  QUENDAL") + blanks(20) + QStringLiteral("rev  1.02"),
             .widthTwips = 11910,
             .heightTwips = 8700};
 }
 
-const VerificaVariant& verificaVariant(TipoCella tipo) {
+const VerificaVariant& verificaVariant(TipoCella cell) {
     static const VerificaVariant variants[] = {
         {.windowName = nomi::verificaPassaBassoPiGreco,
          .filterWindow = nomi::passaBassoPiGreco,
-         .tipo = TipoCella::PassaBassoPiGreco,
+         .cell = TipoCella::PassaBassoPiGreco,
          .heading = "VERIFICA  PASSA  BASSO  PI - GRECO",
          .cellName = "Passa Basso  PI - GRECO"},
         {.windowName = nomi::verificaPassaAltoPiGreco,
          .filterWindow = nomi::passaAltoPiGreco,
-         .tipo = TipoCella::PassaAltoPiGreco,
+         .cell = TipoCella::PassaAltoPiGreco,
          .heading = "VERIFICA  PASSA  ALTO  PI - GRECO",
          .cellName = "Passa Alto  PI - GRECO"},
         {.windowName = nomi::verificaPassaBassoT,
          .filterWindow = nomi::passaBassoT,
-         .tipo = TipoCella::PassaBassoT,
+         .cell = TipoCella::PassaBassoT,
          .heading = "VERIFICA  PASSA  BASSO  a  T",
          .cellName = "Passa Basso a T"},
         {.windowName = nomi::verificaPassaAltoT,
          .filterWindow = nomi::passaAltoT,
-         .tipo = TipoCella::PassaAltoT,
+         .cell = TipoCella::PassaAltoT,
          .heading = "VERIFICA  PASSA  ALTO  a  T",
          .cellName = "Passa Alto a T"},
     };
     for (const VerificaVariant& v : variants)
-        if (v.tipo == tipo) return v;
-    return variants[0];
+        if (v.cell == cell) return v;
+    qFatal("verificaVariant: no verification window for cell %d", static_cast<int>(cell));
 }
 
 }  // namespace ombrana

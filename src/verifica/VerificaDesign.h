@@ -14,12 +14,12 @@ namespace ombrana {
 struct VerificaVariant {
     QString windowName;
     QString filterWindow;  // the filter window whose cell it verifies
-    TipoCella tipo;
+    TipoCella cell;
     const char* heading;
     const char* cellName;  // for the title bar
 };
 
-const VerificaVariant& verificaVariant(TipoCella tipo);
+const VerificaVariant& verificaVariant(TipoCella cell);
 
 WindowDesign verificaDesign(const VerificaVariant& v);
 

@@ -108,7 +108,7 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
     m_advice = control<QLabel>("advice");
     control<QLabel>("Label1")->setAlignment(Qt::AlignCenter);
 
-    m_drawing = new CellDrawing(m_v.tipo, CellStyle{}, CellOptions{}, control("Frame2"));
+    m_drawing = new CellDrawing(m_v.cell, CellStyle{}, CellOptions{}, control("Frame2"));
     m_drawing->setObjectName(QStringLiteral("cella"));
     place(m_drawing, {60, 150, 5580, 2040});
     m_drawing->lower();
@@ -147,7 +147,7 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
     m_power->setText(number(kDefaultPowerW));
     m_loadSwr->setText(number(kDefaultLoadSwr));
     control<QLabel>("minLossCaption")
-        ->setText(passaBasso(m_v.tipo) ? QStringLiteral("Perdita minima a 2 f  dB")
+        ->setText(passaBasso(m_v.cell) ? QStringLiteral("Perdita minima a 2 f  dB")
                                        : QStringLiteral("Perdita minima a f/2  dB"));
     m_q->setToolTip(QStringLiteral("Vuoto: bobine ideali, senza perdite"));
 
@@ -165,15 +165,15 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
     connect(m_band, &QComboBox::currentIndexChanged, this, &VerificaWindow::bandChosen);
     for (QComboBox* combo : {m_response, m_elements, m_series})
         connect(combo, &QComboBox::currentIndexChanged, this, &VerificaWindow::designChanged);
-    connect(control<QPushButton>("propose"), &QPushButton::clicked, this, &VerificaWindow::propose);
+    connect(control<QPushButton>("propose"), &QPushButton::clicked, this, &VerificaWindow::proponi);
     connect(m_designs, &QListWidget::currentRowChanged, this, &VerificaWindow::designChosen);
     connect(control<QPushButton>("close"), &QPushButton::clicked, this, &QWidget::close);
 
     connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this, &VerificaWindow::stampa);
-    m_exportPdf = addMenuEntry("esportaPdf", QString::fromUtf8("Esporta PDF\u2026"));
-    connect(m_exportPdf, &QAction::triggered, this, &VerificaWindow::chooseAndExportPdf);
-    m_exportCsv = addMenuEntry("esportaCsv", QString::fromUtf8("Esporta CSV\u2026"));
-    connect(m_exportCsv, &QAction::triggered, this, &VerificaWindow::chooseAndExportCsv);
+    m_pdfEntry = addMenuEntry("esportaPdf", QString::fromUtf8("Esporta PDF\u2026"));
+    connect(m_pdfEntry, &QAction::triggered, this, &VerificaWindow::esportaPdf);
+    m_csvEntry = addMenuEntry("esportaCsv", QString::fromUtf8("Esporta CSV\u2026"));
+    connect(m_csvEntry, &QAction::triggered, this, &VerificaWindow::esportaCsv);
 
     setTabOrder({"operatingFrequency", "band", "maxSwr", "minLoss", "power", "response", "elements", "series",
                  "capacitor", "capacitor2", "core", "diameter", "length", "coilQ", "loadSwr", "propose", "designs",
@@ -212,7 +212,7 @@ std::optional<Job> VerificaWindow::job() const {
     const DesignChoice d = designChoice();
     const auto minLoss = readField(m_minLoss);
     if (!d.maxSwr || !minLoss) return std::nullopt;
-    Job j{.tipo = m_v.tipo,
+    Job j{.cell = m_v.cell,
           .impedanceOhm = m_input->impedanceOhm,
           .fromMHz = 0,
           .toMHz = 0,
@@ -241,12 +241,12 @@ void VerificaWindow::takeCell() {
     if (!cell) {
         m_input.reset();
     } else {
-        m_input = VerificationInput{.tipo = m_v.tipo,
+        m_input = VerificationInput{.cell = m_v.cell,
                                     .cutoffMHz = cell->frequencyMHz,
                                     .impedanceOhm = cell->impedanceOhm,
                                     .c1Pf = cell->c1Pf,
                                     .l1uH = cell->l1uH};
-        m_operating->setText(number(std::round(defaultOperatingMHz(m_v.tipo, cell->frequencyMHz) * 1000) / 1000));
+        m_operating->setText(number(std::round(defaultOperatingMHz(m_v.cell, cell->frequencyMHz) * 1000) / 1000));
         m_band->setCurrentIndex(0);
         fillCapacitors();
     }
@@ -257,7 +257,7 @@ void VerificaWindow::takeCell() {
 void VerificaWindow::bandChosen(int index) {
     if (m_filling || index <= 0 || index > int(kAmateurBands.size())) return;
     const QSignalBlocker quiet(m_operating);
-    m_operating->setText(number(operatingFrequencyOf(kAmateurBands[std::size_t(index - 1)], passaBasso(m_v.tipo))));
+    m_operating->setText(number(operatingFrequencyOf(kAmateurBands[std::size_t(index - 1)], passaBasso(m_v.cell))));
     jobChanged();
 }
 
@@ -280,7 +280,7 @@ void VerificaWindow::fillCapacitors() {
     if (!m_input) return;
     const DesignChoice d = designChoice();
     const QSignalBlocker quiet1(m_capacitor), quiet2(m_capacitor2);
-    const std::vector<double> values = suggestedCapacitors(m_v.tipo, d, m_input->cutoffMHz, m_input->impedanceOhm);
+    const std::vector<double> values = suggestedCapacitors(m_v.cell, d, m_input->cutoffMHz, m_input->impedanceOhm);
     m_capacitor->setText(values.size() > 0 ? number(values[0]) : QString());
     m_capacitor2->setText(values.size() > 1 ? number(values[1]) : QString());
 }
@@ -305,7 +305,7 @@ void VerificaWindow::jobChanged() {
     refresh();
 }
 
-void VerificaWindow::propose() {
+void VerificaWindow::proponi() {
     const QSignalBlocker quiet(m_designs);
     m_designs->clear();
     m_job = job();
@@ -314,7 +314,7 @@ void VerificaWindow::propose() {
         m_designsCaption->setText(QStringLiteral("Indicare banda o frequenza di lavoro, ROS massimo e perdita minima"));
         return;
     }
-    m_proposal = ombrana::propose(*m_job);
+    m_proposal = propose(*m_job);
     for (const ProposedDesign& d : m_proposal.designs) m_designs->addItem(text(proposalRowText(*m_job, d)));
     m_designsCaption->setText(text(proposalSummary(*m_job, m_proposal)));
     m_designs->setCurrentRow(-1);
@@ -375,7 +375,7 @@ void VerificaWindow::refresh() {
 void VerificaWindow::showChoice() {
     const DesignChoice d = designChoice();
     const bool cell = d.response == Response::Butterworth && d.elements == 3;
-    const std::size_t distinct = distinctCapacitors(m_v.tipo, d.elements).size();
+    const std::size_t distinct = distinctCapacitors(m_v.cell, d.elements).size();
     control<QLabel>("capacitorCaption")->setText(cell ? kCellCapacitorCaption : kLadderCapacitorCaption);
     m_capacitor->setEnabled(d.response == Response::Chebyshev || cell);
     m_capacitor2->setEnabled(d.response == Response::Chebyshev && distinct >= 2);
@@ -388,11 +388,11 @@ void VerificaWindow::showChoice() {
     }
     control<FramePanel>("Frame2")->setCaption(cell ? QStringLiteral("Cella come costruita")
                                                    : QStringLiteral("Filtro come costruito"));
-    m_drawing->setShape(ladderShape(m_v.tipo, d.elements));
+    m_drawing->setShape(ladderShape(m_v.cell, d.elements));
 }
 
 void VerificaWindow::showResult() {
-    const bool low = passaBasso(m_v.tipo);
+    const bool low = passaBasso(m_v.cell);
     const auto captions = figureCaptions(low);
     for (std::size_t i = 0; i < 5; ++i) {
         const FigureRow& row = m_text.figures[i];
@@ -425,8 +425,8 @@ void VerificaWindow::showResult() {
     parts << lines(m_text.windings) << lines(m_text.stress) << lines(m_text.warnings);
     m_parts->setText(parts.join(QLatin1Char('\n')));
     const bool computed = m_result.designed.has_value();
-    m_exportPdf->setEnabled(computed);
-    m_exportCsv->setEnabled(computed);
+    m_pdfEntry->setEnabled(computed);
+    m_csvEntry->setEnabled(computed);
     m_plot->setData(buildSheet().plot);
 }
 
@@ -483,7 +483,7 @@ BuildSheet VerificaWindow::buildSheet() const {
         plot.curves.push_back(std::move(designed));
         if (!asBuilt.points.empty()) plot.curves.push_back(std::move(asBuilt));
     }
-    const bool low = passaBasso(m_v.tipo);
+    const bool low = passaBasso(m_v.cell);
     if (m_result.harmonic2MHz && in.operatingMHz) plot.markers.push_back({*in.operatingMHz, QStringLiteral("f")});
     if (m_result.harmonic2MHz)
         plot.markers.push_back({*m_result.harmonic2MHz, low ? QStringLiteral("2f") : QStringLiteral("f/2")});
@@ -544,14 +544,14 @@ void VerificaWindow::reportError(const QString& message) {
     showMessage(this, {.title = QStringLiteral("Verifica"), .text = message});
 }
 
-bool VerificaWindow::exportPdf(const QString& path) {
+bool VerificaWindow::writePdf(const QString& path) {
     QString error;
     if (writeBuildSheetPdf(path, buildSheet(), &error)) return true;
     reportError(QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, error));
     return false;
 }
 
-bool VerificaWindow::exportCsv(const QString& path) {
+bool VerificaWindow::writeCsv(const QString& path) {
     std::vector<ResponsePoint> curve;
     if (m_result.designed && m_input)
         curve = responseCurve(*m_result.designed, m_result.built.value_or(Ladder{}),
@@ -576,16 +576,16 @@ void VerificaWindow::stampa() {
     printBuildSheet(printer, buildSheet());  // a refused job is not reported, as elsewhere
 }
 
-void VerificaWindow::chooseAndExportPdf() {
+void VerificaWindow::esportaPdf() {
     const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Esporta PDF\u2026"), QString(),
                                                       QStringLiteral("PDF (*.pdf)"));
-    if (!path.isEmpty()) exportPdf(path);
+    if (!path.isEmpty()) writePdf(path);
 }
 
-void VerificaWindow::chooseAndExportCsv() {
+void VerificaWindow::esportaCsv() {
     const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Esporta CSV\u2026"), QString(),
                                                       QStringLiteral("CSV (*.csv)"));
-    if (!path.isEmpty()) exportCsv(path);
+    if (!path.isEmpty()) writeCsv(path);
 }
 
 void registerVerificaWindows() {

@@ -34,26 +34,31 @@ public:
     void refresh();
 
     BuildSheet buildSheet() const;
-    bool exportPdf(const QString& path);
-    bool exportCsv(const QString& path);
+    // Write the build sheet or the curves to the file; a failure is reported
+    // in a message box and leaves no file.
+    bool writePdf(const QString& path);
+    bool writeCsv(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Handlers of the button and the menu entries, named by the caption they
+    // answer.
+    void proponi();
+    void stampa();
+    void esportaPdf();
+    void esportaCsv();
+
     void takeCell();
     void bandChosen(int index);
     void operatingTyped();
     void designChanged();
     void jobChanged();
-    void propose();
     void designChosen(int row);
     void fillCapacitors();
     void showResult();
     void showChoice();
-    void stampa();
-    void chooseAndExportPdf();
-    void chooseAndExportCsv();
     void reportError(const QString& text);
 
     DesignChoice designChoice() const;
@@ -96,8 +101,8 @@ private:
     QLabel* m_advice;
     CellDrawing* m_drawing;
     ResponsePlot* m_plot;
-    QAction* m_exportPdf;
-    QAction* m_exportCsv;
+    QAction* m_pdfEntry;
+    QAction* m_csvEntry;
 };
 
 // The four verification windows, one for each filter window.

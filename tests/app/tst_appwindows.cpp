@@ -36,11 +36,13 @@ private slots:
         QTest::addColumn<int>("twips");
         QTest::addColumn<double>("dpi");
         QTest::addColumn<int>("pixels");
+        // clang-format off
         QTest::newRow("15 twips a pixel") << 15 << 96.0 << 1;
         QTest::newRow("menu width") << 11775 << 96.0 << 785;
         QTest::newRow("rounds to nearest") << 7335 << 96.0 << 489;
         QTest::newRow("larger dpi") << 1440 << 144.0 << 144;
         QTest::newRow("zero") << 0 << 96.0 << 0;
+        // clang-format on
     }
     void twips() {
         QFETCH(int, twips);
@@ -51,12 +53,17 @@ private slots:
 
     void splashShowsVersion() {
         QWidget* s = test::openWindow(nomi::splash);
-        QCOMPARE(test::child<QLabel>(s, "lblVersion")->text(), QStringLiteral("Versione 1.0.2"));
-        QCOMPARE(test::child<QLabel>(s, "lblCompanyProduct")->text(), QStringLiteral("OMBRANA"));
-        QCOMPARE(test::child<QLabel>(s, "lblWarning")->text(), QStringLiteral("RISOLUZIONE  VIDEO    800 * 600"));
-        QVERIFY(!test::child<QLabel>(s, "imgLogo")->pixmap().isNull());
-        QCOMPARE(test::child<QLabel>(s, "imgLogo")->pixmap().size(), QSize(133, 135));
-        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(s, "Command1"));
+        FIND_CHILD(QLabel, version, s, "lblVersion");
+        FIND_CHILD(QLabel, product, s, "lblCompanyProduct");
+        FIND_CHILD(QLabel, warning, s, "lblWarning");
+        FIND_CHILD(QLabel, logo, s, "imgLogo");
+        FIND_CHILD(QWidget, continua, s, "Command1");
+        QCOMPARE(version->text(), QStringLiteral("Versione 1.0.2"));
+        QCOMPARE(product->text(), QStringLiteral("OMBRANA"));
+        QCOMPARE(warning->text(), QStringLiteral("RISOLUZIONE  VIDEO    800 * 600"));
+        QVERIFY(!logo->pixmap().isNull());
+        QCOMPARE(logo->pixmap().size(), QSize(133, 135));
+        QTRY_COMPARE(QApplication::focusWidget(), continua);
     }
 
     void continuaOpensMenuThenCloses() {
@@ -69,18 +76,21 @@ private slots:
 
     void splashEnds_data() {
         QTest::addColumn<QString>("how");
+        // clang-format off
         QTest::newRow("FINE") << "FINE";
         QTest::newRow("typed character") << "key";
         QTest::newRow("escape") << "escape";
         QTest::newRow("click on the panel") << "panel";
+        // clang-format on
     }
     void splashEnds() {
         QFETCH(QString, how);
         QWidget* s = test::openWindow(nomi::splash);
+        FIND_CHILD(QWidget, panel, s, "Frame1");
         if (how == "FINE") test::click(s, "Command2");
         if (how == "key") QTest::keyClick(QApplication::focusWidget(), Qt::Key_X);
         if (how == "escape") QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        if (how == "panel") QTest::mouseClick(test::child<QWidget>(s, "Frame1"), Qt::LeftButton, {}, QPoint(300, 20));
+        if (how == "panel") QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(300, 20));
         QVERIFY(!finestre().isOpen(nomi::splash));
         QVERIFY(!finestre().isOpen(nomi::menu));
         QTRY_VERIFY(!anyWindowVisible());
@@ -95,15 +105,15 @@ private slots:
         QTest::addColumn<QString>("keyText");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<bool>("menuOpens");
+        // clang-format off
         QTest::newRow("Enter on CONTINUA") << "Command1" << int(Qt::Key_Return) << test::kEnterText << 0 << true;
-        QTest::newRow("keypad Enter on CONTINUA")
-            << "Command1" << int(Qt::Key_Enter) << test::kEnterText << int(Qt::KeypadModifier) << true;
+        QTest::newRow("keypad Enter on CONTINUA") << "Command1" << int(Qt::Key_Enter) << test::kEnterText << int(Qt::KeypadModifier) << true;
         QTest::newRow("space on CONTINUA") << "Command1" << int(Qt::Key_Space) << " " << 0 << true;
         QTest::newRow("Enter on FINE") << "Command2" << int(Qt::Key_Return) << test::kEnterText << 0 << false;
         QTest::newRow("space on FINE") << "Command2" << int(Qt::Key_Space) << " " << 0 << false;
         QTest::newRow("a on CONTINUA") << "Command1" << int(Qt::Key_A) << "a" << 0 << false;
-        QTest::newRow("ctrl+Enter on CONTINUA")
-            << "Command1" << int(Qt::Key_Return) << test::kEnterText << int(Qt::ControlModifier) << false;
+        QTest::newRow("ctrl+Enter on CONTINUA") << "Command1" << int(Qt::Key_Return) << test::kEnterText << int(Qt::ControlModifier) << false;
+        // clang-format on
     }
     void splashKeysOnAFocusedButton() {
         QFETCH(QString, focused);
@@ -113,8 +123,7 @@ private slots:
         QFETCH(bool, menuOpens);
         QWidget* s = test::openWindow(nomi::splash);
         QVERIFY(test::activate(s));
-        auto* button = test::child<QWidget>(s, focused);
-        QVERIFY(button);
+        FIND_CHILD(QWidget, button, s, focused);
         button->setFocus(Qt::TabFocusReason);
         QTRY_COMPARE(QApplication::focusWidget(), button);
         test::pressKey(Qt::Key(key), keyText, Qt::KeyboardModifiers(modifiers));
@@ -126,9 +135,8 @@ private slots:
     // also runs at 150 % and 200 % scaling.
     void splashNameStaysInsideItsPanel() {
         QWidget* s = test::openWindow(nomi::splash);
-        auto* panel = test::child<QWidget>(s, "Frame1");
-        auto* name = test::child<QLabel>(s, "lblCompanyProduct");
-        QVERIFY(panel && name);
+        FIND_CHILD(QWidget, panel, s, "Frame1");
+        FIND_CHILD(QLabel, name, s, "lblCompanyProduct");
         const QImage image = panel->grab().toImage();
         const double dpr = image.devicePixelRatio();
         const QColor blue = name->palette().color(QPalette::WindowText);
@@ -154,15 +162,18 @@ private slots:
 
     void splashIgnoresOtherClicks_data() {
         QTest::addColumn<QString>("target");
+        // clang-format off
         QTest::newRow("logo") << "imgLogo";
         QTest::newRow("product label") << "lblCompanyProduct";
         QTest::newRow("version label") << "lblVersion";
         QTest::newRow("blue margin") << "ground";
+        // clang-format on
     }
     void splashIgnoresOtherClicks() {
         QFETCH(QString, target);
         QWidget* s = test::openWindow(nomi::splash);
-        QTest::mouseClick(test::child<QWidget>(s, target), Qt::LeftButton, {}, QPoint(3, 3));
+        FIND_CHILD(QWidget, clicked, s, target);
+        QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(3, 3));
         QVERIFY(finestre().isOpen(nomi::splash));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // moving the focus is not typing
         QVERIFY(finestre().isOpen(nomi::splash));
@@ -172,39 +183,39 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("caption");
+        // clang-format off
         QTest::newRow("high-pass pi") << "Command2" << nomi::passaAltoPiGreco << " Filtro Passa Alto  a   Pi-Greco";
         QTest::newRow("low-pass pi") << "Command3" << nomi::passaBassoPiGreco << " Filtro Passa Basso a   Pi-Greco";
         QTest::newRow("high-pass T") << "Command4" << nomi::passaAltoT << "Filtro Passa Alto a   T";
         QTest::newRow("low-pass T") << "Command5" << nomi::passaBassoT << "Filtro Passa Basso a T";
+        // clang-format on
     }
     void menuButtonsOpenTheirWindows() {
         QFETCH(QString, button);
         QFETCH(QString, window);
         QFETCH(QString, caption);
         QWidget* menu = test::openWindow(nomi::menu);
-        QCOMPARE(test::child<QPushButton>(menu, button)->text(), caption);
+        FIND_CHILD(QPushButton, pressed, menu, button);
+        QCOMPARE(pressed->text(), caption);
         test::click(menu, button);
         QWidget* w = finestre().find(window);
         QVERIFY(w);
         QVERIFY(finestre().isOpen(nomi::menu));
         // A second press brings the same window forward, as it was left.
-        test::type(test::child<QLineEdit>(w, "Text1"), "14");
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        test::type(frequency, "14");
         test::click(menu, button);
         QCOMPARE(finestre().find(window), w);
-        QCOMPARE(test::child<QLineEdit>(w, "Text1")->text(), QStringLiteral("14"));
+        QCOMPARE(frequency->text(), QStringLiteral("14"));
     }
 
     void menuLayout() {
         QWidget* menu = test::openWindow(nomi::menu);
         QCOMPARE(menu->windowTitle(), nomi::menu + QString(79, ' ') + "by   QUENDAL" + QString(18, ' ') + "rev  1.02");
-        QCOMPARE(test::child<QWidget>(menu, "designArea")->size(), QSize(785, 575));
-        QCOMPARE(test::child<QWidget>(menu, "Frame1")->geometry(), QRect(312, 80, 201, 449));
-        QCOMPARE(test::child<QWidget>(menu, "Command6")->geometry(), QRect(16, 208, 169, 41));
-        QCOMPARE(test::child<QWidget>(menu, "Command1")->geometry(), QRect(16, 400, 169, 40));
         // The designed area sits in the middle of the teal ground.
-        QWidget* ground = test::child<QWidget>(menu, "ground");
-        const QRect area = test::child<QWidget>(menu, "designArea")->geometry();
-        QVERIFY(qAbs(area.center().x() - ground->rect().center().x()) <= 1);
+        FIND_CHILD(QWidget, area, menu, "designArea");
+        FIND_CHILD(QWidget, ground, menu, "ground");
+        QVERIFY(qAbs(area->geometry().center().x() - ground->rect().center().x()) <= 1);
     }
 
     // A bracket is bound to the word it encloses by non-breaking blanks;
@@ -213,12 +224,11 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("joined");
         const QString nb(QChar(0x00A0));
-        QTest::newRow("menu caption") << "   Filtro Passa Banda      ( esempi )"
-                                      << "   Filtro Passa Banda      (" + nb + "esempi" + nb + ")";
-        QTest::newRow("runs of blanks") << "a (  b c   ) d"
-                                        << "a (" + nb + nb + "b c" + nb + nb + nb + ") d";
-        QTest::newRow("no brackets") << " Filtro Passa Alto  a   Pi-Greco"
-                                     << " Filtro Passa Alto  a   Pi-Greco";
+        // clang-format off
+        QTest::newRow("menu caption") << "   Filtro Passa Banda      ( esempi )" << "   Filtro Passa Banda      (" + nb + "esempi" + nb + ")";
+        QTest::newRow("runs of blanks") << "a (  b c   ) d" << "a (" + nb + nb + "b c" + nb + nb + nb + ") d";
+        QTest::newRow("no brackets") << " Filtro Passa Alto  a   Pi-Greco" << " Filtro Passa Alto  a   Pi-Greco";
+        // clang-format on
     }
     void bracketsStayWithTheirWord() {
         QFETCH(QString, caption);
@@ -257,7 +267,7 @@ private slots:
     }
 
     void closeOrderCoversEveryWindow() {
-        const QStringList& order = MenuWindow::ordineChiusura();
+        const QStringList& order = MenuWindow::closeOrder();
         QCOMPARE(order.size(), 18);
         QCOMPARE(QSet<QString>(order.begin(), order.end()).size(), 18);
         QCOMPARE(order.first(), nomi::calcolatrice);

@@ -86,8 +86,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, button);
         QFETCH(QColor, face);
-        auto* b = test::child<QPushButton>(test::openWindow(window), button);
-        QVERIFY(b);
+        FIND_CHILD(QPushButton, b, test::openWindow(window), button);
         const QColor painted = mostOfThe(picture(b));
         QVERIFY2(near(painted, face), qPrintable(painted.name() + " instead of " + face.name()));
     }
@@ -98,8 +97,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QColor, face);
         QWidget* w = test::openWindow(window);
-        auto* b = test::child<QPushButton>(w, button);
-        QVERIFY(b);
+        FIND_CHILD(QPushButton, b, w, button);
         b->clearFocus();
         const QImage plain = picture(b);
 
@@ -132,8 +130,10 @@ private slots:
     // after "Pi-".
     void hyphenDoesNotBreak_data() {
         QTest::addColumn<QString>("caption");
+        // clang-format off
         QTest::newRow("menu button") << " Filtro Passa Alto  a   Pi-Greco";
         QTest::newRow("word alone") << "Pi-Greco";
+        // clang-format on
     }
     void hyphenDoesNotBreak() {
         QFETCH(QString, caption);

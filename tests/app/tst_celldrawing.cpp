@@ -76,7 +76,7 @@ QRectF grown(const QRectF& r, double by) {
 // shunt element, "-" for one in series.
 struct LadderRow {
     const char* name;
-    TipoCella tipo;
+    TipoCella cell;
     int count;
     const char* names;
     const char* placements;
@@ -170,10 +170,12 @@ void TestCellDrawing::elementsStandWhereTheLayoutSays_data() {
     // rails (shunt).
     QTest::addColumn<TipoCella>("layout");
     QTest::addColumn<QString>("elements");
+    // clang-format off
     QTest::newRow("low-pass pi") << TipoCella::PassaBassoPiGreco << "C shunt,L series,C shunt";
     QTest::newRow("high-pass pi") << TipoCella::PassaAltoPiGreco << "L shunt,C series,L shunt";
     QTest::newRow("low-pass T") << TipoCella::PassaBassoT << "L series,C shunt,L series";
     QTest::newRow("high-pass T") << TipoCella::PassaAltoT << "C series,L shunt,C series";
+    // clang-format on
 }
 
 void TestCellDrawing::elementsStandWhereTheLayoutSays() {
@@ -219,7 +221,7 @@ void TestCellDrawing::chainedRailsLineUpWithAndWithoutGround() {
 }
 
 void TestCellDrawing::laddersKeepTheirPartsApart_data() {
-    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("names");
     QTest::addColumn<QString>("placements");
@@ -228,7 +230,7 @@ void TestCellDrawing::laddersKeepTheirPartsApart_data() {
     const std::pair<const char*, QSize> sizes[] = {{"window", {5500, 1900}}, {"sheet", {5443, 2268}}};
     for (const auto& [where, twips] : sizes)
         for (const LadderRow& row : kLadders)
-            QTest::addRow("%s, %s", row.name, where) << row.tipo << row.count << row.names << row.placements << twips;
+            QTest::addRow("%s, %s", row.name, where) << row.cell << row.count << row.names << row.placements << twips;
 }
 
 // Every element of a ladder stands in order from input to output, in the
@@ -236,12 +238,12 @@ void TestCellDrawing::laddersKeepTheirPartsApart_data() {
 // touches another or a port's name, and all of it lies inside the drawing.
 // The painted pixels keep to those places.
 void TestCellDrawing::laddersKeepTheirPartsApart() {
-    QFETCH(TipoCella, tipo);
+    QFETCH(TipoCella, cell);
     QFETCH(int, count);
     QFETCH(QString, names);
     QFETCH(QString, placements);
     QFETCH(QSize, twips);
-    const std::vector<LadderElement> shape = ladderShape(tipo, count);
+    const std::vector<LadderElement> shape = ladderShape(cell, count);
     QCOMPARE(int(shape.size()), count);
     const QSize size(qRound(twips.width() * kScale), qRound(twips.height() * kScale));
     const QImage image = render(shape, CellOptions{}, size);

@@ -49,8 +49,7 @@ private slots:
 
     void fieldMenuIsItalian() {
         QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
-        auto* field = test::child<QLineEdit>(w, QStringLiteral("Text1"));
-        QVERIFY(field);
+        FIND_CHILD(QLineEdit, field, w, QStringLiteral("Text1"));
         const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
         QStringList texts;
         for (const QAction* action : menu->actions())
@@ -95,20 +94,16 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("taken");
         QTest::addColumn<int>("index");
-        QTest::newRow("first letter") << "Stampa"
-                                      << "" << 0;
-        QTest::newRow("first letter, another case taken") << "calcolatrice"
-                                                          << "L" << 0;
+        // clang-format off
+        QTest::newRow("first letter") << "Stampa" << "" << 0;
+        QTest::newRow("first letter, another case taken") << "calcolatrice" << "L" << 0;
         QTest::newRow("next word's initial") << QString::fromUtf8("Esporta CSV\u2026") << "SE" << 8;
-        QTest::newRow("then any free letter") << "Leggimi"
-                                              << "L" << 1;
+        QTest::newRow("then any free letter") << "Leggimi" << "L" << 1;
         QTest::newRow("letters only, not the ellipsis") << QString::fromUtf8("E\u2026x") << "E" << 2;
-        QTest::newRow("a letter after a digit starts no word") << "3D Vista"
-                                                               << "" << 3;
-        QTest::newRow("every letter taken") << "Ab"
-                                            << "AB" << -1;
-        QTest::newRow("empty") << ""
-                               << "" << -1;
+        QTest::newRow("a letter after a digit starts no word") << "3D Vista" << "" << 3;
+        QTest::newRow("every letter taken") << "Ab" << "AB" << -1;
+        QTest::newRow("empty") << "" << "" << -1;
+        // clang-format on
     }
     void mnemonicPlace() {
         QFETCH(QString, caption);
@@ -136,8 +131,7 @@ private slots:
         QFETCH(QString, window);
         QWidget* w = openActive(window);
         QVERIFY(w);
-        auto* bar = w->findChild<MnemonicMenuBar*>();
-        QVERIFY2(bar, "the window's menu bar gives no mnemonics");
+        FIND_CHILD(MnemonicMenuBar, bar, w, QString());
         QString letters;
         for (QAction* entry : bar->actions()) {
             const QString text = entry->text();
@@ -166,8 +160,7 @@ private slots:
     // plain bar's with the same entries.
     void mnemonicIsUnderlined() {
         QWidget* w = openActive(nomi::tabelle);
-        auto* bar = w ? w->findChild<MnemonicMenuBar*>() : nullptr;
-        QVERIFY(bar);
+        FIND_CHILD(MnemonicMenuBar, bar, w, QString());
         QMenuBar plain;
         plain.setFont(bar->font());
         for (const QAction* entry : bar->actions()) plain.addAction(entry->text());
@@ -186,10 +179,9 @@ private slots:
     void loneAltIntoTheMenuBar() {
         QWidget* w = openActive(nomi::passaBassoPiGreco);
         QVERIFY(w);
-        auto* field = test::child<QLineEdit>(w, QStringLiteral("Text1"));
+        FIND_CHILD(QLineEdit, field, w, QStringLiteral("Text1"));
         QTRY_COMPARE(QApplication::focusWidget(), field);
-        auto* bar = w->findChild<QMenuBar*>();
-        QVERIFY(bar);
+        FIND_CHILD(QMenuBar, bar, w, QString());
         QTest::keyPress(field, Qt::Key_Alt, Qt::AltModifier);
         QTest::keyRelease(field, Qt::Key_Alt, Qt::AltModifier);
         QTRY_COMPARE(QApplication::focusWidget(), bar);

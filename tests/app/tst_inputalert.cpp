@@ -23,7 +23,8 @@ struct Finestra {
     QLineEdit* other = new QLineEdit(window.get());
     QLabel* first = new QLabel(QStringLiteral("454,7"), window.get());
     QLabel* second = new QLabel(QStringLiteral("2,27"), window.get());
-    InputAlert* alert = new InputAlert({banner, 5, {held}, {first, second}}, window.get());
+    InputAlert* alert = new InputAlert(
+        {.banner = banner, .seconds = 5, .heldEmpty = {held}, .emptiedAfter = {first, second}}, window.get());
 
     Finestra() {
         banner->hide();

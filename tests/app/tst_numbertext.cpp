@@ -27,6 +27,7 @@ void TestNumberText::readsNumbers_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("isNumber");
     QTest::addColumn<double>("value");
+    // clang-format off
     QTest::newRow("whole") << "7" << true << 7.0;
     QTest::newRow("comma") << "14,2" << true << 14.2;
     QTest::newRow("leading comma") << ",5" << true << 0.5;
@@ -50,6 +51,7 @@ void TestNumberText::readsNumbers_data() {
     QTest::newRow("overflow") << QString(400, QLatin1Char('9')) << false << 0.0;
     QTest::newRow("underflow reads as zero") << "0," + QString(400, QLatin1Char('0')) + "1" << true << 0.0;
     QTest::newRow("largest whole") << "1" + QString(308, QLatin1Char('0')) << true << 1e308;
+    // clang-format on
 }
 
 void TestNumberText::readsNumbers() {
@@ -65,10 +67,12 @@ void TestNumberText::readsSinglePrecision_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("isNumber");
     QTest::addColumn<float>("value");
+    // clang-format off
     QTest::newRow("16,9") << "16,9" << true << 16.9f;
     QTest::newRow("50,7") << "50,7" << true << 50.7f;
     QTest::newRow("beyond float") << "1" + QString(39, QLatin1Char('0')) << false << 0.0f;
     QTest::newRow("empty") << "" << false << 0.0f;
+    // clang-format on
 }
 
 void TestNumberText::readsSinglePrecision() {
@@ -83,6 +87,7 @@ void TestNumberText::readsSinglePrecision() {
 void TestNumberText::writesNumbers_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
+    // clang-format off
     QTest::newRow("one decimal") << 454.7 << "454,7";
     QTest::newRow("below one") << 0.56 << "0,56";
     QTest::newRow("whole") << 1061.0 << "1061";
@@ -99,10 +104,9 @@ void TestNumberText::writesNumbers_data() {
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "";
     // Rounding the largest doubles to 15 digits would leave the range; the
     // text must still read back as a number.
-    QTest::newRow("largest double") << std::numeric_limits<double>::max()
-                                    << "179769313486231" + QString(294, QLatin1Char('0'));
-    QTest::newRow("largest negative double")
-        << std::numeric_limits<double>::lowest() << "-179769313486231" + QString(294, QLatin1Char('0'));
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << "179769313486231" + QString(294, QLatin1Char('0'));
+    QTest::newRow("largest negative double") << std::numeric_limits<double>::lowest() << "-179769313486231" + QString(294, QLatin1Char('0'));
+    // clang-format on
 }
 
 void TestNumberText::writesNumbers() {
@@ -116,6 +120,7 @@ void TestNumberText::truncates_data() {
     QTest::addColumn<double>("x");
     QTest::addColumn<int>("n");
     QTest::addColumn<double>("expected");
+    // clang-format off
     QTest::newRow("never rounds up") << 454.7285 << 1 << 454.7;
     QTest::newRow("two decimals") << 2.2714 << 2 << 2.27;
     QTest::newRow("just below a whole step") << 14.309999999999999 << 2 << 14.31;
@@ -127,10 +132,10 @@ void TestNumberText::truncates_data() {
     QTest::newRow("negative tiny is zero") << -0.001 << 2 << 0.0;
     QTest::newRow("huge unchanged") << 1e300 << 2 << 1e300;
     QTest::newRow("max double") << std::numeric_limits<double>::max() << 2 << std::numeric_limits<double>::max();
-    QTest::newRow("max double, cut to tens")
-        << std::numeric_limits<double>::max() << -1 << std::numeric_limits<double>::max();
+    QTest::newRow("max double, cut to tens") << std::numeric_limits<double>::max() << -1 << std::numeric_limits<double>::max();
     QTest::newRow("step beyond the range") << 123.0 << -400 << 0.0;
     QTest::newRow("max double, no decimals") << std::numeric_limits<double>::max() << 0 << 1.79769313486231e308;
+    // clang-format on
 }
 
 void TestNumberText::truncates() {

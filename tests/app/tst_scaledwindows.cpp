@@ -41,11 +41,13 @@ private slots:
     void smallWindowOpensWhole_data() {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("window");
+        // clang-format off
         QTest::newRow("calculator") << nomi::passaBassoPiGreco << nomi::calcolatrice;
         QTest::newRow("calculator from the toroids") << nomi::tabelle << nomi::calcolatrice;
         QTest::newRow("inductance") << nomi::passaAltoPiGreco << nomi::induttanza;
         QTest::newRow("inductance 2") << nomi::passaBassoPiGreco << nomi::induttanza2;
         QTest::newRow("air coil") << nomi::passaBassoT << nomi::induttanzaAria;
+        // clang-format on
     }
     void smallWindowOpensWhole() {
         QFETCH(QString, opener);
@@ -60,8 +62,7 @@ private slots:
         QVERIFY(!w->isMaximized());
         // The window manager has its say after the window shows.
         QTRY_VERIFY2(w->size() == design, qPrintable(describe(w, design)));
-        auto* scroller = test::child<QScrollArea>(w, QStringLiteral("scroller"));
-        QVERIFY(scroller);
+        FIND_CHILD(QScrollArea, scroller, w, QStringLiteral("scroller"));
         QCOMPARE(scroller->viewport()->size(), w->area()->size());
         QVERIFY(!scroller->horizontalScrollBar()->isVisible());
         QVERIFY(!scroller->verticalScrollBar()->isVisible());

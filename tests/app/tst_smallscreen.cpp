@@ -29,11 +29,13 @@ private slots:
 
     void everyControlCanBeReached_data() {
         QTest::addColumn<QString>("name");
+        // clang-format off
         QTest::newRow("menu") << nomi::menu;
         QTest::newRow("toroids") << nomi::tabelle;
         QTest::newRow("filter") << nomi::passaAltoPiGreco;
         QTest::newRow("air coil, placed by the system") << nomi::induttanzaAria;
         QTest::newRow("calculator, at its design size") << nomi::calcolatrice;
+        // clang-format on
     }
     void everyControlCanBeReached() {
         QFETCH(QString, name);
@@ -45,8 +47,7 @@ private slots:
                                                                         .arg(w->frameGeometry().y())
                                                                         .arg(w->frameGeometry().width())
                                                                         .arg(w->frameGeometry().height())));
-        auto* scroller = test::child<QScrollArea>(w, QStringLiteral("scroller"));
-        QVERIFY(scroller);
+        FIND_CHILD(QScrollArea, scroller, w, QStringLiteral("scroller"));
         const QSize design = w->area()->size();
         const bool larger = design.height() > scroller->viewport()->height();
         QTRY_COMPARE(scroller->verticalScrollBar()->isVisible(), larger);
@@ -70,18 +71,19 @@ private slots:
     // not only a field's text cursor.
     void tabBringsTheControlIntoView_data() {
         QTest::addColumn<QString>("name");
+        // clang-format off
         QTest::newRow("filter") << nomi::passaBassoPiGreco;
         QTest::newRow("verification") << nomi::verificaPassaBassoPiGreco;
         QTest::newRow("toroids") << nomi::tabelle;
         QTest::newRow("air coil") << nomi::induttanzaAria;
+        // clang-format on
     }
     void tabBringsTheControlIntoView() {
         QFETCH(QString, name);
         auto* w = qobject_cast<DesignedWindow*>(test::openWindow(name));
         QVERIFY(w);
         QVERIFY(test::activate(w));
-        auto* scroller = test::child<QScrollArea>(w, QStringLiteral("scroller"));
-        QVERIFY(scroller);
+        FIND_CHILD(QScrollArea, scroller, w, QStringLiteral("scroller"));
         QTRY_VERIFY(scroller->verticalScrollBar()->isVisible());  // the test means something
         QTRY_VERIFY(QApplication::focusWidget());
         const auto wholly = [scroller](QWidget* c) {

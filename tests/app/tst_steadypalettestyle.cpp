@@ -58,9 +58,11 @@ private slots:
 
     void samePaletteForEqualColours_data() {
         QTest::addColumn<Drawing>("drawing");
+        // clang-format off
         QTest::newRow("primitive") << Drawing::Primitive;
         QTest::newRow("control") << Drawing::Control;
         QTest::newRow("complex control") << Drawing::ComplexControl;
+        // clang-format on
     }
     void samePaletteForEqualColours() {
         QFETCH(Drawing, drawing);
@@ -92,9 +94,11 @@ private slots:
     // group included, stay two palettes for the style beneath.
     void groupsKeptApart_data() {
         QTest::addColumn<int>("group");
+        // clang-format off
         QTest::newRow("active") << int(QPalette::Active);
         QTest::newRow("inactive") << int(QPalette::Inactive);
         QTest::newRow("disabled") << int(QPalette::Disabled);
+        // clang-format on
     }
     void groupsKeptApart() {
         QFETCH(int, group);

@@ -84,50 +84,30 @@ void TestCalculatorEngine::edgeCases() {
 void TestCalculatorEngine::moreSequences_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("digits after comma") << "1 2 . 5"
-                                        << "12,5";
-    QTest::newRow("digits typed after percent start anew") << "5 % 7"
-                                                           << "7,";
-    QTest::newRow("decimal after sign minus") << "- . 5"
-                                              << "-0,5";
-    QTest::newRow("sign minus then digits") << "- 1 2"
-                                            << "-12,";
-    QTest::newRow("plus after sign minus keeps it") << "- + 4"
-                                                    << "-4,";
-    QTest::newRow("lone minus taken as operand counts as zero") << "5 + - + 3 ="
-                                                                << "-3";
-    QTest::newRow("percent of a lone minus is zero") << "5 + - %"
-                                                     << "0";
-    QTest::newRow("percent of negative zero is zero") << "- %"
-                                                      << "0";
-    QTest::newRow("subtraction") << "9 - 1 2 ="
-                                 << "-3";
-    QTest::newRow("division") << "1 / 3 ="
-                              << "0,333333333333333";
-    QTest::newRow("rounded last digit") << "2 / 3 ="
-                                        << "0,666666666666667";
-    QTest::newRow("large result in exponent form") << "9 9 9 9 9 9 9 9 X 9 9 9 9 9 9 9 9 ="
-                                                   << "9,9999998E+15";
-    QTest::newRow("fifteen whole digits stay plain") << "9 9 9 9 9 9 9 X 1 0 0 0 0 0 0 0 0 ="
-                                                     << "999999900000000";
-    QTest::newRow("small result in exponent form") << "1 / 1 0 0 0 0 0 0 ="
-                                                   << "1E-06";
-    QTest::newRow("exponent result used again") << "1 / 1 0 0 0 0 0 0 = X 2 ="
-                                                << "2E-06";
-    QTest::newRow("exponent result in percent") << "1 / 1 0 0 0 0 0 0 = %"
-                                                << "1E-08";
-    QTest::newRow("C after a result") << "2 + 3 = C"
-                                      << "0,";
-    QTest::newRow("C makes operators compute again") << "5 X 2 % % C 2 + 2 ="
-                                                     << "4";
-    QTest::newRow("CE keeps pending operation") << "7 X 6 CE 2 ="
-                                                << "14";
-    QTest::newRow("CE then equals takes the cleared display") << "7 X 6 CE ="
-                                                              << "0,";
-    QTest::newRow("operator first counts nothing") << "+ 4 + 1 ="
-                                                   << "5";
-    QTest::newRow("minus after equals then sign minus") << "2 + 3 = - - 1 ="
-                                                        << "6";
+    // clang-format off
+    QTest::newRow("digits after comma") << "1 2 . 5" << "12,5";
+    QTest::newRow("digits typed after percent start anew") << "5 % 7" << "7,";
+    QTest::newRow("decimal after sign minus") << "- . 5" << "-0,5";
+    QTest::newRow("sign minus then digits") << "- 1 2" << "-12,";
+    QTest::newRow("plus after sign minus keeps it") << "- + 4" << "-4,";
+    QTest::newRow("lone minus taken as operand counts as zero") << "5 + - + 3 =" << "-3";
+    QTest::newRow("percent of a lone minus is zero") << "5 + - %" << "0";
+    QTest::newRow("percent of negative zero is zero") << "- %" << "0";
+    QTest::newRow("subtraction") << "9 - 1 2 =" << "-3";
+    QTest::newRow("division") << "1 / 3 =" << "0,333333333333333";
+    QTest::newRow("rounded last digit") << "2 / 3 =" << "0,666666666666667";
+    QTest::newRow("large result in exponent form") << "9 9 9 9 9 9 9 9 X 9 9 9 9 9 9 9 9 =" << "9,9999998E+15";
+    QTest::newRow("fifteen whole digits stay plain") << "9 9 9 9 9 9 9 X 1 0 0 0 0 0 0 0 0 =" << "999999900000000";
+    QTest::newRow("small result in exponent form") << "1 / 1 0 0 0 0 0 0 =" << "1E-06";
+    QTest::newRow("exponent result used again") << "1 / 1 0 0 0 0 0 0 = X 2 =" << "2E-06";
+    QTest::newRow("exponent result in percent") << "1 / 1 0 0 0 0 0 0 = %" << "1E-08";
+    QTest::newRow("C after a result") << "2 + 3 = C" << "0,";
+    QTest::newRow("C makes operators compute again") << "5 X 2 % % C 2 + 2 =" << "4";
+    QTest::newRow("CE keeps pending operation") << "7 X 6 CE 2 =" << "14";
+    QTest::newRow("CE then equals takes the cleared display") << "7 X 6 CE =" << "0,";
+    QTest::newRow("operator first counts nothing") << "+ 4 + 1 =" << "5";
+    QTest::newRow("minus after equals then sign minus") << "2 + 3 = - - 1 =" << "6";
+    // clang-format on
 }
 
 void TestCalculatorEngine::moreSequences() {
@@ -142,6 +122,7 @@ void TestCalculatorEngine::divisionByZero_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<int>("messages");
     QTest::addColumn<QString>("expected");
+    // clang-format off
     QTest::newRow("zero") << "8 / 0 =" << 1 << "8,";
     QTest::newRow("double zero") << "8 / 0 0 =" << 1 << "8,";
     QTest::newRow("zero with decimals") << "8 / . 0 0 =" << 1 << "8,";
@@ -151,6 +132,7 @@ void TestCalculatorEngine::divisionByZero_data() {
     QTest::newRow("computed first operand shows as number") << "4 + 4 / 0 =" << 1 << "8";
     QTest::newRow("half is not zero") << "8 / . 5 =" << 0 << "16";
     QTest::newRow("zero divided") << "0 / 8 =" << 0 << "0";
+    // clang-format on
 }
 
 void TestCalculatorEngine::divisionByZero() {
@@ -169,7 +151,8 @@ void TestCalculatorEngine::states_data() {
     QTest::addColumn<int>("count");
     QTest::addColumn<Pending>("pending");
     QTest::addColumn<bool>("decimalEntry");
-    QTest::newRow("load") << "" << Kind::Nessuno << 0 << Pending::None << false;
+    // clang-format off
+    QTest::newRow("load") << "" << Kind::None << 0 << Pending::None << false;
     QTest::newRow("sign minus") << "-" << Kind::Neg << 0 << Pending::None << false;
     QTest::newRow("operator after sign minus") << "- X" << Kind::Neg << 0 << Pending::None << false;
     QTest::newRow("negative second operand") << "5 + -" << Kind::Neg << 1 << Pending::Plus << false;
@@ -177,9 +160,10 @@ void TestCalculatorEngine::states_data() {
     QTest::newRow("decimal") << "4 ." << Kind::Num << 0 << Pending::None << true;
     QTest::newRow("percent") << "5 %" << Kind::Op << 1 << Pending::Percent << true;
     QTest::newRow("CE") << "5 + 3 CE" << Kind::Ce << 1 << Pending::Plus << false;
-    QTest::newRow("C") << "5 + 3 C" << Kind::Nessuno << 0 << Pending::None << false;
+    QTest::newRow("C") << "5 + 3 C" << Kind::None << 0 << Pending::None << false;
     QTest::newRow("count past two") << "5 X 2 % %" << Kind::Op << 3 << Pending::Percent << true;
     QTest::newRow("equals after count three") << "5 X 2 % % =" << Kind::Op << 3 << Pending::Equals << true;
+    // clang-format on
 }
 
 void TestCalculatorEngine::states() {
@@ -200,6 +184,7 @@ void TestCalculatorEngine::writeNumber_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");  // "-" when the value cannot be shown
     const double inf = std::numeric_limits<double>::infinity();
+    // clang-format off
     QTest::newRow("whole") << 15.0 << "15";
     QTest::newRow("fraction") << 3.75 << "3,75";
     QTest::newRow("twentieth") << 0.05 << "0,05";
@@ -220,6 +205,7 @@ void TestCalculatorEngine::writeNumber_data() {
     QTest::newRow("infinity") << inf << "-";
     QTest::newRow("minus infinity") << -inf << "-";
     QTest::newRow("nan") << std::nan("") << "-";
+    // clang-format on
 }
 
 void TestCalculatorEngine::writeNumber() {
@@ -234,6 +220,7 @@ void TestCalculatorEngine::readNumber_data() {
     QTest::addColumn<bool>("isNumber");
     QTest::addColumn<double>("value");
     const double inf = std::numeric_limits<double>::infinity();
+    // clang-format off
     QTest::newRow("trailing comma") << "12," << true << 12.0;
     QTest::newRow("leading comma") << ",5" << true << 0.5;
     QTest::newRow("leading zeros") << "007," << true << 7.0;
@@ -259,6 +246,7 @@ void TestCalculatorEngine::readNumber_data() {
     QTest::newRow("error text") << QString::fromLatin1(kCalculatorErrorText.data(), 1) << false << 0.0;
     QTest::newRow("blank") << "1 2" << false << 0.0;
     QTest::newRow("inf") << "inf" << false << 0.0;
+    // clang-format on
 }
 
 void TestCalculatorEngine::readNumber() {
@@ -289,18 +277,14 @@ void TestCalculatorEngine::writtenTextsReadBack() {
 void TestCalculatorEngine::overflowShowsErrorAndStartsAfresh_data() {
     QTest::addColumn<QString>("next");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("digit starts afresh") << "5"
-                                         << "5,";
-    QTest::newRow("digit then sum") << "5 + 1 ="
-                                    << "6";
-    QTest::newRow("decimal starts afresh") << ". 5"
-                                           << "0,5";
-    QTest::newRow("C") << "C"
-                       << "0,";
-    QTest::newRow("CE") << "CE"
-                        << "0,";
-    QTest::newRow("operators are ignored") << "+ - X / = %"
-                                           << "E";
+    // clang-format off
+    QTest::newRow("digit starts afresh") << "5" << "5,";
+    QTest::newRow("digit then sum") << "5 + 1 =" << "6";
+    QTest::newRow("decimal starts afresh") << ". 5" << "0,5";
+    QTest::newRow("C") << "C" << "0,";
+    QTest::newRow("CE") << "CE" << "0,";
+    QTest::newRow("operators are ignored") << "+ - X / = %" << "E";
+    // clang-format on
 }
 
 void TestCalculatorEngine::overflowShowsErrorAndStartsAfresh() {
@@ -322,12 +306,13 @@ void TestCalculatorEngine::waysToOverflow_data() {
     QTest::addColumn<QString>("keys");
     const QString nines = QString("9 ").repeated(308);
     const QString tiny = ". " + QString("0 ").repeated(199) + "1 ";
+    // clang-format off
     QTest::newRow("sum") << nines + "+ " + nines + "=";
     QTest::newRow("difference") << "- " + nines + "- " + nines + "=";
     QTest::newRow("quotient") << "1 " + QString("0 ").repeated(200) + "/ " + tiny + "=";
     QTest::newRow("percent of a typed number beyond range") << QString("9 ").repeated(400) + "%";
-    QTest::newRow("typed numbers beyond range")
-        << QString("9 ").repeated(400) + "- " + QString("9 ").repeated(400) + "=";
+    QTest::newRow("typed numbers beyond range") << QString("9 ").repeated(400) + "- " + QString("9 ").repeated(400) + "=";
+    // clang-format on
 }
 
 void TestCalculatorEngine::waysToOverflow() {

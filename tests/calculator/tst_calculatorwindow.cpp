@@ -32,8 +32,7 @@ const QHash<QString, QString>& buttonOfCaption() {
 
 bool clickKeys(QWidget* window, const QString& captions) {
     for (const QString& caption : captions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        auto* button = test::child<QPushButton>(window, buttonOfCaption().value(caption));
-        if (!button) return false;
+        FIND_CHILD(QPushButton, button, window, buttonOfCaption().value(caption), false);
         QTest::mouseClick(button, Qt::LeftButton);
     }
     return true;
@@ -81,8 +80,10 @@ bool typeKeys(QWidget* window, const QString& captions) {
     return true;
 }
 
-QLabel* readout(QWidget* window) {
-    return test::child<QLabel>(window, QStringLiteral("Readout"));
+// What the display shows.
+QString readout(QWidget* window) {
+    FIND_CHILD(QLabel, display, window, QStringLiteral("Readout"), QString());
+    return display->text();
 }
 
 }  // namespace
@@ -143,7 +144,7 @@ void TestCalculatorWindow::edgeCasesByClicks() {
     QWidget* w = test::openWindow(nomi::calcolatrice);
     QVERIFY(w);
     QVERIFY(clickKeys(w, keys));
-    QCOMPARE(readout(w)->text(), expected);
+    QCOMPARE(readout(w), expected);
 }
 
 void TestCalculatorWindow::divisionByZeroMessage() {
@@ -156,10 +157,10 @@ void TestCalculatorWindow::divisionByZeroMessage() {
     QCOMPARE(m_messages[0].text, QStringLiteral("Impossibile dividere per zero"));
     QCOMPARE(m_messages[0].icon, QMessageBox::Warning);
     QCOMPARE(m_messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(readout(w)->text(), QStringLiteral("8,"));
+    QCOMPARE(readout(w), QStringLiteral("8,"));
     // The kept first operand goes on into the next operation.
     QVERIFY(clickKeys(w, "+ 2 ="));
-    QCOMPARE(readout(w)->text(), QStringLiteral("10"));
+    QCOMPARE(readout(w), QStringLiteral("10"));
     QCOMPARE(m_messages.size(), 1);
 }
 
@@ -179,7 +180,7 @@ void TestCalculatorWindow::realMessageBox() {
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
-        shownWhileOpen = readout(w)->text();
+        shownWhileOpen = readout(w);
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
     answer.start();
@@ -189,7 +190,7 @@ void TestCalculatorWindow::realMessageBox() {
     QCOMPARE(text, QStringLiteral("Impossibile dividere per zero"));
     QCOMPARE(icon, QMessageBox::Warning);
     QCOMPARE(shownWhileOpen, QStringLiteral("0,"));
-    QCOMPARE(readout(w)->text(), QStringLiteral("8,"));
+    QCOMPARE(readout(w), QStringLiteral("8,"));
 }
 
 void TestCalculatorWindow::openingTwiceKeepsTheDisplay() {
@@ -201,9 +202,9 @@ void TestCalculatorWindow::openingTwiceKeepsTheDisplay() {
     QCOMPARE(std::count_if(tops.cbegin(), tops.cend(),
                            [](QWidget* t) { return t->objectName() == nomi::calcolatrice && t->isVisible(); }),
              1);
-    QCOMPARE(readout(second)->text(), QStringLiteral("3,"));
+    QCOMPARE(readout(second), QStringLiteral("3,"));
     QVERIFY(clickKeys(second, "="));
-    QCOMPARE(readout(second)->text(), QStringLiteral("15"));
+    QCOMPARE(readout(second), QStringLiteral("15"));
 }
 
 void TestCalculatorWindow::reopeningStartsAfresh() {
@@ -214,10 +215,10 @@ void TestCalculatorWindow::reopeningStartsAfresh() {
     QVERIFY(w.isNull());
     QVERIFY(!finestre().isOpen(nomi::calcolatrice));
     QWidget* again = test::openWindow(nomi::calcolatrice);
-    QCOMPARE(readout(again)->text(), QStringLiteral("0,"));
+    QCOMPARE(readout(again), QStringLiteral("0,"));
     // Nothing of the old sum is left: "=" after a new number gives that number.
     QVERIFY(clickKeys(again, "3 ="));
-    QCOMPARE(readout(again)->text(), QStringLiteral("3,"));
+    QCOMPARE(readout(again), QStringLiteral("3,"));
 }
 
 void TestCalculatorWindow::windowLook() {
@@ -230,8 +231,7 @@ void TestCalculatorWindow::windowLook() {
     QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(w->minimumSize(), w->maximumSize());
-    auto* ground = test::child<QWidget>(w, QStringLiteral("ground"));
-    QVERIFY(ground);
+    FIND_CHILD(QWidget, ground, w, QStringLiteral("ground"));
     QCOMPARE(ground->palette().color(QPalette::Window), QColor(0x00, 0x00, 0xFF));
     QVERIFY(!w->windowIcon().isNull());
     const QPixmap icon = w->windowIcon().pixmap(32, 32);
@@ -245,34 +245,22 @@ void TestCalculatorWindow::controls_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("family");
     QTest::addColumn<double>("points");
-    QTest::newRow("Readout") << "Readout" << QRect(120, 105, 2400, 375) << "0,"
-                             << "MS Sans Serif" << 12.0;
-    QTest::newRow("Number7") << "Number7" << QRect(120, 600, 360, 345) << "7"
-                             << "System" << 9.75;
-    QTest::newRow("Number4") << "Number4" << QRect(120, 1080, 345, 345) << "4"
-                             << "System" << 9.75;
-    QTest::newRow("Number2") << "Number2" << QRect(600, 1560, 345, 345) << "2"
-                             << "System" << 9.75;
-    QTest::newRow("Number0") << "Number0" << QRect(120, 2040, 840, 345) << "0"
-                             << "System" << 9.75;
-    QTest::newRow("Cancel") << "Cancel" << QRect(1680, 600, 360, 345) << "C"
-                            << "Tahoma" << 8.25;
-    QTest::newRow("CancelEntry") << "CancelEntry" << QRect(2160, 600, 360, 345) << "CE"
-                                 << "Tahoma" << 8.25;
-    QTest::newRow("Operator0") << "Operator0" << QRect(2160, 1560, 360, 345) << "/"
-                               << "System" << 9.75;
-    QTest::newRow("Operator1") << "Operator1" << QRect(1680, 1080, 360, 345) << "+"
-                               << "System" << 9.75;
-    QTest::newRow("Operator2") << "Operator2" << QRect(1680, 1560, 360, 345) << "X"
-                               << "System" << 9.75;
-    QTest::newRow("Operator3") << "Operator3" << QRect(2160, 1080, 360, 345) << "-"
-                               << "System" << 9.75;
-    QTest::newRow("Operator4") << "Operator4" << QRect(1680, 2040, 360, 345) << "="
-                               << "System" << 9.75;
-    QTest::newRow("Decimal") << "Decimal" << QRect(1080, 2040, 360, 345) << "."
-                             << "System" << 9.75;
-    QTest::newRow("Percent") << "Percent" << QRect(2160, 2040, 360, 345) << "%"
-                             << "System" << 9.75;
+    // clang-format off
+    QTest::newRow("Readout") << "Readout" << QRect(120, 105, 2400, 375) << "0," << "MS Sans Serif" << 12.0;
+    QTest::newRow("Number7") << "Number7" << QRect(120, 600, 360, 345) << "7" << "System" << 9.75;
+    QTest::newRow("Number4") << "Number4" << QRect(120, 1080, 345, 345) << "4" << "System" << 9.75;
+    QTest::newRow("Number2") << "Number2" << QRect(600, 1560, 345, 345) << "2" << "System" << 9.75;
+    QTest::newRow("Number0") << "Number0" << QRect(120, 2040, 840, 345) << "0" << "System" << 9.75;
+    QTest::newRow("Cancel") << "Cancel" << QRect(1680, 600, 360, 345) << "C" << "Tahoma" << 8.25;
+    QTest::newRow("CancelEntry") << "CancelEntry" << QRect(2160, 600, 360, 345) << "CE" << "Tahoma" << 8.25;
+    QTest::newRow("Operator0") << "Operator0" << QRect(2160, 1560, 360, 345) << "/" << "System" << 9.75;
+    QTest::newRow("Operator1") << "Operator1" << QRect(1680, 1080, 360, 345) << "+" << "System" << 9.75;
+    QTest::newRow("Operator2") << "Operator2" << QRect(1680, 1560, 360, 345) << "X" << "System" << 9.75;
+    QTest::newRow("Operator3") << "Operator3" << QRect(2160, 1080, 360, 345) << "-" << "System" << 9.75;
+    QTest::newRow("Operator4") << "Operator4" << QRect(1680, 2040, 360, 345) << "=" << "System" << 9.75;
+    QTest::newRow("Decimal") << "Decimal" << QRect(1080, 2040, 360, 345) << "." << "System" << 9.75;
+    QTest::newRow("Percent") << "Percent" << QRect(2160, 2040, 360, 345) << "%" << "System" << 9.75;
+    // clang-format on
 }
 
 void TestCalculatorWindow::controls() {
@@ -282,8 +270,7 @@ void TestCalculatorWindow::controls() {
     QFETCH(QString, family);
     QFETCH(double, points);
     QWidget* w = test::openWindow(nomi::calcolatrice);
-    auto* c = test::child<QWidget>(w, name);
-    QVERIFY(c);
+    FIND_CHILD(QWidget, c, w, name);
     const QRect expected(design::twipsToPixels(twips.x()), design::twipsToPixels(twips.y()),
                          design::twipsToPixels(twips.width()), design::twipsToPixels(twips.height()));
     QCOMPARE(c->geometry(), expected);
@@ -298,7 +285,7 @@ void TestCalculatorWindow::controls() {
 
 void TestCalculatorWindow::readoutLook() {
     QWidget* w = test::openWindow(nomi::calcolatrice);
-    QLabel* r = readout(w);
+    FIND_CHILD(QLabel, r, w, QStringLiteral("Readout"));
     QVERIFY(r->alignment() & Qt::AlignRight);
     QCOMPARE(r->frameShape(), QFrame::Box);
     QVERIFY(r->autoFillBackground());
@@ -308,7 +295,7 @@ void TestCalculatorWindow::readoutLook() {
 
 void TestCalculatorWindow::focusAndTabOrder() {
     QWidget* w = test::openWindow(nomi::calcolatrice);
-    QWidget* zero = test::child<QWidget>(w, QStringLiteral("Number0"));
+    FIND_CHILD(QWidget, zero, w, QStringLiteral("Number0"));
     QTRY_COMPARE(w->focusWidget(), zero);
     const QStringList order{"Number0",   "Number1",   "Number2",   "Number3", "Number4",     "Number5",   "Number6",
                             "Number7",   "Number8",   "Number9",   "Cancel",  "CancelEntry", "Operator1", "Operator3",
@@ -325,8 +312,7 @@ void TestCalculatorWindow::focusAndTabOrder() {
 void TestCalculatorWindow::longResultShrinksInsteadOfCutting() {
     QWidget* w = test::openWindow(nomi::calcolatrice);
     QVERIFY(clickKeys(w, "1 / 3 = X 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 ="));
-    auto* r = qobject_cast<ReadoutLabel*>(readout(w));
-    QVERIFY(r);
+    FIND_CHILD(ReadoutLabel, r, w, QStringLiteral("Readout"));
     QCOMPARE(r->text(), QStringLiteral("3,33333333333333E+19"));
     const ReadoutLabel::Fit fit = r->fit();
     QCOMPARE(fit.text, r->text());
@@ -339,7 +325,7 @@ void TestCalculatorWindow::longEntryKeepsItsTail() {
     QString keys;
     for (int i = 0; i < 60; ++i) keys += QString::number(i % 10) + ' ';
     QVERIFY(clickKeys(w, keys + "5"));
-    auto* r = qobject_cast<ReadoutLabel*>(readout(w));
+    FIND_CHILD(ReadoutLabel, r, w, QStringLiteral("Readout"));
     QCOMPARE(r->text().size(), 62);  // every digit is kept in the working text
     const ReadoutLabel::Fit fit = r->fit();
     QCOMPARE(fit.font.pointSizeF(), ReadoutLabel::kSmallestPoints);
@@ -358,7 +344,7 @@ void TestCalculatorWindow::edgeCasesByKeyboard() {
     QWidget* w = test::openWindow(nomi::calcolatrice);
     QVERIFY(test::activate(w));
     QVERIFY(typeKeys(w, keys));
-    QCOMPARE(readout(w)->text(), expected);
+    QCOMPARE(readout(w), expected);
     QVERIFY(m_messages.size() <= 1);
 }
 
@@ -440,29 +426,29 @@ void TestCalculatorWindow::keyboardVariants() {
 void TestCalculatorWindow::oneKeyOneClickShownPressed() {
     QWidget* w = test::openWindow(nomi::calcolatrice);
     QVERIFY(test::activate(w));
-    auto* seven = test::child<QPushButton>(w, "Number7");
+    FIND_CHILD(QPushButton, seven, w, "Number7");
     QSignalSpy clicks(seven, &QAbstractButton::clicked);
     test::pressKey(Qt::Key_7, "7");
     QCOMPARE(clicks.count(), 1);
-    QCOMPARE(readout(w)->text(), QStringLiteral("7,"));
+    QCOMPARE(readout(w), QStringLiteral("7,"));
     QVERIFY(seven->isDown());  // shown pressed for a moment
     // A key typed again at once is a second click, not lost.
     test::pressKey(Qt::Key_7, "7");
     QCOMPARE(clicks.count(), 2);
-    QCOMPARE(readout(w)->text(), QStringLiteral("77,"));
+    QCOMPARE(readout(w), QStringLiteral("77,"));
     QTRY_VERIFY(!seven->isDown());
     QCOMPARE(clicks.count(), 2);
     // Enter on the focused "0" key is "=", and does not click "0" too.
-    auto* zero = test::child<QPushButton>(w, "Number0");
+    FIND_CHILD(QPushButton, zero, w, "Number0");
     zero->setFocus(Qt::OtherFocusReason);
     QSignalSpy zeroClicks(zero, &QAbstractButton::clicked);
     test::typeToFocus("+3");
     test::pressKey(Qt::Key_Return, test::kEnterText);
-    QCOMPARE(readout(w)->text(), QStringLiteral("80"));
+    QCOMPARE(readout(w), QStringLiteral("80"));
     QCOMPARE(zeroClicks.count(), 0);
     // The mouse works as before.
     QVERIFY(clickKeys(w, "C 4"));
-    QCOMPARE(readout(w)->text(), QStringLiteral("4,"));
+    QCOMPARE(readout(w), QStringLiteral("4,"));
     QCOMPARE(clicks.count(), 2);
 }
 
@@ -474,7 +460,7 @@ void TestCalculatorWindow::keyboardDivisionByZero() {
     test::pressKey(Qt::Key_Return, test::kEnterText);
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages[0].text, QStringLiteral("Impossibile dividere per zero"));
-    QCOMPARE(readout(w)->text(), QStringLiteral("8,"));
+    QCOMPARE(readout(w), QStringLiteral("8,"));
 
     // The real box, as a click brings it.
     setMessageHookForTests({});
@@ -493,7 +479,7 @@ void TestCalculatorWindow::keyboardDivisionByZero() {
     test::pressKey(Qt::Key_Equal, "=");
     setMessageHookForTests([this](const MessageText& m) { m_messages << m; });
     QCOMPARE(text, QStringLiteral("Impossibile dividere per zero"));
-    QCOMPARE(readout(w)->text(), QStringLiteral("8,"));
+    QCOMPARE(readout(w), QStringLiteral("8,"));
 }
 
 // Keys that are no calculator key keep the toolkit's work: Tab moves the
@@ -502,16 +488,18 @@ void TestCalculatorWindow::keyboardDivisionByZero() {
 void TestCalculatorWindow::otherKeysLeftAlone() {
     QWidget* w = test::openWindow(nomi::calcolatrice);
     QVERIFY(test::activate(w));
-    QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Number0"));
+    FIND_CHILD(QWidget, zero, w, "Number0");
+    FIND_CHILD(QWidget, one, w, "Number1");
+    QTRY_COMPARE(QApplication::focusWidget(), zero);
     test::pressTab();
-    QCOMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Number1"));
+    QCOMPARE(QApplication::focusWidget(), one);
     test::pressKey(Qt::Key_Space, " ");
-    QCOMPARE(readout(w)->text(), QStringLiteral("1,"));
+    QCOMPARE(readout(w), QStringLiteral("1,"));
     test::pressKey(Qt::Key_5, "5", Qt::ControlModifier);
     test::pressKey(Qt::Key_A, "a");
-    QCOMPARE(readout(w)->text(), QStringLiteral("1,"));
+    QCOMPARE(readout(w), QStringLiteral("1,"));
     test::pressBacktab();
-    QCOMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Number0"));
+    QCOMPARE(QApplication::focusWidget(), zero);
 }
 
 QTEST_MAIN(TestCalculatorWindow)

@@ -49,26 +49,13 @@ void TestCellFormulas::values_data() {
             QTest::addRow("%s F=%s Z=%s", nomi[i], r.f, r.z)
                 << tipi[i] << r.f << r.z << r.values[i][0] << r.values[i][1];
     // Products that land just below a whole number are taken at 15 digits.
-    QTest::newRow("PassaApig 15 digits") << kPApig << "5"
-                                         << "450"
-                                         << "35,3"
-                                         << "14,31";
-    QTest::newRow("PassaAltoaT 15 digits") << kPAaT << "1,8"
-                                           << "450"
-                                           << "196,4"
-                                           << "19,9";
-    QTest::newRow("PassaBpig 15 digits") << kPBpig << "30"
-                                         << "450"
-                                         << "11,7"
-                                         << "4,77";
-    QTest::newRow("inductance below 0,01") << kPAaT << "300"
-                                           << "10"
-                                           << "53"
-                                           << "0";
-    QTest::newRow("capacitance below 0,1") << kPBpig << "300"
-                                           << "10000"
-                                           << "0"
-                                           << "10,6";
+    // clang-format off
+    QTest::newRow("PassaApig 15 digits") << kPApig << "5" << "450" << "35,3" << "14,31";
+    QTest::newRow("PassaAltoaT 15 digits") << kPAaT << "1,8" << "450" << "196,4" << "19,9";
+    QTest::newRow("PassaBpig 15 digits") << kPBpig << "30" << "450" << "11,7" << "4,77";
+    QTest::newRow("inductance below 0,01") << kPAaT << "300" << "10" << "53" << "0";
+    QTest::newRow("capacitance below 0,1") << kPBpig << "300" << "10000" << "0" << "10,6";
+    // clang-format on
 }
 
 void TestCellFormulas::values() {
@@ -90,36 +77,23 @@ void TestCellFormulas::outcomes_data() {
     const int svuota = int(EsitoFiltro::Azione::SvuotaRisultati);
     const int allarme = int(EsitoFiltro::Azione::Allarme);
     const int mostra = int(EsitoFiltro::Azione::MostraRisultati);
-    QTest::newRow("300 computes") << "300"
-                                  << "50" << mostra;
-    QTest::newRow("300,01 alerts") << "300,01"
-                                   << "50" << allarme;
-    QTest::newRow("above 300 with empty impedance empties") << "301"
-                                                            << "" << svuota;
-    QTest::newRow("empty frequency") << ""
-                                     << "50" << svuota;
-    QTest::newRow("lone comma frequency") << ","
-                                          << "50" << svuota;
-    QTest::newRow("1,2,3 frequency") << "1,2,3"
-                                     << "50" << svuota;
-    QTest::newRow("empty impedance") << "7"
-                                     << "" << svuota;
-    QTest::newRow("unreadable impedance") << "7"
-                                          << "," << svuota;
-    QTest::newRow("zero frequency empties") << "0"
-                                            << "50" << svuota;
-    QTest::newRow("zero impedance empties") << "7"
-                                            << "0" << svuota;
-    QTest::newRow("negative frequency empties") << "-7"
-                                                << "50" << svuota;
-    QTest::newRow("negative impedance empties") << "7"
-                                                << "-50" << svuota;
-    QTest::newRow("product underflows to zero") << "0," + QString(200, '0') + "1"
-                                                << "0," + QString(200, '0') + "1" << svuota;
-    QTest::newRow("capacitance overflows") << "0," + QString(305, '0') + "1"
-                                           << "1" << svuota;
-    QTest::newRow("unreadable impedance above 300 alerts") << "400"
-                                                           << "," << allarme;
+    // clang-format off
+    QTest::newRow("300 computes") << "300" << "50" << mostra;
+    QTest::newRow("300,01 alerts") << "300,01" << "50" << allarme;
+    QTest::newRow("above 300 with empty impedance empties") << "301" << "" << svuota;
+    QTest::newRow("empty frequency") << "" << "50" << svuota;
+    QTest::newRow("lone comma frequency") << "," << "50" << svuota;
+    QTest::newRow("1,2,3 frequency") << "1,2,3" << "50" << svuota;
+    QTest::newRow("empty impedance") << "7" << "" << svuota;
+    QTest::newRow("unreadable impedance") << "7" << "," << svuota;
+    QTest::newRow("zero frequency empties") << "0" << "50" << svuota;
+    QTest::newRow("zero impedance empties") << "7" << "0" << svuota;
+    QTest::newRow("negative frequency empties") << "-7" << "50" << svuota;
+    QTest::newRow("negative impedance empties") << "7" << "-50" << svuota;
+    QTest::newRow("product underflows to zero") << "0," + QString(200, '0') + "1" << "0," + QString(200, '0') + "1" << svuota;
+    QTest::newRow("capacitance overflows") << "0," + QString(305, '0') + "1" << "1" << svuota;
+    QTest::newRow("unreadable impedance above 300 alerts") << "400" << "," << allarme;
+    // clang-format on
 }
 
 void TestCellFormulas::outcomes() {

@@ -20,11 +20,11 @@ using namespace std::chrono_literals;
 namespace {
 
 // Control names that differ between the four windows.
-struct Nomi {
-    QString window, c1, l1, cancella, chiudi, alert;
+struct Names {
+    QString window, c1, l1, clear, close, alert;
 };
 
-const Nomi kNomi[] = {
+const Names kNames[] = {
     {nomi::passaBassoPiGreco, "Label7", "Label6", "Command2", "Command1", "errore6"},
     {nomi::passaAltoPiGreco, "Label10", "Label12", "Command1", "Command2", "ERRORE4"},
     {nomi::passaBassoT, "Label10", "Label12", "Command1", "Command2", "errore5"},
@@ -33,13 +33,15 @@ const Nomi kNomi[] = {
 
 void addWindowColumn() {
     QTest::addColumn<int>("which");
-    for (int i = 0; i < 4; ++i) QTest::newRow(qPrintable(kNomi[i].window)) << i;
+    for (int i = 0; i < 4; ++i) QTest::newRow(qPrintable(kNames[i].window)) << i;
 }
 
+// What a label or a field of the window shows.
 QString text(QWidget* w, const QString& name) {
-    if (auto* label = w->findChild<QLabel*>(name)) return label->text();
-    if (auto* edit = w->findChild<QLineEdit*>(name)) return edit->text();
-    return QStringLiteral("<missing %1>").arg(name);
+    FIND_CHILD(QWidget, control, w, name, QString());
+    if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
+    return QStringLiteral("<%1 is no label or field>").arg(name);
 }
 
 }  // namespace
@@ -67,20 +69,25 @@ private slots:
     void startsEmptyWithFocusInFrequency_data() { addWindowColumn(); }
     void startsEmptyWithFocusInFrequency() {
         QFETCH(int, which);
-        const Nomi& n = kNomi[which];
+        const Names& n = kNames[which];
         QWidget* w = test::openWindow(n.window);
         QVERIFY(w);
         QCOMPARE(w->objectName(), n.window);
         QVERIFY(w->isMaximized());
         for (const QString& name : {QStringLiteral("Text1"), QStringLiteral("Text2"), n.c1, n.l1})
             QCOMPARE(text(w, name), QString());
-        QVERIFY(!test::child<QLabel>(w, "Label13")->isVisible());
-        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
+        FIND_CHILD(QLabel, banner, w, "Label13");
+        FIND_CHILD(QWidget, frequency, w, "Text1");
+        QVERIFY(!banner->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), frequency);
         for (const char* name :
-             {"Label1", "Label2", "Label3", "Frame1", "Frame2", "Command3", "Command4", "Command5", "Command6"})
-            QVERIFY2(w->findChild<QWidget*>(name), name);
-        QVERIFY(w->findChild<QObject*>(n.alert));
-        for (const char* entry : {"leggimi", "calcolatrice", "stampa"}) QVERIFY2(w->findChild<QAction*>(entry), entry);
+             {"Label1", "Label2", "Label3", "Frame1", "Frame2", "Command3", "Command4", "Command5", "Command6"}) {
+            FIND_CHILD(QWidget, control, w, name);
+        }
+        FIND_CHILD(QObject, alert, w, n.alert);
+        for (const char* name : {"leggimi", "calcolatrice", "stampa"}) {
+            FIND_CHILD(QAction, entry, w, name);
+        }
     }
 
     void calculates_data() {
@@ -89,62 +96,22 @@ private slots:
         QTest::addColumn<QString>("z");
         QTest::addColumn<QString>("c1");
         QTest::addColumn<QString>("l1");
-        QTest::newRow("PassaBpig 7/50") << 0 << "7"
-                                        << "50"
-                                        << "454,7"
-                                        << "2,27";
-        QTest::newRow("PassaApig 7/50") << 1 << "7"
-                                        << "50"
-                                        << "227,3"
-                                        << "1,13";
-        QTest::newRow("PassaBaT 7/50") << 2 << "7"
-                                       << "50"
-                                       << "909,4"
-                                       << "1,13";
-        QTest::newRow("PassaAltoaT 7/50") << 3 << "7"
-                                          << "50"
-                                          << "454,7"
-                                          << "0,56";
-        QTest::newRow("PassaApig 5/450") << 1 << "5"
-                                         << "450"
-                                         << "35,3"
-                                         << "14,31";
-        QTest::newRow("PassaBaT 0,5/600") << 2 << "0,5"
-                                          << "600"
-                                          << "1061"
-                                          << "190,8";
-        QTest::newRow("PassaBpig 300 accepted") << 0 << "300"
-                                                << "50"
-                                                << "10,6"
-                                                << "0,05";
-        QTest::newRow("PassaBpig empty impedance") << 0 << "7"
-                                                   << ""
-                                                   << ""
-                                                   << "";
-        QTest::newRow("PassaApig lone comma impedance") << 1 << "7"
-                                                        << ","
-                                                        << ""
-                                                        << "";
-        QTest::newRow("PassaBaT lone comma impedance") << 2 << "7"
-                                                       << ","
-                                                       << ""
-                                                       << "";
-        QTest::newRow("PassaAltoaT 1,2,3 frequency") << 3 << "1,2,3"
-                                                     << "50"
-                                                     << ""
-                                                     << "";
-        QTest::newRow("PassaApig zero frequency") << 1 << "0"
-                                                  << "50"
-                                                  << ""
-                                                  << "";
-        QTest::newRow("PassaBpig zero impedance") << 0 << "7"
-                                                  << "0"
-                                                  << ""
-                                                  << "";
-        QTest::newRow("PassaBpig above 300, empty impedance") << 0 << "301"
-                                                              << ""
-                                                              << ""
-                                                              << "";
+        // clang-format off
+        QTest::newRow("PassaBpig 7/50") << 0 << "7" << "50" << "454,7" << "2,27";
+        QTest::newRow("PassaApig 7/50") << 1 << "7" << "50" << "227,3" << "1,13";
+        QTest::newRow("PassaBaT 7/50") << 2 << "7" << "50" << "909,4" << "1,13";
+        QTest::newRow("PassaAltoaT 7/50") << 3 << "7" << "50" << "454,7" << "0,56";
+        QTest::newRow("PassaApig 5/450") << 1 << "5" << "450" << "35,3" << "14,31";
+        QTest::newRow("PassaBaT 0,5/600") << 2 << "0,5" << "600" << "1061" << "190,8";
+        QTest::newRow("PassaBpig 300 accepted") << 0 << "300" << "50" << "10,6" << "0,05";
+        QTest::newRow("PassaBpig empty impedance") << 0 << "7" << "" << "" << "";
+        QTest::newRow("PassaApig lone comma impedance") << 1 << "7" << "," << "" << "";
+        QTest::newRow("PassaBaT lone comma impedance") << 2 << "7" << "," << "" << "";
+        QTest::newRow("PassaAltoaT 1,2,3 frequency") << 3 << "1,2,3" << "50" << "" << "";
+        QTest::newRow("PassaApig zero frequency") << 1 << "0" << "50" << "" << "";
+        QTest::newRow("PassaBpig zero impedance") << 0 << "7" << "0" << "" << "";
+        QTest::newRow("PassaBpig above 300, empty impedance") << 0 << "301" << "" << "" << "";
+        // clang-format on
     }
     void calculates() {
         QFETCH(int, which);
@@ -152,22 +119,25 @@ private slots:
         QFETCH(QString, z);
         QFETCH(QString, c1);
         QFETCH(QString, l1);
-        const Nomi& n = kNomi[which];
+        const Names& n = kNames[which];
         QWidget* w = test::openWindow(n.window);
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        FIND_CHILD(QLineEdit, impedance, w, "Text2");
+        FIND_CHILD(QLabel, banner, w, "Label13");
         // An earlier result, to see that a press replaces or empties it.
-        test::type(test::child<QLineEdit>(w, "Text1"), "14");
-        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        test::type(frequency, "14");
+        test::type(impedance, "50");
         test::click(w, "Command6");
         QVERIFY(!text(w, n.c1).isEmpty());
 
-        test::paste(test::child<QLineEdit>(w, "Text1"), f);
-        test::paste(test::child<QLineEdit>(w, "Text2"), z);
+        test::paste(frequency, f);
+        test::paste(impedance, z);
         const int beeps = beepCount();
         test::click(w, "Command6");
         QCOMPARE(text(w, n.c1), c1);
         QCOMPARE(text(w, n.l1), l1);
         QCOMPARE(beepCount(), beeps);
-        QVERIFY(!test::child<QLabel>(w, "Label13")->isVisible());
+        QVERIFY(!banner->isVisible());
         QCOMPARE(text(w, "Text1"), f);
         QCOMPARE(text(w, "Text2"), z);
         test::click(w, "Command6");  // nothing accumulates
@@ -177,26 +147,29 @@ private slots:
     void pastedNegativeEmptiesResults_data() { addWindowColumn(); }
     void pastedNegativeEmptiesResults() {
         QFETCH(int, which);
-        QWidget* w = test::openWindow(kNomi[which].window);
-        test::type(test::child<QLineEdit>(w, "Text1"), "7");
-        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        QWidget* w = test::openWindow(kNames[which].window);
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        FIND_CHILD(QLineEdit, impedance, w, "Text2");
+        test::type(frequency, "7");
+        test::type(impedance, "50");
         test::click(w, "Command6");
-        test::paste(test::child<QLineEdit>(w, "Text1"), "-7");
+        test::paste(frequency, "-7");
         test::click(w, "Command6");
-        QCOMPARE(text(w, kNomi[which].c1), QString());
-        QCOMPARE(text(w, kNomi[which].l1), QString());
+        QCOMPARE(text(w, kNames[which].c1), QString());
+        QCOMPARE(text(w, kNames[which].l1), QString());
     }
 
     void alertAboveThreeHundred_data() { addWindowColumn(); }
     void alertAboveThreeHundred() {
         QFETCH(int, which);
-        const Nomi& n = kNomi[which];
+        const Names& n = kNames[which];
         QWidget* w = test::openWindow(n.window);
-        auto* f = test::child<QLineEdit>(w, "Text1");
-        auto* banner = test::child<QLabel>(w, "Label13");
+        FIND_CHILD(QLineEdit, f, w, "Text1");
+        FIND_CHILD(QLineEdit, impedance, w, "Text2");
+        FIND_CHILD(QLabel, banner, w, "Label13");
         const QString caption = banner->text();
         test::type(f, "7");
-        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        test::type(impedance, "50");
         test::click(w, "Command6");
         const QString c1 = text(w, n.c1);
 
@@ -219,14 +192,16 @@ private slots:
     }
 
     void cancellaDuringAlert() {
-        const Nomi& n = kNomi[0];
+        const Names& n = kNames[0];
         QWidget* w = test::openWindow(n.window);
-        auto* banner = test::child<QLabel>(w, "Label13");
-        test::type(test::child<QLineEdit>(w, "Text1"), "301");
-        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        FIND_CHILD(QLabel, banner, w, "Label13");
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        FIND_CHILD(QLineEdit, impedance, w, "Text2");
+        test::type(frequency, "301");
+        test::type(impedance, "50");
         test::click(w, "Command6");
         QVERIFY(banner->isVisible());
-        test::click(w, n.cancella);
+        test::click(w, n.clear);
         QCOMPARE(text(w, "Text2"), QString());
         QVERIFY(banner->isVisible());  // the banner keeps its time
         QTRY_VERIFY(!banner->isVisible());
@@ -234,8 +209,10 @@ private slots:
 
     void closingDuringAlertLeavesItClosed() {
         QWidget* w = test::openWindow(nomi::passaAltoT);
-        test::type(test::child<QLineEdit>(w, "Text1"), "400");
-        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        FIND_CHILD(QLineEdit, impedance, w, "Text2");
+        test::type(frequency, "400");
+        test::type(impedance, "50");
         test::click(w, "Command6");
         QPointer<QWidget> window = w;
         w->close();
@@ -251,35 +228,30 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("after");
         QTest::addColumn<bool>("beeps");
+        // clang-format off
         QTest::newRow("digit") << int(Qt::Key_5) << "5" << int(Qt::NoModifier) << "125" << false;
         QTest::newRow("comma") << int(Qt::Key_Comma) << "," << int(Qt::NoModifier) << "12," << false;
         QTest::newRow("point types a comma") << int(Qt::Key_Period) << "." << int(Qt::NoModifier) << "12," << false;
-        QTest::newRow("keypad decimal point")
-            << int(Qt::Key_Period) << "." << int(Qt::KeypadModifier) << "12," << false;
-        QTest::newRow("keypad decimal, Italian layout")
-            << int(Qt::Key_Period) << "," << int(Qt::KeypadModifier) << "12," << false;
+        QTest::newRow("keypad decimal point") << int(Qt::Key_Period) << "." << int(Qt::KeypadModifier) << "12," << false;
+        QTest::newRow("keypad decimal, Italian layout") << int(Qt::Key_Period) << "," << int(Qt::KeypadModifier) << "12," << false;
         QTest::newRow("keypad digit") << int(Qt::Key_7) << "7" << int(Qt::KeypadModifier) << "127" << false;
         QTest::newRow("letter") << int(Qt::Key_A) << "a" << int(Qt::NoModifier) << "12" << true;
-        QTest::newRow("greater-than (shift+point)")
-            << int(Qt::Key_Greater) << ">" << int(Qt::ShiftModifier) << "12" << true;
+        QTest::newRow("greater-than (shift+point)") << int(Qt::Key_Greater) << ">" << int(Qt::ShiftModifier) << "12" << true;
         QTest::newRow("minus") << int(Qt::Key_Minus) << "-" << int(Qt::NoModifier) << "12" << true;
         QTest::newRow("keypad minus") << int(Qt::Key_Minus) << "-" << int(Qt::KeypadModifier) << "12" << true;
         QTest::newRow("space") << int(Qt::Key_Space) << " " << int(Qt::NoModifier) << "12" << true;
         QTest::newRow("enter") << int(Qt::Key_Return) << test::kEnterText << int(Qt::NoModifier) << "12" << true;
-        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << test::kEnterText << int(Qt::KeypadModifier) << "12"
-                                      << true;
+        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << test::kEnterText << int(Qt::KeypadModifier) << "12" << true;
         QTest::newRow("escape") << int(Qt::Key_Escape) << test::kEscapeText << int(Qt::NoModifier) << "12" << true;
         QTest::newRow("ctrl+v") << int(Qt::Key_V) << QString(QChar(0x16)) << int(Qt::ControlModifier) << "12" << true;
         QTest::newRow("ctrl+z") << int(Qt::Key_Z) << QString(QChar(0x1a)) << int(Qt::ControlModifier) << "12" << true;
         QTest::newRow("ctrl+point") << int(Qt::Key_Period) << "." << int(Qt::ControlModifier) << "12" << true;
         QTest::newRow("alt+point") << int(Qt::Key_Period) << "." << int(Qt::AltModifier) << "12" << true;
-        QTest::newRow("ctrl+keypad decimal")
-            << int(Qt::Key_Period) << "." << int(Qt::ControlModifier | Qt::KeypadModifier) << "12" << true;
-        QTest::newRow("keypad decimal without text")
-            << int(Qt::Key_Period) << "" << int(Qt::KeypadModifier) << "12," << false;
-        QTest::newRow("keypad comma without text")
-            << int(Qt::Key_Comma) << "" << int(Qt::KeypadModifier) << "12," << false;
+        QTest::newRow("ctrl+keypad decimal") << int(Qt::Key_Period) << "." << int(Qt::ControlModifier | Qt::KeypadModifier) << "12" << true;
+        QTest::newRow("keypad decimal without text") << int(Qt::Key_Period) << "" << int(Qt::KeypadModifier) << "12," << false;
+        QTest::newRow("keypad comma without text") << int(Qt::Key_Comma) << "" << int(Qt::KeypadModifier) << "12," << false;
         QTest::newRow("shift+insert") << int(Qt::Key_Insert) << "" << int(Qt::ShiftModifier) << "12" << true;
+        // clang-format on
     }
     void keyFilter() {
         QFETCH(int, key);
@@ -291,7 +263,7 @@ private slots:
         QVERIFY(test::activate(w));
         QApplication::clipboard()->setText(QStringLiteral("99"));
         for (const char* name : {"Text1", "Text2"}) {
-            auto* field = test::child<QLineEdit>(w, name);
+            FIND_CHILD(QLineEdit, field, w, name);
             field->setFocus(Qt::OtherFocusReason);
             QTRY_COMPARE(QApplication::focusWidget(), field);
             test::typeToFocus("12");
@@ -311,7 +283,7 @@ private slots:
     void deleteKeyDeletes() {
         QWidget* w = test::openWindow(nomi::passaAltoPiGreco);
         QVERIFY(test::activate(w));
-        auto* field = test::child<QLineEdit>(w, "Text2");
+        FIND_CHILD(QLineEdit, field, w, "Text2");
         field->setFocus(Qt::OtherFocusReason);
         QTRY_COMPARE(QApplication::focusWidget(), field);
         test::typeToFocus("750");
@@ -326,24 +298,27 @@ private slots:
     void typingThroughTab_data() { addWindowColumn(); }
     void typingThroughTab() {
         QFETCH(int, which);
-        QWidget* w = test::openWindow(kNomi[which].window);
+        QWidget* w = test::openWindow(kNames[which].window);
         QVERIFY(test::activate(w));
-        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
+        FIND_CHILD(QWidget, frequency, w, "Text1");
+        FIND_CHILD(QWidget, calcola, w, "Command6");
+        QTRY_COMPARE(QApplication::focusWidget(), frequency);
         const int beeps = beepCount();
         test::typeToFocus("7\t50");
         QCOMPARE(text(w, "Text1"), QStringLiteral("7"));
         QCOMPARE(text(w, "Text2"), QStringLiteral("50"));
         QCOMPARE(beepCount(), beeps);
         test::typeToFocus("\t");
-        QCOMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Command6"));
+        QCOMPARE(QApplication::focusWidget(), calcola);
         test::click(w, "Command6");
-        QVERIFY(!text(w, kNomi[which].c1).isEmpty());
+        QVERIFY(!text(w, kNames[which].c1).isEmpty());
     }
 
     void frequencyWithPoint() {
         QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
         QVERIFY(test::activate(w));
-        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
+        FIND_CHILD(QWidget, frequency, w, "Text1");
+        QTRY_COMPARE(QApplication::focusWidget(), frequency);
         const int beeps = beepCount();
         test::typeToFocus("7.1\t50");
         QCOMPARE(text(w, "Text1"), QStringLiteral("7,1"));
@@ -356,7 +331,7 @@ private slots:
     void tabByKeys() {
         QFETCH(int, which);
         QFETCH(QStringList, order);
-        test::checkTabByKeys(test::openWindow(kNomi[which].window), order);
+        test::checkTabByKeys(test::openWindow(kNames[which].window), order);
     }
 
     // Where each button and menu entry leads: exactly that window opens.
@@ -364,10 +339,10 @@ private slots:
         QTest::addColumn<int>("which");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("destination");
-        struct Mete {
-            QString induttanza, leggimi;
+        struct Destinations {
+            QString inductance, readme;
         };
-        const Mete mete[] = {
+        const Destinations destinations[] = {
             {nomi::induttanza2, nomi::leggimiPassaBassoPiGreco},
             {nomi::induttanza, nomi::leggimiPassaAltoPiGreco},
             {nomi::induttanza2, nomi::leggimiPassaBassoT},
@@ -375,12 +350,12 @@ private slots:
         };
         for (int i = 0; i < 4; ++i) {
             const auto row = [&](const char* control, const QString& destination) {
-                QTest::addRow("%s %s", qPrintable(kNomi[i].window), control) << i << control << destination;
+                QTest::addRow("%s %s", qPrintable(kNames[i].window), control) << i << control << destination;
             };
-            row("Command3", mete[i].induttanza);
+            row("Command3", destinations[i].inductance);
             row("Command4", nomi::tabelle);
             row("Command5", nomi::induttanzaAria);
-            row("leggimi", mete[i].leggimi);
+            row("leggimi", destinations[i].readme);
             row("calcolatrice", nomi::calcolatrice);
         }
     }
@@ -388,7 +363,7 @@ private slots:
         QFETCH(int, which);
         QFETCH(QString, control);
         QFETCH(QString, destination);
-        QWidget* w = test::openWindow(kNomi[which].window);
+        QWidget* w = test::openWindow(kNames[which].window);
         QVERIFY(w);
         const QStringList before = finestre().openNames();
         if (auto* action = w->findChild<QAction*>(control))
@@ -398,17 +373,17 @@ private slots:
         QStringList opened = finestre().openNames();
         for (const QString& name : before) opened.removeOne(name);
         QCOMPARE(opened, QStringList{destination});
-        QVERIFY(finestre().isOpen(kNomi[which].window));  // it stays open behind
+        QVERIFY(finestre().isOpen(kNames[which].window));  // it stays open behind
     }
 
     void chiudiBringsMenuAndClosesCalculatorOnlyFromHighPassPi_data() { addWindowColumn(); }
     void chiudiBringsMenuAndClosesCalculatorOnlyFromHighPassPi() {
         QFETCH(int, which);
-        const Nomi& n = kNomi[which];
+        const Names& n = kNames[which];
         QWidget* w = test::openWindow(n.window);
         test::openWindow(nomi::calcolatrice);
         QVERIFY(!finestre().isOpen(nomi::menu));
-        test::click(w, n.chiudi);
+        test::click(w, n.close);
         QVERIFY(!finestre().isOpen(n.window));
         QVERIFY(finestre().isOpen(nomi::menu));
         QCOMPARE(finestre().isOpen(nomi::calcolatrice), n.window != nomi::passaAltoPiGreco);
@@ -416,7 +391,8 @@ private slots:
 
     void openingAgainKeepsContents() {
         QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
-        test::type(test::child<QLineEdit>(w, "Text1"), "7");
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        test::type(frequency, "7");
         QCOMPARE(test::openWindow(nomi::passaBassoPiGreco), w);
         QCOMPARE(text(w, "Text1"), QStringLiteral("7"));
         w->close();
@@ -430,7 +406,8 @@ private slots:
         QImage printed;
         setPrintSinkForTests([&](const QImage& image) { printed = image; });
         const auto noSink = qScopeGuard([] { setPrintSinkForTests({}); });  // printed goes out of scope
-        w->findChild<QAction*>("stampa")->trigger();
+        FIND_CHILD(QAction, stampa, w, "stampa");
+        stampa->trigger();
         QVERIFY(!printed.isNull());
         QCOMPARE(printed.size() / printed.devicePixelRatio(), qobject_cast<DesignedWindow*>(w)->area()->size());
     }
@@ -440,20 +417,23 @@ private slots:
     void altSPrints() {
         QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
         QVERIFY(test::activate(w));
-        QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        FIND_CHILD(QAction, stampa, w, "stampa");
+        QTRY_COMPARE(QApplication::focusWidget(), frequency);
         int prints = 0;
         setPrintSinkForTests([&](const QImage& image) { prints += image.isNull() ? 0 : 1; });
         const auto noSink = qScopeGuard([] { setPrintSinkForTests({}); });
         test::pressKey(Qt::Key_S, QStringLiteral("s"), Qt::AltModifier);
         QCOMPARE(prints, 1);
-        QCOMPARE(test::child<QLineEdit>(w, "Text1")->text(), QString());
-        QCOMPARE(w->findChild<QAction*>("stampa")->text(), QStringLiteral("Stampa"));
+        QCOMPARE(frequency->text(), QString());
+        QCOMPARE(stampa->text(), QStringLiteral("Stampa"));
     }
 
     void stampaWithoutPrinterDoesNothing() {
         QWidget* w = test::openWindow(nomi::passaBassoT);
         const QStringList before = finestre().openNames();
-        w->findChild<QAction*>("stampa")->trigger();
+        FIND_CHILD(QAction, stampa, w, "stampa");
+        stampa->trigger();
         QCOMPARE(finestre().openNames(), before);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
@@ -461,20 +441,18 @@ private slots:
     void tabOrder_data() {
         QTest::addColumn<int>("which");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("PassaBpig") << 0 << QStringList{"Text1",    "Text2",    "Command6", "Command3",
-                                                       "Command5", "Command4", "Command1", "Command2"};
-        QTest::newRow("PassaApig") << 1 << QStringList{"Text1",    "Text2",    "Command6", "Command3",
-                                                       "Command5", "Command4", "Command1", "Command2"};
-        QTest::newRow("PassaBaT") << 2 << QStringList{"Text1",    "Text2",    "Command6", "Command3",
-                                                      "Command5", "Command4", "Command1", "Command2"};
-        QTest::newRow("PassaAltoaT") << 3 << QStringList{"Text1",    "Text2",    "Command6", "Command3",
-                                                         "Command5", "Command4", "Command2", "Command1"};
+        // clang-format off
+        QTest::newRow("PassaBpig") << 0 << QStringList{"Text1",    "Text2",    "Command6", "Command3", "Command5", "Command4", "Command1", "Command2"};
+        QTest::newRow("PassaApig") << 1 << QStringList{"Text1",    "Text2",    "Command6", "Command3", "Command5", "Command4", "Command1", "Command2"};
+        QTest::newRow("PassaBaT") << 2 << QStringList{"Text1",    "Text2",    "Command6", "Command3", "Command5", "Command4", "Command1", "Command2"};
+        QTest::newRow("PassaAltoaT") << 3 << QStringList{"Text1",    "Text2",    "Command6", "Command3", "Command5", "Command4", "Command2", "Command1"};
+        // clang-format on
     }
     void tabOrder() {
         QFETCH(int, which);
         QFETCH(QStringList, order);
-        QWidget* w = test::openWindow(kNomi[which].window);
-        QWidget* current = test::child<QWidget>(w, order.first());
+        QWidget* w = test::openWindow(kNames[which].window);
+        FIND_CHILD(QWidget, current, w, order.first());
         for (int i = 1; i < order.size(); ++i) {
             QWidget* next = current->nextInFocusChain();
             while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
@@ -486,9 +464,11 @@ private slots:
     void alertAtItsRealDuration() {
         InputAlert::setSecondDuration(1000ms);
         QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
-        auto* banner = test::child<QLabel>(w, "Label13");
-        test::type(test::child<QLineEdit>(w, "Text1"), "500");
-        test::type(test::child<QLineEdit>(w, "Text2"), "50");
+        FIND_CHILD(QLabel, banner, w, "Label13");
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        FIND_CHILD(QLineEdit, impedance, w, "Text2");
+        test::type(frequency, "500");
+        test::type(impedance, "50");
         QElapsedTimer clock;
         clock.start();
         test::click(w, "Command6");

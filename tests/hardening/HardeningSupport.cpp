@@ -16,84 +16,83 @@
 
 namespace ombrana::hardening {
 
-QStringList nomiRegistrati() {
+QStringList registeredNames() {
     return finestre().names();
 }
 
-void preparaProgramma() {
-    static const bool fatto = [] {
+void prepareProgram() {
+    static const bool done = [] {
         quietPlatformNotes();
         prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
         QApplication::setQuitOnLastWindowClosed(false);
         return true;
     }();
-    (void)fatto;
+    (void)done;
 }
 
-QAbstractButton* pulsante(QWidget* window, const QString& caption) {
+QAbstractButton* buttonWithCaption(QWidget* window, const QString& caption) {
     if (!window) return nullptr;
     for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
         if (b->text().simplified() == caption) return b;
     return nullptr;
 }
 
-QList<Campo> campiDiTesto(QWidget* window) {
-    QList<Campo> campi;
-    if (!window) return campi;
+QList<TextField> textFields(QWidget* window) {
+    QList<TextField> fields;
+    if (!window) return fields;
     for (QLineEdit* e : window->findChildren<QLineEdit*>()) {
         if (e->isReadOnly() || !e->isEnabled()) continue;
         auto* combo = qobject_cast<QComboBox*>(e->parentWidget());
         if (combo && !combo->isVisibleTo(window)) continue;
         if (!combo && !e->isVisibleTo(window)) continue;
-        campi.append({combo ? combo->objectName() : e->objectName(), e});
+        fields.append({combo ? combo->objectName() : e->objectName(), e});
     }
-    std::sort(campi.begin(), campi.end(), [](const Campo& a, const Campo& b) { return a.nome < b.nome; });
-    return campi;
+    std::sort(fields.begin(), fields.end(), [](const TextField& a, const TextField& b) { return a.name < b.name; });
+    return fields;
 }
 
-bool eRisultatoAmmesso(const QString& text) {
-    static const QRegularExpression decimale(QStringLiteral("^-?[0-9]+(,[0-9]+)?$"));
-    return text.isEmpty() || decimale.match(text).hasMatch();
+bool isAllowedResult(const QString& text) {
+    static const QRegularExpression decimal(QStringLiteral("^-?[0-9]+(,[0-9]+)?$"));
+    return text.isEmpty() || decimal.match(text).hasMatch();
 }
 
-SpiaDialoghi::SpiaDialoghi(QObject* parent) : QObject(parent) {
+DialogWatcher::DialogWatcher(QObject* parent) : QObject(parent) {
     m_timer.setInterval(5);
-    connect(&m_timer, &QTimer::timeout, this, &SpiaDialoghi::controlla);
+    connect(&m_timer, &QTimer::timeout, this, &DialogWatcher::check);
     m_timer.start();
 }
 
-void SpiaDialoghi::controlla() {
-    QWidget* modale = QApplication::activeModalWidget();
-    if (!modale) {
+void DialogWatcher::check() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && qobject_cast<QDialog*>(w)) modale = w;
+            if (w->isVisible() && qobject_cast<QDialog*>(w)) modal = w;
     }
-    if (!modale) return;
-    m_visti << QStringLiteral("%1 \"%2\"")
-                   .arg(QString::fromLatin1(modale->metaObject()->className()), modale->windowTitle());
-    if (auto* d = qobject_cast<QDialog*>(modale))
+    if (!modal) return;
+    m_seen
+        << QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle());
+    if (auto* d = qobject_cast<QDialog*>(modal))
         d->reject();
     else
-        modale->close();
+        modal->close();
 }
 
-bool allarmeAttivo(QWidget* window) {
+bool alertActive(QWidget* window) {
     if (!window) return false;
     for (const InputAlert* a : window->findChildren<InputAlert*>())
         if (a->isActive()) return true;
     return false;
 }
 
-QStringList finestreVisibiliNonAperte() {
-    const QStringList aperte = finestre().openNames();
-    QStringList estranee;
+QStringList visibleButNotOpen() {
+    const QStringList open = finestre().openNames();
+    QStringList strays;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (!w->isVisible() || qobject_cast<QMenu*>(w) || w->windowType() == Qt::ToolTip) continue;
-        if (!aperte.contains(w->objectName()))
-            estranee << QStringLiteral("%1 (%2)").arg(w->objectName(),
-                                                      QString::fromLatin1(w->metaObject()->className()));
+        if (!open.contains(w->objectName()))
+            strays << QStringLiteral("%1 (%2)").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
     }
-    return estranee;
+    return strays;
 }
 
 }  // namespace ombrana::hardening

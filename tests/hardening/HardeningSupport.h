@@ -15,44 +15,44 @@ class QWidget;
 namespace ombrana::hardening {
 
 // Every window registered in this program, as the registry lists them.
-QStringList nomiRegistrati();
+QStringList registeredNames();
 
 // Registers every window once, with the program's own set-up.
-void preparaProgramma();
+void prepareProgram();
 
 // The window's button whose caption is this text (blanks around it ignored).
-QAbstractButton* pulsante(QWidget* window, const QString& caption);
+QAbstractButton* buttonWithCaption(QWidget* window, const QString& caption);
 
 // The text fields a user can type or paste into, each with a stable name:
 // its own objectName, or its combo box's for a combo's editor.
-struct Campo {
-    QString nome;
+struct TextField {
+    QString name;
     QLineEdit* edit;
 };
-QList<Campo> campiDiTesto(QWidget* window);
+QList<TextField> textFields(QWidget* window);
 
 // True when the text is what a result label may show: nothing, or a
 // decimal with the comma ("-" allowed, no exponent, no "inf" or "nan").
-bool eRisultatoAmmesso(const QString& text);
+bool isAllowedResult(const QString& text);
 
 // Watches for dialogs (a message box or any other modal window) while it
 // lives; each one seen is noted and closed so that the test goes on.
-class SpiaDialoghi : public QObject {
+class DialogWatcher : public QObject {
 public:
-    explicit SpiaDialoghi(QObject* parent = nullptr);
-    const QStringList& visti() const { return m_visti; }
+    explicit DialogWatcher(QObject* parent = nullptr);
+    const QStringList& seen() const { return m_seen; }
 
 private:
-    void controlla();
+    void check();
     QTimer m_timer;
-    QStringList m_visti;
+    QStringList m_seen;
 };
 
 // True while an input alert of the window is waiting.
-bool allarmeAttivo(QWidget* window);
+bool alertActive(QWidget* window);
 
 // Top-level windows that are visible but that the registry does not count
 // as open: a closed window that came back, or a stray dialog.
-QStringList finestreVisibiliNonAperte();
+QStringList visibleButNotOpen();
 
 }  // namespace ombrana::hardening

@@ -17,14 +17,14 @@ namespace {
 // The name a screen reader is given. On Linux Qt names an editable combo box
 // by its text and gives its caption as a label relation; its own name is the
 // one the other platforms speak.
-QString nome(QWidget* c) {
+QString accessibleNameOf(QWidget* c) {
     if (qobject_cast<QComboBox*>(c)) return c->accessibleName();
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(c);
     return iface ? iface->text(QAccessible::Name) : QString();
 }
 
 // What a user fills, picks, reads as a result or presses.
-bool daNominare(QWidget* c) {
+bool needsName(QWidget* c) {
     if (qobject_cast<QComboBox*>(c) || qobject_cast<QAbstractButton*>(c)) return true;
     if (qobject_cast<QLineEdit*>(c)) return !qobject_cast<QComboBox*>(c->parentWidget());
     auto* label = qobject_cast<QLabel*>(c);
@@ -36,12 +36,12 @@ bool daNominare(QWidget* c) {
 class TestAccessibility : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { preparaProgramma(); }
+    void initTestCase() { prepareProgram(); }
     void cleanup() { test::closeAllWindows(); }
 
     void everyControlIsNamed_data() {
         QTest::addColumn<QString>("window");
-        for (const QString& n : nomiRegistrati()) QTest::newRow(qPrintable(n)) << n;
+        for (const QString& n : registeredNames()) QTest::newRow(qPrintable(n)) << n;
     }
     void everyControlIsNamed() {
         QFETCH(QString, window);
@@ -49,13 +49,13 @@ private slots:
         QVERIFY(w);
         auto* designed = qobject_cast<DesignedWindow*>(w);
         QVERIFY(designed);
-        QStringList senzaNome;
+        QStringList unnamed;
         for (QWidget* c : designed->area()->findChildren<QWidget*>()) {
-            if (!daNominare(c)) continue;
-            const QString name = nome(c);
-            if (name.isEmpty() || name != name.simplified()) senzaNome << c->objectName() + ": \"" + name + "\"";
+            if (!needsName(c)) continue;
+            const QString name = accessibleNameOf(c);
+            if (name.isEmpty() || name != name.simplified()) unnamed << c->objectName() + ": \"" + name + "\"";
         }
-        QVERIFY2(senzaNome.isEmpty(), qPrintable(senzaNome.join(QStringLiteral(", "))));
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
     }
 
     // Exact names, after typing the inputs (if any) and pressing "CALCOLA".
@@ -87,12 +87,14 @@ private slots:
         QWidget* w = test::openWindow(window);
         QVERIFY(w);
         if (!inputs.isEmpty()) {
-            test::paste(test::child<QLineEdit>(w, "Text1"), inputs[0]);
-            test::paste(test::child<QLineEdit>(w, "Text2"), inputs[1]);
-            QTest::mouseClick(pulsante(w, QStringLiteral("CALCOLA")), Qt::LeftButton);
+            FIND_CHILD(QLineEdit, first, w, "Text1");
+            FIND_CHILD(QLineEdit, second, w, "Text2");
+            test::paste(first, inputs[0]);
+            test::paste(second, inputs[1]);
+            QTest::mouseClick(buttonWithCaption(w, QStringLiteral("CALCOLA")), Qt::LeftButton);
         }
-        QWidget* c = test::child<QWidget>(w, control);
-        QCOMPARE(nome(c), name);
+        FIND_CHILD(QWidget, c, w, control);
+        QCOMPARE(accessibleNameOf(c), name);
         // A field's caption is also its label for the screen reader.
         if (qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c)) {
             const auto labels = QAccessible::queryAccessibleInterface(c)->relations(QAccessible::Label);
@@ -105,7 +107,8 @@ private slots:
     void alertBannerIsAnAlert() {
         QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
         QVERIFY(w);
-        QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(test::child<QLabel>(w, "Label13"));
+        FIND_CHILD(QLabel, label, w, "Label13");
+        QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(label);
         QVERIFY(banner);
         QCOMPARE(banner->role(), QAccessible::AlertMessage);
         QCOMPARE(banner->text(QAccessible::Name), QStringLiteral("LA FREQUENZA MASSIMA INSERIBILE E' DI 300 MHz"));

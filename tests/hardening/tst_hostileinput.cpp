@@ -19,12 +19,12 @@ using namespace ombrana::hardening;
 
 namespace {
 
-struct TestoOstile {
-    const char* nome;
-    QString testo;
+struct HostileText {
+    const char* name;
+    QString text;
 };
 
-QList<TestoOstile> testiOstili() {
+QList<HostileText> hostileTexts() {
     return {
         {"empty", QString()},
         {"blanks", QStringLiteral("   ")},
@@ -44,7 +44,7 @@ QList<TestoOstile> testiOstili() {
 
 // What a field holds before the hostile text goes into one of them: a
 // plain value, so that the calculation gets past its first checks.
-const QString kValoreSano = QStringLiteral("7");
+const QString kPlainValue = QStringLiteral("7");
 
 }  // namespace
 
@@ -52,9 +52,9 @@ class TestHostileInput : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        preparaProgramma();
+        prepareProgram();
         InputAlert::setSecondDuration(std::chrono::milliseconds(5));
-        QVERIFY2(!nomiRegistrati().isEmpty(), "no window registered");
+        QVERIFY2(!registeredNames().isEmpty(), "no window registered");
     }
     void cleanup() { test::closeAllWindows(); }
 
@@ -62,21 +62,21 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
-        int righe = 0;
-        for (const QString& nome : nomiRegistrati()) {
-            QWidget* w = finestre().open(nome);
-            if (w && pulsante(w, QStringLiteral("CALCOLA"))) {
-                for (const Campo& c : campiDiTesto(w)) {
-                    for (const TestoOstile& t : testiOstili()) {
-                        QTest::addRow("%s/%s/%s", qPrintable(nome), qPrintable(c.nome), t.nome)
-                            << nome << c.nome << t.testo;
-                        ++righe;
+        int rows = 0;
+        for (const QString& name : registeredNames()) {
+            QWidget* w = finestre().open(name);
+            if (w && buttonWithCaption(w, QStringLiteral("CALCOLA"))) {
+                for (const TextField& c : textFields(w)) {
+                    for (const HostileText& t : hostileTexts()) {
+                        QTest::addRow("%s/%s/%s", qPrintable(name), qPrintable(c.name), t.name)
+                            << name << c.name << t.text;
+                        ++rows;
                     }
                 }
             }
             test::closeAllWindows();
         }
-        QVERIFY2(righe > 0, "no window with CALCOLA and text fields");
+        QVERIFY2(rows > 0, "no window with CALCOLA and text fields");
     }
 
     void pasteThenCalcola() {
@@ -85,43 +85,43 @@ private slots:
         QFETCH(QString, text);
         QWidget* w = test::openWindow(window);
         QVERIFY(w);
-        const QList<Campo> campi = campiDiTesto(w);
-        QLineEdit* bersaglio = nullptr;
-        for (const Campo& c : campi) {
-            if (c.nome == field)
-                bersaglio = c.edit;
+        const QList<TextField> fields = textFields(w);
+        QLineEdit* target = nullptr;
+        for (const TextField& c : fields) {
+            if (c.name == field)
+                target = c.edit;
             else
-                test::paste(c.edit, kValoreSano);
+                test::paste(c.edit, kPlainValue);
         }
-        QVERIFY(bersaglio);
-        test::paste(bersaglio, text);
+        QVERIFY(target);
+        test::paste(target, text);
 
-        QHash<QLineEdit*, QString> altriCampi;
-        for (const Campo& c : campi)
-            if (c.edit != bersaglio) altriCampi.insert(c.edit, c.edit->text());
-        QHash<QLabel*, QString> etichette;
-        for (QLabel* l : w->findChildren<QLabel*>()) etichette.insert(l, l->text());
+        QHash<QLineEdit*, QString> otherFields;
+        for (const TextField& c : fields)
+            if (c.edit != target) otherFields.insert(c.edit, c.edit->text());
+        QHash<QLabel*, QString> labels;
+        for (QLabel* l : w->findChildren<QLabel*>()) labels.insert(l, l->text());
 
-        SpiaDialoghi spia;
-        QPointer<QWidget> finestra(w);
-        QTest::mouseClick(pulsante(w, QStringLiteral("CALCOLA")), Qt::LeftButton);
-        QVERIFY2(finestra, "the window went away");
-        QTRY_VERIFY_WITH_TIMEOUT(!allarmeAttivo(w), 10000);
+        DialogWatcher watcher;
+        QPointer<QWidget> alive(w);
+        QTest::mouseClick(buttonWithCaption(w, QStringLiteral("CALCOLA")), Qt::LeftButton);
+        QVERIFY2(alive, "the window went away");
+        QTRY_VERIFY_WITH_TIMEOUT(!alertActive(w), 10000);
 
-        QVERIFY2(spia.visti().isEmpty(), qPrintable(spia.visti().join(", ")));
+        QVERIFY2(watcher.seen().isEmpty(), qPrintable(watcher.seen().join(", ")));
         QVERIFY(finestre().isOpen(window));
-        for (auto it = altriCampi.cbegin(); it != altriCampi.cend(); ++it)
+        for (auto it = otherFields.cbegin(); it != otherFields.cend(); ++it)
             QVERIFY2(it.key()->text() == it.value(), qPrintable("field changed: " + it.key()->objectName()));
 
         // A label that changed shows a result: empty or a number. The
         // toroid window also echoes the picker's text as the chosen core.
-        QStringList testiDeiCombo;
-        for (const QComboBox* c : w->findChildren<QComboBox*>()) testiDeiCombo << c->currentText();
-        for (auto it = etichette.cbegin(); it != etichette.cend(); ++it) {
-            const QString ora = it.key()->text();
-            if (ora == it.value() || testiDeiCombo.contains(ora)) continue;
-            QVERIFY2(eRisultatoAmmesso(ora),
-                     qPrintable(QStringLiteral("%1 shows \"%2\"").arg(it.key()->objectName(), ora.left(80))));
+        QStringList comboTexts;
+        for (const QComboBox* c : w->findChildren<QComboBox*>()) comboTexts << c->currentText();
+        for (auto it = labels.cbegin(); it != labels.cend(); ++it) {
+            const QString shown = it.key()->text();
+            if (shown == it.value() || comboTexts.contains(shown)) continue;
+            QVERIFY2(isAllowedResult(shown),
+                     qPrintable(QStringLiteral("%1 shows \"%2\"").arg(it.key()->objectName(), shown.left(80))));
         }
     }
 
@@ -131,10 +131,10 @@ private slots:
     void selectAllInEveryField_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("field");
-        for (const QString& nome : nomiRegistrati()) {
-            QWidget* w = test::openWindow(nome);  // a combo box made fixed drops its editor later
-            for (const Campo& c : campiDiTesto(w))
-                QTest::addRow("%s/%s", qPrintable(nome), qPrintable(c.nome)) << nome << c.nome;
+        for (const QString& name : registeredNames()) {
+            QWidget* w = test::openWindow(name);  // a combo box made fixed drops its editor later
+            for (const TextField& c : textFields(w))
+                QTest::addRow("%s/%s", qPrintable(name), qPrintable(c.name)) << name << c.name;
             test::closeAllWindows();
         }
     }
@@ -144,8 +144,8 @@ private slots:
         QWidget* w = test::openWindow(window);
         QVERIFY(test::activate(w));
         QLineEdit* edit = nullptr;
-        for (const Campo& c : campiDiTesto(w))
-            if (c.nome == field) edit = c.edit;
+        for (const TextField& c : textFields(w))
+            if (c.name == field) edit = c.edit;
         QVERIFY(edit);
         QWidget* focused =
             edit->parentWidget() && qobject_cast<QComboBox*>(edit->parentWidget()) ? edit->parentWidget() : edit;

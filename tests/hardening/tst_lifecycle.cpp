@@ -20,41 +20,40 @@ namespace {
 
 // Rounds of each stress loop; the sanitizer build may take fewer to keep
 // its run short, through OMBRANA_STRESS_ROUNDS.
-int giri() {
+int stressRounds() {
     bool ok = false;
     const int n = qEnvironmentVariableIntValue("OMBRANA_STRESS_ROUNDS", &ok);
     return ok && n > 0 ? n : 200;
 }
 
 // Lets the deferred deletions of closed windows run.
-void lasciaChiudere() {
+void letClose() {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
 }
 
 // Waits as long as an alert could still run, then some, so that a window
 // an alert might wrongly bring back would be shown by then.
-void attendiOltreGliAllarmi() {
-    QTimer segnale;
-    segnale.setSingleShot(true);
-    QSignalSpy scaduto(&segnale, &QTimer::timeout);
-    segnale.start(InputAlert::secondDuration() * 12);
-    QVERIFY(scaduto.wait(5000));
+void waitPastTheAlerts() {
+    QTimer timer;
+    timer.setSingleShot(true);
+    QSignalSpy timedOut(&timer, &QTimer::timeout);
+    timer.start(InputAlert::secondDuration() * 12);
+    QVERIFY(timedOut.wait(5000));
 }
 
-bool nessunaFinestraVisibile() {
-    const QWidgetList finestreDiPrimoLivello = QApplication::topLevelWidgets();
-    return std::none_of(finestreDiPrimoLivello.cbegin(), finestreDiPrimoLivello.cend(),
-                        [](const QWidget* w) { return w->isVisible(); });
+bool noWindowVisible() {
+    const QWidgetList topLevels = QApplication::topLevelWidgets();
+    return std::none_of(topLevels.cbegin(), topLevels.cend(), [](const QWidget* w) { return w->isVisible(); });
 }
 
-QList<InputAlert*> allarmi(QWidget* w) {
+QList<InputAlert*> alertsOf(QWidget* w) {
     return w ? w->findChildren<InputAlert*>() : QList<InputAlert*>();
 }
 
 // The buttons that only open other windows or close this one: every push
 // button but the calculation and clearing ones.
-bool apreOChiude(const QAbstractButton* b) {
+bool opensOrCloses(const QAbstractButton* b) {
     const QString c = b->text().simplified();
     return b->isVisible() && c != QLatin1String("CALCOLA") && c != QLatin1String("CANCELLA");
 }
@@ -65,31 +64,31 @@ class TestLifecycle : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        preparaProgramma();
+        prepareProgram();
         InputAlert::setSecondDuration(std::chrono::milliseconds(5));
     }
     void cleanup() {
         test::closeAllWindows();
-        QVERIFY2(finestreVisibiliNonAperte().isEmpty(), qPrintable(finestreVisibiliNonAperte().join(", ")));
+        QVERIFY2(visibleButNotOpen().isEmpty(), qPrintable(visibleButNotOpen().join(", ")));
     }
 
     void openCloseByName_data() {
         QTest::addColumn<QString>("window");
-        for (const QString& n : nomiRegistrati()) QTest::newRow(qPrintable(n)) << n;
+        for (const QString& n : registeredNames()) QTest::newRow(qPrintable(n)) << n;
     }
     void openCloseByName() {
         QFETCH(QString, window);
-        const int prima = QApplication::topLevelWidgets().size();
-        for (int i = 0; i < giri(); ++i) {
+        const int before = QApplication::topLevelWidgets().size();
+        for (int i = 0; i < stressRounds(); ++i) {
             QWidget* w = finestre().open(window);
             QVERIFY(w);
             QVERIFY(w->isVisible());
             QCOMPARE(finestre().open(window), w);  // a second open raises the same window
             finestre().close(window);
             QVERIFY(!finestre().isOpen(window));
-            lasciaChiudere();
+            letClose();
         }
-        QCOMPARE(QApplication::topLevelWidgets().size(), prima);
+        QCOMPARE(QApplication::topLevelWidgets().size(), before);
         QCOMPARE(finestre().openNames(), QStringList());
     }
 
@@ -98,11 +97,11 @@ private slots:
     void buttonsOpenAndClose_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("button");
-        for (const QString& n : nomiRegistrati()) {
+        for (const QString& n : registeredNames()) {
             QWidget* w = finestre().open(n);
             if (w) {
                 for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
-                    if (apreOChiude(b))
+                    if (opensOrCloses(b))
                         QTest::addRow("%s/%s", qPrintable(n), qPrintable(b->objectName())) << n << b->objectName();
             }
             test::closeAllWindows();
@@ -111,119 +110,119 @@ private slots:
     void buttonsOpenAndClose() {
         QFETCH(QString, window);
         QFETCH(QString, button);
-        const int rounds = qMax(1, giri() / 10);
-        SpiaDialoghi spia;
+        const int rounds = qMax(1, stressRounds() / 10);
+        DialogWatcher watcher;
         for (int i = 0; i < rounds; ++i) {
             QWidget* w = test::openWindow(window);
             QVERIFY(w);
-            const QStringList primaAperte = finestre().openNames();
+            const QStringList openBefore = finestre().openNames();
             test::click(w, button);
-            lasciaChiudere();
-            for (const QString& aperta : finestre().openNames()) {
-                if (primaAperte.contains(aperta)) continue;
-                QWidget* nuova = finestre().find(aperta);
-                if (QAbstractButton* chiudi = pulsante(nuova, QStringLiteral("CHIUDI")))
-                    QTest::mouseClick(chiudi, Qt::LeftButton);
+            letClose();
+            for (const QString& opened : finestre().openNames()) {
+                if (openBefore.contains(opened)) continue;
+                QWidget* newWindow = finestre().find(opened);
+                if (QAbstractButton* closeButton = buttonWithCaption(newWindow, QStringLiteral("CHIUDI")))
+                    QTest::mouseClick(closeButton, Qt::LeftButton);
                 else
-                    finestre().close(aperta);
-                lasciaChiudere();
+                    finestre().close(opened);
+                letClose();
             }
             test::closeAllWindows();
             QCOMPARE(finestre().openNames(), QStringList());
         }
-        QVERIFY2(spia.visti().isEmpty(), qPrintable(spia.visti().join(", ")));
+        QVERIFY2(watcher.seen().isEmpty(), qPrintable(watcher.seen().join(", ")));
     }
 
     // The program's own way in and out: the splash's "CONTINUA", then the
     // menu's "CHIUDI", which closes the last window and so ends the program.
     void splashMenuChiudi() {
-        for (int i = 0; i < giri(); ++i) {
+        for (int i = 0; i < stressRounds(); ++i) {
             QWidget* s = test::openWindow(nomi::splash);
             QVERIFY(s);
-            QVERIFY(pulsante(s, QStringLiteral("CONTINUA")));
-            QTest::mouseClick(pulsante(s, QStringLiteral("CONTINUA")), Qt::LeftButton);
+            QVERIFY(buttonWithCaption(s, QStringLiteral("CONTINUA")));
+            QTest::mouseClick(buttonWithCaption(s, QStringLiteral("CONTINUA")), Qt::LeftButton);
             QWidget* menu = finestre().find(nomi::menu);
             QVERIFY(menu);
             QVERIFY(!finestre().isOpen(nomi::splash));
-            QTest::mouseClick(pulsante(menu, QStringLiteral("CHIUDI")), Qt::LeftButton);
+            QTest::mouseClick(buttonWithCaption(menu, QStringLiteral("CHIUDI")), Qt::LeftButton);
             QCOMPARE(finestre().openNames(), QStringList());
-            lasciaChiudere();
+            letClose();
             // No visible window is left to keep the program running.
-            QTRY_VERIFY(nessunaFinestraVisibile());
+            QTRY_VERIFY(noWindowVisible());
         }
     }
 
     // Alerts started and their window closed while they wait.
     void alertCutShortByClosing_data() {
         QTest::addColumn<QString>("window");
-        int righe = 0;
-        for (const QString& n : nomiRegistrati()) {
-            if (!allarmi(finestre().open(n)).isEmpty()) {
+        int rows = 0;
+        for (const QString& n : registeredNames()) {
+            if (!alertsOf(finestre().open(n)).isEmpty()) {
                 QTest::newRow(qPrintable(n)) << n;
-                ++righe;
+                ++rows;
             }
             test::closeAllWindows();
         }
-        QVERIFY2(righe > 0, "no window with an input alert");
+        QVERIFY2(rows > 0, "no window with an input alert");
     }
     void alertCutShortByClosing() {
         QFETCH(QString, window);
         InputAlert::setSecondDuration(std::chrono::milliseconds(50));
-        const int rounds = qMax(1, giri() / 4);
+        const int rounds = qMax(1, stressRounds() / 4);
         for (int i = 0; i < rounds; ++i) {
             QWidget* w = test::openWindow(window);
-            for (InputAlert* a : allarmi(w)) a->start();
-            QVERIFY(allarmeAttivo(w));
+            for (InputAlert* a : alertsOf(w)) a->start();
+            QVERIFY(alertActive(w));
             if (i % 2 == 0) {
                 finestre().close(window);
-            } else if (QAbstractButton* chiudi = pulsante(w, QStringLiteral("CHIUDI"))) {
-                QTest::mouseClick(chiudi, Qt::LeftButton);
+            } else if (QAbstractButton* closeButton = buttonWithCaption(w, QStringLiteral("CHIUDI"))) {
+                QTest::mouseClick(closeButton, Qt::LeftButton);
             } else {
                 w->close();
             }
             QVERIFY(!finestre().isOpen(window));
-            lasciaChiudere();
+            letClose();
         }
-        attendiOltreGliAllarmi();
+        waitPastTheAlerts();
         QVERIFY(!finestre().isOpen(window));
         InputAlert::setSecondDuration(std::chrono::milliseconds(5));
     }
 
     void twoAlertsAtOnce() {
         InputAlert::setSecondDuration(std::chrono::milliseconds(20));
-        QStringList conAllarme;
-        for (const QString& n : nomiRegistrati())
-            if (!allarmi(test::openWindow(n)).isEmpty()) conAllarme << n;
-        if (conAllarme.size() < 2) QSKIP("fewer than two windows with an alert");
-        for (const QString& n : conAllarme)
-            for (InputAlert* a : allarmi(finestre().find(n))) a->start();
-        for (const QString& n : conAllarme) QVERIFY(allarmeAttivo(finestre().find(n)));
-        for (const QString& n : conAllarme) QTRY_VERIFY(!allarmeAttivo(finestre().find(n)));
-        for (const QString& n : conAllarme) QVERIFY(finestre().isOpen(n));
+        QStringList withAlert;
+        for (const QString& n : registeredNames())
+            if (!alertsOf(test::openWindow(n)).isEmpty()) withAlert << n;
+        if (withAlert.size() < 2) QSKIP("fewer than two windows with an alert");
+        for (const QString& n : withAlert)
+            for (InputAlert* a : alertsOf(finestre().find(n))) a->start();
+        for (const QString& n : withAlert) QVERIFY(alertActive(finestre().find(n)));
+        for (const QString& n : withAlert) QTRY_VERIFY(!alertActive(finestre().find(n)));
+        for (const QString& n : withAlert) QVERIFY(finestre().isOpen(n));
         InputAlert::setSecondDuration(std::chrono::milliseconds(5));
     }
 
     void menuChiudiDuringAlert() {
         InputAlert::setSecondDuration(std::chrono::milliseconds(50));
-        const int rounds = qMax(1, giri() / 10);
+        const int rounds = qMax(1, stressRounds() / 10);
         for (int i = 0; i < rounds; ++i) {
             QWidget* menu = test::openWindow(nomi::menu);
             QVERIFY(menu);
-            int attivi = 0;
-            for (const QString& n : nomiRegistrati()) {
+            int started = 0;
+            for (const QString& n : registeredNames()) {
                 if (n == nomi::splash) continue;
                 QWidget* w = test::openWindow(n);
-                for (InputAlert* a : allarmi(w)) {
+                for (InputAlert* a : alertsOf(w)) {
                     a->start();
-                    ++attivi;
+                    ++started;
                 }
             }
-            QVERIFY(attivi > 0);
-            QTest::mouseClick(pulsante(finestre().find(nomi::menu), QStringLiteral("CHIUDI")), Qt::LeftButton);
+            QVERIFY(started > 0);
+            QTest::mouseClick(buttonWithCaption(finestre().find(nomi::menu), QStringLiteral("CHIUDI")), Qt::LeftButton);
             QCOMPARE(finestre().openNames(), QStringList());
-            lasciaChiudere();
+            letClose();
         }
-        attendiOltreGliAllarmi();
+        waitPastTheAlerts();
         QCOMPARE(finestre().openNames(), QStringList());
         InputAlert::setSecondDuration(std::chrono::milliseconds(5));
     }

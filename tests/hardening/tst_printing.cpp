@@ -29,23 +29,21 @@ using namespace ombrana::hardening;
 
 namespace {
 
-QAction* azioneStampa(QWidget* w) {
-    return w->findChild<QAction*>(QStringLiteral("stampa"));
-}
-
-QWidget* finestraCalcolata() {
+QWidget* computedFilterWindow() {
     QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
     if (!w) return nullptr;
-    test::paste(test::child<QLineEdit>(w, "Text1"), QStringLiteral("7"));
-    test::paste(test::child<QLineEdit>(w, "Text2"), QStringLiteral("50"));
-    QTest::mouseClick(pulsante(w, QStringLiteral("CALCOLA")), Qt::LeftButton);
+    FIND_CHILD(QLineEdit, frequency, w, "Text1", nullptr);
+    FIND_CHILD(QLineEdit, impedance, w, "Text2", nullptr);
+    test::paste(frequency, QStringLiteral("7"));
+    test::paste(impedance, QStringLiteral("50"));
+    QTest::mouseClick(buttonWithCaption(w, QStringLiteral("CALCOLA")), Qt::LeftButton);
     return w;
 }
 
 // Every PDF file in the folders, by full path.
-QStringList pdfIn(const QString& cartelle) {
+QStringList pdfIn(const QString& folders) {
     QStringList files;
-    for (const QString& dir : cartelle.split(QLatin1Char(':'), Qt::SkipEmptyParts))
+    for (const QString& dir : folders.split(QLatin1Char(':'), Qt::SkipEmptyParts))
         for (const QFileInfo& f : QDir(dir).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
             files << f.absoluteFilePath();
     return files;
@@ -53,13 +51,13 @@ QStringList pdfIn(const QString& cartelle) {
 
 // Counts the pixels that are not white, and those of the teal ground
 // (RGB 00 80 80, allowing for the scaling of the printed image).
-struct Conteggio {
-    qsizetype nonBianchi = 0;
-    qsizetype verdeAcqua = 0;
+struct PixelCount {
+    qsizetype notWhite = 0;
+    qsizetype teal = 0;
 };
 
 // The smallest rectangle that holds every teal pixel.
-QRect riquadroVerdeAcqua(const QImage& page) {
+QRect tealBox(const QImage& page) {
     const QImage img = page.convertToFormat(QImage::Format_RGB32);
     QRect box;
     for (int y = 0; y < img.height(); ++y)
@@ -70,14 +68,14 @@ QRect riquadroVerdeAcqua(const QImage& page) {
     return box;
 }
 
-Conteggio conta(const QImage& page) {
-    Conteggio c;
+PixelCount countPixels(const QImage& page) {
+    PixelCount c;
     const QImage img = page.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < img.height(); ++y) {
         for (int x = 0; x < img.width(); ++x) {
             const QColor p = img.pixelColor(x, y);
-            if (p.red() < 240 || p.green() < 240 || p.blue() < 240) ++c.nonBianchi;
-            if (p.red() < 40 && qAbs(p.green() - 0x80) < 24 && qAbs(p.blue() - 0x80) < 24) ++c.verdeAcqua;
+            if (p.red() < 240 || p.green() < 240 || p.blue() < 240) ++c.notWhite;
+            if (p.red() < 40 && qAbs(p.green() - 0x80) < 24 && qAbs(p.blue() - 0x80) < 24) ++c.teal;
         }
     }
     return c;
@@ -88,7 +86,7 @@ Conteggio conta(const QImage& page) {
 class TestPrinting : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { preparaProgramma(); }
+    void initTestCase() { prepareProgram(); }
     void cleanup() { test::closeAllWindows(); }
 
     void placeOnPage_data() {
@@ -98,14 +96,12 @@ private slots:
         QTest::addColumn<int>("orientation");
         const int landscape = QPageLayout::Landscape, portrait = QPageLayout::Portrait;
         // A filter window's area on a landscape sheet: the width fills, the height is centred.
-        QTest::newRow("wide area, width bound")
-            << QSizeF(794, 520) << QRectF(0, 0, 1000, 700)
-            << QRectF(0, (700 - 520 * 1000.0 / 794) / 2, 1000, 520 * 1000.0 / 794) << landscape;
-        QTest::newRow("tall area, offset page")
-            << QSizeF(100, 200) << QRectF(10, 20, 300, 300) << QRectF(85, 20, 150, 300) << portrait;
-        QTest::newRow("square area stays upright")
-            << QSizeF(200, 200) << QRectF(0, 0, 400, 600) << QRectF(0, 100, 400, 400) << portrait;
+        // clang-format off
+        QTest::newRow("wide area, width bound") << QSizeF(794, 520) << QRectF(0, 0, 1000, 700) << QRectF(0, (700 - 520 * 1000.0 / 794) / 2, 1000, 520 * 1000.0 / 794) << landscape;
+        QTest::newRow("tall area, offset page") << QSizeF(100, 200) << QRectF(10, 20, 300, 300) << QRectF(85, 20, 150, 300) << portrait;
+        QTest::newRow("square area stays upright") << QSizeF(200, 200) << QRectF(0, 0, 400, 600) << QRectF(0, 100, 400, 400) << portrait;
         QTest::newRow("nothing to print") << QSizeF(0, 0) << QRectF(0, 0, 400, 600) << QRectF() << portrait;
+        // clang-format on
     }
     void placeOnPage() {
         QFETCH(QSizeF, area);
@@ -120,7 +116,7 @@ private slots:
     // middle of the sheet with white margins, and not the maximised window's
     // empty ground.
     void printsTheAreaScaledIntoThePage() {
-        auto* w = qobject_cast<DesignedWindow*>(finestraCalcolata());
+        auto* w = qobject_cast<DesignedWindow*>(computedFilterWindow());
         QVERIFY(w);
         QImage page(1100, 850, QImage::Format_RGB32);
         page.fill(Qt::white);
@@ -128,88 +124,89 @@ private slots:
 
         const QRect target = ombrana::placeOnPage(w->area()->size(), page.rect()).toAlignedRect();
         // The ground fills the target, give or take the pixel its edges round to.
-        const QRect box = riquadroVerdeAcqua(page);
+        const QRect box = tealBox(page);
         const QMargins pixel(1, 1, 1, 1);
         QVERIFY2(box.marginsAdded(pixel).contains(target) && target.marginsAdded(pixel).contains(box),
                  qPrintable(
                      QStringLiteral("teal %1,%2 %3x%4").arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height())));
         // The controls are drawn too, at the same scale: the orange input frame.
-        auto* frame = w->area()->findChild<QWidget*>(QStringLiteral("Frame1"));
+        FIND_CHILD(QWidget, frame, w->area(), QStringLiteral("Frame1"));
         const QPoint centre = frame->geometry().center();
         const double scale = double(target.width()) / w->area()->width();
         QCOMPARE(page.pixelColor(target.topLeft() + centre * scale), w->area()->grab().toImage().pixelColor(centre));
     }
 
     void printsThePageOnThePdfPrinter() {
-        const QString uscita = qEnvironmentVariable("OMBRANA_PRINT_OUTPUT_DIR");
-        if (uscita.isEmpty()) QSKIP("no PDF printer set up (OMBRANA_PRINT_OUTPUT_DIR)");
+        const QString output = qEnvironmentVariable("OMBRANA_PRINT_OUTPUT_DIR");
+        if (output.isEmpty()) QSKIP("no PDF printer set up (OMBRANA_PRINT_OUTPUT_DIR)");
         QVERIFY2(!QPrinterInfo::defaultPrinter().isNull(), "no default printer");
-        const QStringList prima = pdfIn(uscita);
+        const QStringList before = pdfIn(output);
 
-        QWidget* w = finestraCalcolata();
+        QWidget* w = computedFilterWindow();
         QVERIFY(w);
-        QVERIFY(azioneStampa(w));
-        azioneStampa(w)->trigger();
+        FIND_CHILD(QAction, stampa, w, QStringLiteral("stampa"));
+        stampa->trigger();
 
-        QString nuovo;
-        const auto arrivato = [&] {
-            for (const QString& f : pdfIn(uscita))
-                if (!prima.contains(f) && QFileInfo(f).size() > 0) nuovo = f;
-            return !nuovo.isEmpty();
+        QString newFile;
+        const auto arrived = [&] {
+            for (const QString& f : pdfIn(output))
+                if (!before.contains(f) && QFileInfo(f).size() > 0) newFile = f;
+            return !newFile.isEmpty();
         };
-        QTRY_VERIFY_WITH_TIMEOUT(arrivato(), 60000);
-        const QString pdf = nuovo;
+        QTRY_VERIFY_WITH_TIMEOUT(arrived(), 60000);
+        const QString pdf = newFile;
         qInfo("printed to %s", qPrintable(pdf));
         // cups-pdf writes the file in steps; wait until pdftoppm can read it whole.
         QTemporaryDir tmp;
-        const QString radice = tmp.filePath(QStringLiteral("pagina"));
-        const auto renderizza = [&] {
+        const QString stem = tmp.filePath(QStringLiteral("pagina"));
+        const auto render = [&] {
             QProcess p;
-            p.start(QStringLiteral("pdftoppm"), {"-r", "40", "-png", "-singlefile", pdf, radice});
+            p.start(QStringLiteral("pdftoppm"), {"-r", "40", "-png", "-singlefile", pdf, stem});
             return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
         };
-        QTRY_VERIFY_WITH_TIMEOUT(renderizza(), 30000);
-        const QImage pagina(radice + QStringLiteral(".png"));
-        QVERIFY(!pagina.isNull());
-        const Conteggio c = conta(pagina);
-        const qsizetype area = qsizetype(pagina.width()) * pagina.height();
-        qInfo("page %dx%d: %lld non-white, %lld teal", pagina.width(), pagina.height(), (long long)c.nonBianchi,
-              (long long)c.verdeAcqua);
-        QVERIFY2(c.nonBianchi > area / 20, "the page is blank");
-        QVERIFY2(c.verdeAcqua > area / 50, "the window's teal ground is not on the page");
+        QTRY_VERIFY_WITH_TIMEOUT(render(), 30000);
+        const QImage page(stem + QStringLiteral(".png"));
+        QVERIFY(!page.isNull());
+        const PixelCount c = countPixels(page);
+        const qsizetype area = qsizetype(page.width()) * page.height();
+        qInfo("page %dx%d: %lld non-white, %lld teal", page.width(), page.height(), (long long)c.notWhite,
+              (long long)c.teal);
+        QVERIFY2(c.notWhite > area / 20, "the page is blank");
+        QVERIFY2(c.teal > area / 50, "the window's teal ground is not on the page");
         // A wide window is printed along the sheet's length (CUPS hands a
         // landscape job over turned on a portrait sheet), filling it, centred.
-        const QRect box = riquadroVerdeAcqua(pagina);
+        const QRect box = tealBox(page);
         qInfo("teal box %d,%d %dx%d", box.x(), box.y(), box.width(), box.height());
-        QVERIFY2((box.width() > box.height()) == (pagina.width() > pagina.height()),
+        QVERIFY2((box.width() > box.height()) == (page.width() > page.height()),
                  "the drawing does not lie along the sheet");
-        QVERIFY2(qMax(box.width(), box.height()) > qMax(pagina.width(), pagina.height()) * 0.85,
+        QVERIFY2(qMax(box.width(), box.height()) > qMax(page.width(), page.height()) * 0.85,
                  "the drawing does not fill the page");
-        QVERIFY(qAbs(box.left() - (pagina.width() - 1 - box.right())) < pagina.width() / 30);
-        QVERIFY(qAbs(box.top() - (pagina.height() - 1 - box.bottom())) < pagina.height() / 30);
+        QVERIFY(qAbs(box.left() - (page.width() - 1 - box.right())) < page.width() / 30);
+        QVERIFY(qAbs(box.top() - (page.height() - 1 - box.bottom())) < page.height() / 30);
     }
 
     void withoutPrinterNothingHappens() {
         if (!qEnvironmentVariable("OMBRANA_PRINT_OUTPUT_DIR").isEmpty()) QSKIP("a printer is set up for this run");
         if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
-        QWidget* w = finestraCalcolata();
+        QWidget* w = computedFilterWindow();
         QVERIFY(w);
-        QHash<QObject*, QString> testi;
-        for (QLineEdit* e : w->findChildren<QLineEdit*>()) testi.insert(e, e->text());
-        for (QLabel* l : w->findChildren<QLabel*>()) testi.insert(l, l->text());
-        const int finestrePrima = QApplication::topLevelWidgets().size();
+        FIND_CHILD(QAction, stampa, w, QStringLiteral("stampa"));
+        QHash<QObject*, QString> texts;
+        for (QLineEdit* e : w->findChildren<QLineEdit*>()) texts.insert(e, e->text());
+        for (QLabel* l : w->findChildren<QLabel*>()) texts.insert(l, l->text());
+        const int windowsBefore = QApplication::topLevelWidgets().size();
 
-        SpiaDialoghi spia;
+        DialogWatcher watcher;
         QElapsedTimer t;
         t.start();
-        azioneStampa(w)->trigger();
+        stampa->trigger();
         qInfo("Stampa returned after %lld ms", (long long)t.elapsed());
         QApplication::processEvents();
 
-        QVERIFY2(spia.visti().isEmpty(), qPrintable(spia.visti().join(", ")));
-        QCOMPARE(QApplication::topLevelWidgets().size(), finestrePrima);
+        QVERIFY2(watcher.seen().isEmpty(), qPrintable(watcher.seen().join(", ")));
+        QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
         QVERIFY(finestre().isOpen(nomi::passaBassoPiGreco));
-        for (auto it = testi.cbegin(); it != testi.cend(); ++it) {
+        for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
             const QString ora = qobject_cast<QLineEdit*>(it.key()) ? qobject_cast<QLineEdit*>(it.key())->text()
                                                                    : qobject_cast<QLabel*>(it.key())->text();
             QCOMPARE(ora, it.value());

@@ -63,7 +63,7 @@ private slots:
             QSKIP("real key delivery needs the xcb platform on an X server (scripts/ci/xvfb.sh)");
         QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(),
                  "xdotool is missing: scripts/ci/install-ci-deps.sh installs it");
-        preparaProgramma();
+        prepareProgram();
     }
     void cleanup() { test::closeAllWindows(); }
 
@@ -77,13 +77,15 @@ private slots:
         QFETCH(QString, window);
         QWidget* w = test::openWindow(window);
         QVERIFY(test::activate(w));
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        FIND_CHILD(QLineEdit, impedance, w, "Text2");
         QTRY_COMPARE(focusName(), QStringLiteral("Text1"));
         const int beeps = beepCount();
         QVERIFY(typeText(QStringLiteral("7.1")));
         QVERIFY(keys({QStringLiteral("Tab")}));
         QVERIFY(typeText(QStringLiteral("50")));
-        QTRY_COMPARE(test::child<QLineEdit>(w, "Text2")->text(), QStringLiteral("50"));
-        QCOMPARE(test::child<QLineEdit>(w, "Text1")->text(), QStringLiteral("7,1"));
+        QTRY_COMPARE(impedance->text(), QStringLiteral("50"));
+        QCOMPARE(frequency->text(), QStringLiteral("7,1"));
         QVERIFY(keys({QStringLiteral("Tab")}));
         QTRY_COMPARE(focusName(), QStringLiteral("Command6"));
         QVERIFY(keys({QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab")}));
@@ -91,7 +93,7 @@ private slots:
         // Delete (U+007F on X11) deletes, keypad decimal types a comma.
         QVERIFY(keys({QStringLiteral("Home"), QStringLiteral("Delete"), QStringLiteral("End"),
                       QStringLiteral("KP_Decimal"), QStringLiteral("5")}));
-        QTRY_COMPARE(test::child<QLineEdit>(w, "Text1")->text(), QStringLiteral(",1,5"));
+        QTRY_COMPARE(frequency->text(), QStringLiteral(",1,5"));
         settle();
         QCOMPARE(beepCount(), beeps);
         // Refused keys still beep, once each.
@@ -100,14 +102,14 @@ private slots:
         QTRY_COMPARE(beepCount(), beeps + 4);
         settle();
         QCOMPARE(beepCount(), beeps + 4);
-        QCOMPARE(test::child<QLineEdit>(w, "Text1")->text(), QStringLiteral(",1,5"));
+        QCOMPARE(frequency->text(), QStringLiteral(",1,5"));
     }
 
     void toroidPicker() {
         QWidget* w = test::openWindow(nomi::tabelle);
         QVERIFY(test::activate(w));
         QTRY_COMPARE(focusName(), QStringLiteral("Text2"));
-        auto* combo = test::child<QComboBox>(w, "cboToroidi");
+        FIND_CHILD(QComboBox, combo, w, "cboToroidi");
         const int beeps = beepCount();
         QVERIFY(keys({QStringLiteral("Tab")}));
         QTRY_COMPARE(focusName(), QStringLiteral("cboToroidi"));
@@ -147,10 +149,12 @@ private slots:
     void splashButtonsByKeys_data() {
         QTest::addColumn<QStringList>("keyNames");
         QTest::addColumn<bool>("menuOpens");
+        // clang-format off
         QTest::newRow("Enter on CONTINUA") << QStringList{QStringLiteral("Return")} << true;
         QTest::newRow("keypad Enter on CONTINUA") << QStringList{QStringLiteral("KP_Enter")} << true;
         QTest::newRow("space on FINE") << QStringList{QStringLiteral("Tab"), QStringLiteral("space")} << false;
         QTest::newRow("a on CONTINUA") << QStringList{QStringLiteral("a")} << false;
+        // clang-format on
     }
     void splashButtonsByKeys() {
         QFETCH(QStringList, keyNames);
@@ -168,9 +172,9 @@ private slots:
     void menuBarByAlt() {
         QWidget* w = test::openWindow(nomi::passaBassoPiGreco);
         QVERIFY(test::activate(w));
+        FIND_CHILD(QLineEdit, frequency, w, "Text1");
+        FIND_CHILD(QMenuBar, bar, w, QString());
         QTRY_COMPARE(focusName(), QStringLiteral("Text1"));
-        auto* bar = w->findChild<QMenuBar*>();
-        QVERIFY(bar);
         QVERIFY(keys({QStringLiteral("alt")}));
         QTRY_COMPARE(QApplication::focusWidget(), bar);
         QVERIFY(keys({QStringLiteral("Escape")}));
@@ -182,13 +186,13 @@ private slots:
         QTRY_COMPARE(focusName(), QStringLiteral("Text1"));
         QVERIFY(keys({QStringLiteral("alt+v")}));
         QTRY_VERIFY(finestre().isOpen(nomi::verificaPassaBassoPiGreco));
-        QCOMPARE(test::child<QLineEdit>(w, "Text1")->text(), QString());
+        QCOMPARE(frequency->text(), QString());
     }
 
     void calculatorKeys() {
         QWidget* w = test::openWindow(nomi::calcolatrice);
         QVERIFY(test::activate(w));
-        auto* readout = test::child<QLabel>(w, "Readout");
+        FIND_CHILD(QLabel, readout, w, "Readout");
         QVERIFY(typeText(QStringLiteral("12+3")));
         QVERIFY(keys({QStringLiteral("Return")}));
         QTRY_COMPARE(readout->text(), QStringLiteral("15"));

@@ -10,8 +10,7 @@ Q_DECLARE_METATYPE(EsitoBobinaAria::Campo)
 
 namespace {
 
-EsitoInduttanza calcola(const QString& window, const QString& c, const QString& f) {
-    const double k = window == QLatin1String("Induttanza2") ? kCostanteInduttanza2 : kCostanteInduttanza;
+EsitoInduttanza calcola(double k, const QString& c, const QString& f) {
     return calcolaInduttanza(k, c.toStdString(), f.toStdString());
 }
 
@@ -34,75 +33,77 @@ private slots:
 
 void TestInductorCalculations::inductance_data() {
     // clang-format off
-    QTest::addColumn<QString>("window");
+    QTest::addColumn<double>("k");  // of the low-pass or the high-pass window
     QTest::addColumn<QString>("c");
     QTest::addColumn<QString>("f");
     QTest::addColumn<EsitoInduttanza::Azione>("azione");
     QTest::addColumn<QString>("testo");
 
+    constexpr double low = kCostanteInduttanza2;
+    constexpr double high = kCostanteInduttanza;
     constexpr auto mostra = EsitoInduttanza::Azione::MostraRisultato;
     constexpr auto svuota = EsitoInduttanza::Azione::SvuotaRisultato;
     constexpr auto allarme = EsitoInduttanza::Azione::Allarme;
 
     // Worked examples: truncated, never rounded up (10.3389 and 2.5847).
-    QTest::newRow("low C100 f7") << "Induttanza2" << "100" << "7" << mostra << "10,33";
-    QTest::newRow("high C100 f7") << "Induttanza" << "100" << "7" << mostra << "2,58";
-    QTest::newRow("low C220 f1,8") << "Induttanza2" << "220" << "1,8" << mostra << "71,07";
-    QTest::newRow("high C220 f1,8") << "Induttanza" << "220" << "1,8" << mostra << "17,76";
-    QTest::newRow("low C390 f7") << "Induttanza2" << "390" << "7" << mostra << "2,65";
-    QTest::newRow("high C47 f14,2") << "Induttanza" << "47" << "14,2" << mostra << "1,33";
-    QTest::newRow("low C,5 f1") << "Induttanza2" << ",5" << "1" << mostra << "101321,25";
+    QTest::newRow("low C100 f7") << low << "100" << "7" << mostra << "10,33";
+    QTest::newRow("high C100 f7") << high << "100" << "7" << mostra << "2,58";
+    QTest::newRow("low C220 f1,8") << low << "220" << "1,8" << mostra << "71,07";
+    QTest::newRow("high C220 f1,8") << high << "220" << "1,8" << mostra << "17,76";
+    QTest::newRow("low C390 f7") << low << "390" << "7" << mostra << "2,65";
+    QTest::newRow("high C47 f14,2") << high << "47" << "14,2" << mostra << "1,33";
+    QTest::newRow("low C,5 f1") << low << ",5" << "1" << mostra << "101321,25";
 
     // The limit of 300 MHz: exactly 300 computes, below 0,01 uH shows 0.
-    QTest::newRow("low 300 tiny") << "Induttanza2" << "100" << "300" << mostra << "0";
-    QTest::newRow("high 300 tiny") << "Induttanza" << "100" << "300" << mostra << "0";
-    QTest::newRow("low C1 f300") << "Induttanza2" << "1" << "300" << mostra << "0,56";
-    QTest::newRow("high C1 f300") << "Induttanza" << "1" << "300" << mostra << "0,14";
-    QTest::newRow("high 300,0") << "Induttanza" << "1" << "300,0" << mostra << "0,14";
-    QTest::newRow("low 300,01") << "Induttanza2" << "100" << "300,01" << allarme << "";
-    QTest::newRow("high 300,01") << "Induttanza" << "100" << "300,01" << allarme << "";
-    QTest::newRow("high 301") << "Induttanza" << "100" << "301" << allarme << "";
-    QTest::newRow("high 1000000") << "Induttanza" << "100" << "1000000" << allarme << "";
+    QTest::newRow("low 300 tiny") << low << "100" << "300" << mostra << "0";
+    QTest::newRow("high 300 tiny") << high << "100" << "300" << mostra << "0";
+    QTest::newRow("low C1 f300") << low << "1" << "300" << mostra << "0,56";
+    QTest::newRow("high C1 f300") << high << "1" << "300" << mostra << "0,14";
+    QTest::newRow("high 300,0") << high << "1" << "300,0" << mostra << "0,14";
+    QTest::newRow("low 300,01") << low << "100" << "300,01" << allarme << "";
+    QTest::newRow("high 300,01") << high << "100" << "300,01" << allarme << "";
+    QTest::newRow("high 301") << high << "100" << "301" << allarme << "";
+    QTest::newRow("high 1000000") << high << "100" << "1000000" << allarme << "";
     // The frequency is judged before the capacitance is read.
-    QTest::newRow("over 300 empty C") << "Induttanza" << "" << "400" << allarme << "";
-    QTest::newRow("over 300 bad C") << "Induttanza2" << "," << "400" << allarme << "";
+    QTest::newRow("over 300 empty C") << high << "" << "400" << allarme << "";
+    QTest::newRow("over 300 bad C") << low << "," << "400" << allarme << "";
 
     // Empty frequency: result emptied, no alert, whatever the capacitance.
-    QTest::newRow("empty f") << "Induttanza" << "100" << "" << svuota << "";
-    QTest::newRow("empty f bad C") << "Induttanza2" << "1,2,3" << "" << svuota << "";
-    QTest::newRow("both empty") << "Induttanza2" << "" << "" << svuota << "";
+    QTest::newRow("empty f") << high << "100" << "" << svuota << "";
+    QTest::newRow("empty f bad C") << low << "1,2,3" << "" << svuota << "";
+    QTest::newRow("both empty") << low << "" << "" << svuota << "";
 
     // An unreadable frequency raises the alert.
-    QTest::newRow("f lone comma") << "Induttanza" << "100" << "," << allarme << "";
-    QTest::newRow("f two commas") << "Induttanza2" << "100" << "1,2,3" << allarme << "";
-    QTest::newRow("f letters") << "Induttanza2" << "100" << "abc" << allarme << "";
-    QTest::newRow("f lone minus") << "Induttanza" << "100" << "-" << allarme << "";
-    QTest::newRow("f blank inside") << "Induttanza" << "100" << "7 1" << allarme << "";
+    QTest::newRow("f lone comma") << high << "100" << "," << allarme << "";
+    QTest::newRow("f two commas") << low << "100" << "1,2,3" << allarme << "";
+    QTest::newRow("f letters") << low << "100" << "abc" << allarme << "";
+    QTest::newRow("f lone minus") << high << "100" << "-" << allarme << "";
+    QTest::newRow("f blank inside") << high << "100" << "7 1" << allarme << "";
 
     // A negative frequency is not a number but no alert either.
-    QTest::newRow("f negative") << "Induttanza" << "100" << "-7" << svuota << "";
-    QTest::newRow("f negative over 300") << "Induttanza2" << "100" << "-400" << svuota << "";
-    QTest::newRow("f negative decimal") << "Induttanza2" << "100" << "-0,5" << svuota << "";
+    QTest::newRow("f negative") << high << "100" << "-7" << svuota << "";
+    QTest::newRow("f negative over 300") << low << "100" << "-400" << svuota << "";
+    QTest::newRow("f negative decimal") << low << "100" << "-0,5" << svuota << "";
 
     // What would divide by zero empties the result rather than show 0.
-    QTest::newRow("f zero") << "Induttanza" << "100" << "0" << svuota << "";
-    QTest::newRow("f zero comma") << "Induttanza2" << "100" << "0,0" << svuota << "";
-    QTest::newRow("C empty") << "Induttanza2" << "" << "7" << svuota << "";
-    QTest::newRow("C lone comma") << "Induttanza" << "," << "7" << svuota << "";
-    QTest::newRow("C two commas") << "Induttanza" << "1,0,0" << "7" << svuota << "";
-    QTest::newRow("C zero") << "Induttanza2" << "0" << "7" << svuota << "";
-    QTest::newRow("C negative") << "Induttanza2" << "-100" << "7" << svuota << "";
+    QTest::newRow("f zero") << high << "100" << "0" << svuota << "";
+    QTest::newRow("f zero comma") << low << "100" << "0,0" << svuota << "";
+    QTest::newRow("C empty") << low << "" << "7" << svuota << "";
+    QTest::newRow("C lone comma") << high << "," << "7" << svuota << "";
+    QTest::newRow("C two commas") << high << "1,0,0" << "7" << svuota << "";
+    QTest::newRow("C zero") << low << "0" << "7" << svuota << "";
+    QTest::newRow("C negative") << low << "-100" << "7" << svuota << "";
     // clang-format on
 }
 
 void TestInductorCalculations::inductance() {
-    QFETCH(QString, window);
+    QFETCH(double, k);
     QFETCH(QString, c);
     QFETCH(QString, f);
     QFETCH(EsitoInduttanza::Azione, azione);
     QFETCH(QString, testo);
 
-    const EsitoInduttanza esito = calcola(window, c, f);
+    const EsitoInduttanza esito = calcola(k, c, f);
     QCOMPARE(esito.azione, azione);
     QCOMPARE(QString::fromStdString(esito.testo), testo);
 }
@@ -122,8 +123,8 @@ void TestInductorCalculations::ratioBetweenWindows_data() {
 void TestInductorCalculations::ratioBetweenWindows() {
     QFETCH(QString, c);
     QFETCH(QString, f);
-    const EsitoInduttanza basso = calcola("Induttanza2", c, f);
-    const EsitoInduttanza alto = calcola("Induttanza", c, f);
+    const EsitoInduttanza basso = calcola(kCostanteInduttanza2, c, f);
+    const EsitoInduttanza alto = calcola(kCostanteInduttanza, c, f);
     QCOMPARE(basso.azione, EsitoInduttanza::Azione::MostraRisultato);
     QCOMPARE(alto.azione, EsitoInduttanza::Azione::MostraRisultato);
     const double rapporto = numero(basso.testo) / numero(alto.testo);

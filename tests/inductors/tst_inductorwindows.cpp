@@ -20,10 +20,12 @@ int px(int twips) {
     return design::twipsToPixels(twips);
 }
 
+// What a field or a label of the window shows.
 QString text(QWidget* window, const QString& name) {
-    if (auto* edit = window->findChild<QLineEdit*>(name)) return edit->text();
-    if (auto* label = window->findChild<QLabel*>(name)) return label->text();
-    return QStringLiteral("<missing>");
+    FIND_CHILD(QWidget, control, window, name, QString());
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
+    if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+    return QStringLiteral("<%1 is no field or label>").arg(name);
 }
 
 // The next control that the Tab key reaches.
@@ -31,10 +33,6 @@ QWidget* nextByTab(QWidget* from) {
     QWidget* w = from->nextInFocusChain();
     while (w != from && !(w->focusPolicy() & Qt::TabFocus)) w = w->nextInFocusChain();
     return w;
-}
-
-QLineEdit* field(QWidget* window, const char* name) {
-    return test::child<QLineEdit>(window, QString::fromLatin1(name));
 }
 
 // The names of CANCELLA and CHIUDI are swapped between the two copies.
@@ -137,11 +135,12 @@ void TestInductorWindows::calculates() {
 
     QWidget* w = test::openWindow(window);
     QVERIFY(w);
-    auto* label = test::child<QLabel>(w, "Label4");
-    QVERIFY(label);
+    FIND_CHILD(QLabel, label, w, "Label4");
+    FIND_CHILD(QLineEdit, capacitance, w, "Text1");
+    FIND_CHILD(QLineEdit, frequency, w, "Text2");
     label->setText(QStringLiteral("vecchio"));  // what an earlier press left
-    test::type(field(w, "Text1"), c);
-    test::type(field(w, "Text2"), f);
+    test::type(capacitance, c);
+    test::type(frequency, f);
     const int beeps = beepCount();
     test::click(w, "Command1");
     QCOMPARE(label->text(), result);
@@ -167,18 +166,23 @@ void TestInductorWindows::emptyFrequencyEmptiesWithoutAlert() {
 
     QWidget* w = test::openWindow(window);
     QVERIFY(w);
-    test::type(field(w, "Text1"), "100");
-    test::type(field(w, "Text2"), "7");
+    FIND_CHILD(QLineEdit, capacitance, w, "Text1");
+    FIND_CHILD(QLineEdit, frequency, w, "Text2");
+    FIND_CHILD(QLabel, banner, w, "Label5");
+    InputAlert* alert = alertOf(w);
+    QVERIFY(alert);
+    test::type(capacitance, "100");
+    test::type(frequency, "7");
     test::click(w, "Command1");
     QVERIFY(!text(w, "Label4").isEmpty());
 
-    test::paste(field(w, "Text2"), f);
+    test::paste(frequency, f);
     const int beeps = beepCount();
     test::click(w, "Command1");
     QCOMPARE(text(w, "Label4"), QString());
     QCOMPARE(beepCount(), beeps);
-    QVERIFY(!alertOf(w)->isActive());
-    QVERIFY(!test::child<QLabel>(w, "Label5")->isVisible());
+    QVERIFY(!alert->isActive());
+    QVERIFY(!banner->isVisible());
     QCOMPARE(text(w, "Text1"), QStringLiteral("100"));
 }
 
@@ -205,17 +209,18 @@ void TestInductorWindows::alert() {
     InputAlert* alert = alertOf(w);
     QVERIFY(alert);
     QCOMPARE(alert->objectName(), alertName);
-    auto* banner = test::child<QLabel>(w, "Label5");
-    QVERIFY(banner);
+    FIND_CHILD(QLabel, banner, w, "Label5");
+    FIND_CHILD(QLineEdit, capacitance, w, "Text1");
+    FIND_CHILD(QLineEdit, frequency, w, "Text2");
     const QString caption = banner->text();
 
-    test::type(field(w, "Text1"), "100");
-    test::type(field(w, "Text2"), "7");
+    test::type(capacitance, "100");
+    test::type(frequency, "7");
     test::click(w, "Command1");
     QVERIFY(!text(w, "Label4").isEmpty());
 
-    field(w, "Text2")->clear();
-    test::type(field(w, "Text2"), f);
+    frequency->clear();
+    test::type(frequency, f);
     QSignalSpy finished(alert, &InputAlert::finished);
     const int beeps = beepCount();
     test::click(w, "Command1");
@@ -255,8 +260,7 @@ void TestInductorWindows::keyFilter() {
     QWidget* w = test::openWindow(window);
     QVERIFY(w);
     QVERIFY(test::activate(w));
-    auto* edit = test::child<QLineEdit>(w, fieldName);
-    QVERIFY(edit);
+    FIND_CHILD(QLineEdit, edit, w, fieldName);
     edit->setFocus(Qt::OtherFocusReason);
     QTRY_COMPARE(QApplication::focusWidget(), edit);
     const int beeps = beepCount();
@@ -280,10 +284,11 @@ void TestInductorWindows::keyFilter() {
 void TestInductorWindows::tabByKeyboard_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("order");
+    // clang-format off
     QTest::newRow("high") << nomi::induttanza << QStringList{"Text1", "Text2", "Command1", "Command3", "Command2"};
     QTest::newRow("low") << nomi::induttanza2 << QStringList{"Text1", "Text2", "Command1", "Command2", "Command3"};
-    QTest::newRow("air") << nomi::induttanzaAria
-                         << QStringList{"Text1", "Text2", "Text3", "Command3", "Command4", "Command1"};
+    QTest::newRow("air") << nomi::induttanzaAria << QStringList{"Text1", "Text2", "Text3", "Command3", "Command4", "Command1"};
+    // clang-format on
 }
 
 void TestInductorWindows::tabByKeyboard() {
@@ -308,7 +313,10 @@ void TestInductorWindows::cancellaClearsInputs() {
     QVERIFY(w);
     const bool air = window == nomi::induttanzaAria;
     const QStringList fields = air ? QStringList{"Text1", "Text2", "Text3"} : QStringList{"Text1", "Text2"};
-    for (const QString& name : fields) test::type(test::child<QLineEdit>(w, name), "20");
+    for (const QString& name : fields) {
+        FIND_CHILD(QLineEdit, field, w, name);
+        test::type(field, "20");
+    }
     test::click(w, air ? "Command3" : "Command1");
     const QString result = air ? QStringLiteral("Label5") : QStringLiteral("Label4");
     QVERIFY(!text(w, result).isEmpty());
@@ -331,7 +339,8 @@ void TestInductorWindows::opensOnce() {
     QWidget* first = test::openWindow(window);
     QVERIFY(first);
     QCOMPARE(first->objectName(), window);
-    test::type(field(first, "Text1"), "12");
+    FIND_CHILD(QLineEdit, field, first, "Text1");
+    test::type(field, "12");
     QCOMPARE(test::openWindow(window), first);
     QCOMPARE(text(first, "Text1"), QStringLiteral("12"));
 
@@ -377,8 +386,10 @@ void TestInductorWindows::chiudiLeavesOthersOpen() {
 
     const QStringList all{nomi::induttanza, nomi::induttanza2, nomi::induttanzaAria};
     for (const QString& name : all) QVERIFY(test::openWindow(name));
-    test::type(field(finestre().find(window), "Text1"), "5");
-    test::click(finestre().find(window), chiudiOf(window));
+    QWidget* w = finestre().find(window);
+    FIND_CHILD(QLineEdit, field, w, "Text1");
+    test::type(field, "5");
+    test::click(w, chiudiOf(window));
     QTRY_VERIFY(!finestre().isOpen(window));
     for (const QString& name : all)
         if (name != window) QVERIFY2(finestre().isOpen(name), qPrintable(name));
@@ -452,8 +463,7 @@ void TestInductorWindows::captions() {
 
     QWidget* w = test::openWindow(window);
     QVERIFY(w);
-    auto* c = test::child<QWidget>(w, control);
-    QVERIFY(c);
+    FIND_CHILD(QWidget, c, w, control);
     if (auto* b = qobject_cast<QPushButton*>(c))
         QCOMPARE(b->text(), caption);
     else
@@ -488,7 +498,8 @@ void TestInductorWindows::look() {
     QCOMPARE(w->minimumSize() == w->maximumSize(), fixedSize);
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
-    if (auto* banner = test::child<QLabel>(w, "Label5"); banner && window != nomi::induttanzaAria) {
+    FIND_CHILD(QLabel, banner, w, "Label5");
+    if (window != nomi::induttanzaAria) {
         QVERIFY(!banner->isVisible());
         QCOMPARE(banner->palette().color(QPalette::Window).rgb(), qRgb(0, 0, 0xFF));
         QCOMPARE(banner->palette().color(QPalette::WindowText).rgb(), qRgb(0xFF, 0xFF, 0xFF));
@@ -525,10 +536,14 @@ void TestInductorWindows::airCoil() {
 
     QWidget* w = test::openWindow(nomi::induttanzaAria);
     QVERIFY(w);
-    test::child<QLabel>(w, "Label5")->setText(QStringLiteral("vecchio"));
-    test::type(field(w, "Text1"), d);
-    test::type(field(w, "Text2"), n);
-    test::type(field(w, "Text3"), l);
+    FIND_CHILD(QLabel, result, w, "Label5");
+    FIND_CHILD(QLineEdit, diameter, w, "Text1");
+    FIND_CHILD(QLineEdit, turns, w, "Text2");
+    FIND_CHILD(QLineEdit, length, w, "Text3");
+    result->setText(QStringLiteral("vecchio"));
+    test::type(diameter, d);
+    test::type(turns, n);
+    test::type(length, l);
     const int beeps = beepCount();
     test::click(w, "Command3");
     const QStringList seen{text(w, "Text1"), text(w, "Text2"), text(w, "Text3"), text(w, "Label5")};
@@ -541,20 +556,18 @@ void TestInductorWindows::airCoilTabOrder() {
     QVERIFY(w);
     const char* chain[] = {"Text1", "Text2", "Text3", "Command3", "Command4", "Command1"};
     for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
-        QWidget* from = test::child<QWidget>(w, chain[i]);
-        QVERIFY(from);
+        FIND_CHILD(QWidget, from, w, chain[i]);
         QCOMPARE(nextByTab(from)->objectName(), QString::fromLatin1(chain[i + 1]));
     }
-    QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text1"));
+    FIND_CHILD(QWidget, diameter, w, "Text1");
+    QTRY_COMPARE(QApplication::focusWidget(), diameter);
 }
 
 void TestInductorWindows::airCoilMenu() {
     QWidget* w = test::openWindow(nomi::induttanzaAria);
     QVERIFY(w);
-    auto* calculator = w->findChild<QAction*>("calcolatrice");
-    auto* print = w->findChild<QAction*>("stampavideata");
-    QVERIFY(calculator);
-    QVERIFY(print);
+    FIND_CHILD(QAction, calculator, w, "calcolatrice");
+    FIND_CHILD(QAction, print, w, "stampavideata");
     QCOMPARE(calculator->text(), QStringLiteral("Calcolatrice"));
     QCOMPARE(print->text(), QStringLiteral("Stampa"));
 

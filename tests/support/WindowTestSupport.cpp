@@ -13,6 +13,13 @@ QWidget* openWindow(const QString& name) {
     return w;
 }
 
+void failLookup(const QObject* window, const char* type, const QString& name, const char* file, int line) {
+    QString message = QStringLiteral("window %1 has no %2")
+                          .arg(window ? window->objectName() : QStringLiteral("(none)"), QString::fromLatin1(type));
+    if (!name.isEmpty()) message += QStringLiteral(" named ") + name;
+    QTest::qFail(qPrintable(message), file, line);
+}
+
 void type(QWidget* field, const QString& text) {
     for (const QChar c : text) QTest::keyClick(field, c.toLatin1());
 }
@@ -59,8 +66,7 @@ void typeToFocus(const QString& text) {
 void checkTabByKeys(QWidget* window, const QStringList& order) {
     QVERIFY(activate(window));
     for (int i = 0; i + 1 < order.size(); ++i) {
-        QWidget* from = child<QWidget>(window, order.at(i));
-        QVERIFY(from);
+        FIND_CHILD(QWidget, from, window, order.at(i));
         from->setFocus(Qt::OtherFocusReason);
         QTRY_COMPARE(QApplication::focusWidget(), from);
         const int beeps = beepCount();
@@ -83,8 +89,8 @@ void paste(QLineEdit* field, const QString& text) {
 }
 
 void click(QWidget* window, const QString& button) {
-    auto* b = child<QPushButton>(window, button);
-    if (b) QTest::mouseClick(b, Qt::LeftButton);
+    FIND_CHILD(QPushButton, b, window, button);
+    QTest::mouseClick(b, Qt::LeftButton);
 }
 
 void closeAllWindows() {

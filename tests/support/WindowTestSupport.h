@@ -12,17 +12,25 @@ namespace ombrana::test {
 // Opens a window through the registry and waits until it is shown.
 QWidget* openWindow(const QString& name);
 
-// The named control of a window, failing the test when it is missing.
+// The child of window (a window, a control, any object) with that name and
+// type; nullptr when it has none.
 template <typename T>
-T* child(QWidget* window, const QString& name) {
-    T* w = window ? window->findChild<T*>(name) : nullptr;
-    if (!w)
-        QTest::qFail(qPrintable(QStringLiteral("window %1 has no %2 named %3")
-                                    .arg(window ? window->objectName() : QStringLiteral("(none)"),
-                                         QString::fromLatin1(T::staticMetaObject.className()), name)),
-                     __FILE__, __LINE__);
-    return w;
+T* findNamed(const QObject* window, const QString& name) {
+    return window ? window->findChild<T*>(name) : nullptr;
 }
+
+// Fails the current test at file:line: window has no child of that type and
+// name.
+void failLookup(const QObject* window, const char* type, const QString& name, const char* file, int line);
+
+// FIND_CHILD(Type, var, window, name) declares var, the child of window with
+// that name and type. When there is none, the test fails with the window, the
+// type and the name, and the function returns, as QVERIFY does. A helper that
+// returns a value names what it returns then: FIND_CHILD(QLabel, l, w,
+// "Label7", QString()). window and name are evaluated again on failure.
+#define FIND_CHILD(Type, var, window, name, ...)                    \
+    Type* var = ::ombrana::test::findNamed<Type>((window), (name)); \
+    if (!var) return ::ombrana::test::failLookup((window), #Type, (name), __FILE__, __LINE__) __VA_OPT__(, __VA_ARGS__)
 
 // Types text into a field key by key, as a user would.
 void type(QWidget* field, const QString& text);

@@ -28,138 +28,60 @@ void TestCalcoloSpire::turns_data() {
     QTest::addColumn<Azione>("azione");
     QTest::addColumn<QString>("risultato");
 
-    QTest::newRow("T37/2 10") << "T37/2"
-                              << "10"
-                              << "" << Azione::Risultato << "50";
-    QTest::newRow("T50/2 1") << "T50/2"
-                             << "1"
-                             << "" << Azione::Risultato << "14";
-    QTest::newRow("T37/0 2 fractional AL") << "T37/0"
-                                           << "2"
-                                           << "" << Azione::Risultato << "64";
-    QTest::newRow("T300/2 100") << "T300/2"
-                                << "100"
-                                << "" << Azione::Risultato << "94";
-    QTest::newRow("T37/2 15,625 half to even") << "T37/2"
-                                               << "15,625"
-                                               << "" << Azione::Risultato << "62";
-    QTest::newRow("T37/2 16,9 just below limit") << "T37/2"
-                                                 << "16,9"
-                                                 << "" << Azione::Risultato << "65";
-    QTest::newRow("T37/2 17 above limit") << "T37/2"
-                                          << "17"
-                                          << "" << Azione::Allarme << "";
-    QTest::newRow("T37/3 50,7 just above limit") << "T37/3"
-                                                 << "50,7"
-                                                 << "" << Azione::Allarme << "";
-    QTest::newRow("T37/12 6") << "T37/12"
-                              << "6"
-                              << "" << Azione::Risultato << "63";
-    QTest::newRow("T37/12 6,5 above limit") << "T37/12"
-                                            << "6,5"
-                                            << "" << Azione::Allarme << "";
-    QTest::newRow("T184/2 2700 at limit") << "T184/2"
-                                          << "2700"
-                                          << "" << Azione::Risultato << "335";
-    QTest::newRow("T184/2 2701") << "T184/2"
-                                 << "2701"
-                                 << "" << Azione::Allarme << "";
-    QTest::newRow("T184/1 2800") << "T184/1"
-                                 << "2800"
-                                 << "" << Azione::Risultato << "237";
-    QTest::newRow("T60/22 hand-typed 1000") << "T60/22"
-                                            << "1000"
-                                            << "" << Azione::Risultato << "392";
-    QTest::newRow("T37/2 ,5") << "T37/2"
-                              << ",5"
-                              << "" << Azione::Risultato << "11";
-    QTest::newRow("T94/0 40 fractional AL") << "T94/0"
-                                            << "40"
-                                            << "" << Azione::Risultato << "194";
+    // clang-format off
+    QTest::newRow("T37/2 10") << "T37/2" << "10" << "" << Azione::Risultato << "50";
+    QTest::newRow("T50/2 1") << "T50/2" << "1" << "" << Azione::Risultato << "14";
+    QTest::newRow("T37/0 2 fractional AL") << "T37/0" << "2" << "" << Azione::Risultato << "64";
+    QTest::newRow("T300/2 100") << "T300/2" << "100" << "" << Azione::Risultato << "94";
+    QTest::newRow("T37/2 15,625 half to even") << "T37/2" << "15,625" << "" << Azione::Risultato << "62";
+    QTest::newRow("T37/2 16,9 just below limit") << "T37/2" << "16,9" << "" << Azione::Risultato << "65";
+    QTest::newRow("T37/2 17 above limit") << "T37/2" << "17" << "" << Azione::Allarme << "";
+    QTest::newRow("T37/3 50,7 just above limit") << "T37/3" << "50,7" << "" << Azione::Allarme << "";
+    QTest::newRow("T37/12 6") << "T37/12" << "6" << "" << Azione::Risultato << "63";
+    QTest::newRow("T37/12 6,5 above limit") << "T37/12" << "6,5" << "" << Azione::Allarme << "";
+    QTest::newRow("T184/2 2700 at limit") << "T184/2" << "2700" << "" << Azione::Risultato << "335";
+    QTest::newRow("T184/2 2701") << "T184/2" << "2701" << "" << Azione::Allarme << "";
+    QTest::newRow("T184/1 2800") << "T184/1" << "2800" << "" << Azione::Risultato << "237";
+    QTest::newRow("T60/22 hand-typed 1000") << "T60/22" << "1000" << "" << Azione::Risultato << "392";
+    QTest::newRow("T37/2 ,5") << "T37/2" << ",5" << "" << Azione::Risultato << "11";
+    QTest::newRow("T94/0 40 fractional AL") << "T94/0" << "40" << "" << Azione::Risultato << "194";
 
     // Halfway cases where the precision of L / AL decides the rounding: a
     // whole AL divides in single precision, a fractional one in double.
-    QTest::newRow("single quotient 0,025") << "T37/2"
-                                           << "0,025"
-                                           << "" << Azione::Risultato << "2";
-    QTest::newRow("single quotient 1,521") << "T37/2"
-                                           << "1,521"
-                                           << "" << Azione::Risultato << "19";
-    QTest::newRow("single quotient 3,969") << "T37/2"
-                                           << "3,969"
-                                           << "" << Azione::Risultato << "31";
-    QTest::newRow("double quotient 89,97") << "T37/00"
-                                           << "89,97"
-                                           << "" << Azione::Risultato << "428";
-    QTest::newRow("double quotient 136,863") << "T37/00"
-                                             << "136,863"
-                                             << "" << Azione::Risultato << "529";
+    QTest::newRow("single quotient 0,025") << "T37/2" << "0,025" << "" << Azione::Risultato << "2";
+    QTest::newRow("single quotient 1,521") << "T37/2" << "1,521" << "" << Azione::Risultato << "19";
+    QTest::newRow("single quotient 3,969") << "T37/2" << "3,969" << "" << Azione::Risultato << "31";
+    QTest::newRow("double quotient 89,97") << "T37/00" << "89,97" << "" << Azione::Risultato << "428";
+    QTest::newRow("double quotient 136,863") << "T37/00" << "136,863" << "" << Azione::Risultato << "529";
 
     // Unreadable inductance: nothing at all happens, not even the limit check.
-    QTest::newRow("empty inductance") << "T37/2"
-                                      << ""
-                                      << "" << Azione::Niente << "";
-    QTest::newRow("lone comma") << "T37/2"
-                                << ","
-                                << "" << Azione::Niente << "";
-    QTest::newRow("two commas") << "T37/2"
-                                << "1,2,3"
-                                << "" << Azione::Niente << "";
-    QTest::newRow("decimal point") << "T37/2"
-                                   << "1.5"
-                                   << "" << Azione::Niente << "";
-    QTest::newRow("pasted negative") << "T37/2"
-                                     << "-10"
-                                     << "" << Azione::Niente << "";
-    QTest::newRow("pasted negative above limit") << "T37/2"
-                                                 << "-100"
-                                                 << "" << Azione::Niente << "";
-    QTest::newRow("letters") << "T37/2"
-                             << "dieci"
-                             << "" << Azione::Niente << "";
+    QTest::newRow("empty inductance") << "T37/2" << "" << "" << Azione::Niente << "";
+    QTest::newRow("lone comma") << "T37/2" << "," << "" << Azione::Niente << "";
+    QTest::newRow("two commas") << "T37/2" << "1,2,3" << "" << Azione::Niente << "";
+    QTest::newRow("decimal point") << "T37/2" << "1.5" << "" << Azione::Niente << "";
+    QTest::newRow("pasted negative") << "T37/2" << "-10" << "" << Azione::Niente << "";
+    QTest::newRow("pasted negative above limit") << "T37/2" << "-100" << "" << Azione::Niente << "";
+    QTest::newRow("letters") << "T37/2" << "dieci" << "" << Azione::Niente << "";
 
     // No core with data: the result is emptied rather than shown as 0 turns.
-    QTest::newRow("initial picker text") << "TOROIDI"
-                                         << "10"
-                                         << "" << Azione::Risultato << "";
-    QTest::newRow("T60/3 without data") << "T60/3"
-                                        << "10"
-                                        << "" << Azione::Risultato << "";
-    QTest::newRow("T184/10 without data") << "T184/10"
-                                          << "10"
-                                          << "" << Azione::Risultato << "";
-    QTest::newRow("matches nothing") << "T999"
-                                     << "10"
-                                     << "" << Azione::Risultato << "";
+    QTest::newRow("initial picker text") << "TOROIDI" << "10" << "" << Azione::Risultato << "";
+    QTest::newRow("T60/3 without data") << "T60/3" << "10" << "" << Azione::Risultato << "";
+    QTest::newRow("T184/10 without data") << "T184/10" << "10" << "" << Azione::Risultato << "";
+    QTest::newRow("matches nothing") << "T999" << "10" << "" << Azione::Risultato << "";
 
     // Emptied picker: no AL, but the remembered core's limit still applies.
-    QTest::newRow("empty picker within limit") << ""
-                                               << "10"
-                                               << "T37/2" << Azione::Risultato << "";
-    QTest::newRow("empty picker above limit") << ""
-                                              << "17"
-                                              << "T37/2" << Azione::Allarme << "";
-    QTest::newRow("empty picker, nothing remembered") << ""
-                                                      << "17"
-                                                      << "" << Azione::Risultato << "";
+    QTest::newRow("empty picker within limit") << "" << "10" << "T37/2" << Azione::Risultato << "";
+    QTest::newRow("empty picker above limit") << "" << "17" << "T37/2" << Azione::Allarme << "";
+    QTest::newRow("empty picker, nothing remembered") << "" << "17" << "" << Azione::Risultato << "";
     // A typed picker text replaces the remembered name before the check.
-    QTest::newRow("picker replaces remembered") << "T300/2"
-                                                << "17"
-                                                << "T37/2" << Azione::Risultato << "39";
-    QTest::newRow("unlisted text drops old limit") << "T60/22"
-                                                   << "17"
-                                                   << "T37/2" << Azione::Risultato << "51";
+    QTest::newRow("picker replaces remembered") << "T300/2" << "17" << "T37/2" << Azione::Risultato << "39";
+    QTest::newRow("unlisted text drops old limit") << "T60/22" << "17" << "T37/2" << Azione::Risultato << "51";
 
     // Beyond 16 bits there is nothing to show.
-    QTest::newRow("T60/22 huge") << "T60/22"
-                                 << "1000000000"
-                                 << "" << Azione::Risultato << "";
-    QTest::newRow("T60/22 32767 turns") << "T60/22"
-                                        << "6978900"
-                                        << "" << Azione::Risultato << "32767";
-    QTest::newRow("T60/22 32768 turns") << "T60/22"
-                                        << "6979200"
-                                        << "" << Azione::Risultato << "";
+    QTest::newRow("T60/22 huge") << "T60/22" << "1000000000" << "" << Azione::Risultato << "";
+    QTest::newRow("T60/22 32767 turns") << "T60/22" << "6978900" << "" << Azione::Risultato << "32767";
+    QTest::newRow("T60/22 32768 turns") << "T60/22" << "6979200" << "" << Azione::Risultato << "";
+    // clang-format on
 }
 
 void TestCalcoloSpire::turns() {
@@ -192,16 +114,13 @@ void TestCalcoloSpire::rememberedCore_data() {
     QTest::addColumn<bool>("scritto");
     QTest::addColumn<QString>("nome");
 
-    QTest::newRow("listed core") << "T37/2"
-                                 << "10" << true << "T37/2";
-    QTest::newRow("stored also on alert") << "T37/2"
-                                          << "100" << true << "T37/2";
-    QTest::newRow("initial text stored") << "TOROIDI"
-                                         << "10" << true << "TOROIDI";
-    QTest::newRow("empty picker keeps old") << ""
-                                            << "10" << false << "";
-    QTest::newRow("unreadable inductance") << "T37/2"
-                                           << "x" << false << "";
+    // clang-format off
+    QTest::newRow("listed core") << "T37/2" << "10" << true << "T37/2";
+    QTest::newRow("stored also on alert") << "T37/2" << "100" << true << "T37/2";
+    QTest::newRow("initial text stored") << "TOROIDI" << "10" << true << "TOROIDI";
+    QTest::newRow("empty picker keeps old") << "" << "10" << false << "";
+    QTest::newRow("unreadable inductance") << "T37/2" << "x" << false << "";
+    // clang-format on
 }
 
 void TestCalcoloSpire::rememberedCore() {
@@ -217,6 +136,7 @@ void TestCalcoloSpire::rememberedCore() {
 void TestCalcoloSpire::rounding_data() {
     QTest::addColumn<double>("centesimi");
     QTest::addColumn<QString>("testo");
+    // clang-format off
     QTest::newRow("62.5 to even") << 62.5 << "62";
     QTest::newRow("63.5 to even") << 63.5 << "64";
     QTest::newRow("0.5 to even") << 0.5 << "0";
@@ -227,6 +147,7 @@ void TestCalcoloSpire::rounding_data() {
     QTest::newRow("-32769") << -32769.0 << "";
     QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "";
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "";
+    // clang-format on
 }
 
 void TestCalcoloSpire::rounding() {

@@ -114,6 +114,7 @@ void TestCatalogoToroidi::containment_data() {
     QTest::addColumn<bool>("trovato");
     QTest::addColumn<double>("al");
 
+    // clang-format off
     QTest::newRow("T37/12 not T37/1") << "T37/12" << true << 15.0;
     QTest::newRow("T37/10") << "T37/10" << true << 25.0;
     QTest::newRow("T37/17") << "T37/17" << true << 15.0;
@@ -137,6 +138,7 @@ void TestCatalogoToroidi::containment_data() {
     QTest::newRow("pair keeps /0 over /1") << "T44/1 T44/0" << true << 6.5;
     QTest::newRow("later pair of same size wins") << "T50/2 T50/6" << true << 40.0;
     QTest::newRow("surrounded") << "xxT80/15yy" << true << 170.0;
+    // clang-format on
 }
 
 void TestCatalogoToroidi::containment() {
@@ -153,6 +155,7 @@ void TestCatalogoToroidi::limits_data() {
     QTest::addColumn<bool>("presente");
     QTest::addColumn<double>("limite");
 
+    // clang-format off
     QTest::newRow("T37/2") << "T37/2" << true << 16.9;
     QTest::newRow("T37/3") << "T37/3" << true << 50.7;
     QTest::newRow("T37/12") << "T37/12" << true << 6.33;
@@ -171,6 +174,7 @@ void TestCatalogoToroidi::limits_data() {
     QTest::newRow("trailing blank") << "T37/2 " << false << 0.0;
     QTest::newRow("TOROIDI") << "TOROIDI" << false << 0.0;
     QTest::newRow("empty") << "" << false << 0.0;
+    // clang-format on
 }
 
 void TestCatalogoToroidi::limits() {

@@ -104,13 +104,13 @@ ToroidWindow* TestToroidWindow::apri() {
 }
 
 void TestToroidWindow::calcola(ToroidWindow* w, const QString& picker, const QString& induttanza, bool incolla) {
-    auto* combo = test::child<QComboBox>(w, "cboToroidi");
+    FIND_CHILD(QComboBox, combo, w, "cboToroidi");
     const int i = combo->findText(picker);
     if (i >= 0)
         combo->setCurrentIndex(i);
     else
         combo->setEditText(picker);
-    auto* field = test::child<QLineEdit>(w, "Text2");
+    FIND_CHILD(QLineEdit, field, w, "Text2");
     field->clear();
     if (incolla)
         test::paste(field, induttanza);
@@ -122,10 +122,19 @@ void TestToroidWindow::calcola(ToroidWindow* w, const QString& picker, const QSt
 void TestToroidWindow::initialState() {
     ToroidWindow* w = apri();
     QVERIFY(w);
+    FIND_CHILD(QLineEdit, inductance, w, "Text2");
+    FIND_CHILD(QLabel, turns, w, "Label26");
+    FIND_CHILD(QLabel, rememberedCore, w, "Label71");
+    FIND_CHILD(QLabel, warning, w, "Label101");
+    FIND_CHILD(QLabel, heading, w, "Label9");
+    FIND_CHILD(QLabel, inductanceCaption, w, "Label24");
+    FIND_CHILD(QWidget, calcolaButton, w, "Command2");
+    FIND_CHILD(QWidget, cancellaButton, w, "Command4");
+    FIND_CHILD(QWidget, chiudiButton, w, "Command5");
     QCOMPARE(w->windowTitle(),
              QStringLiteral("TABELLE AMIDON") + QString(62, ' ') + "by  QUENDAL" + QString(40, ' ') + "rev 1.02");
     QVERIFY(w->isMaximized());
-    auto* combo = test::child<QComboBox>(w, "cboToroidi");
+    FIND_CHILD(QComboBox, combo, w, "cboToroidi");
     QCOMPARE(combo->currentText(), QStringLiteral("TOROIDI"));
     QVERIFY(combo->isEditable());
     QStringList voci;
@@ -137,23 +146,22 @@ void TestToroidWindow::initialState() {
     QCOMPARE(voci.last(), QStringLiteral("T300/2"));
     for (std::size_t i = 0; i < toroidiSelezionabili.size(); ++i) QCOMPARE(voci.at(int(i)), q(toroidiSelezionabili[i]));
 
-    QVERIFY(test::child<QLineEdit>(w, "Text2")->text().isEmpty());
-    QVERIFY(test::child<QLabel>(w, "Label26")->text().isEmpty());
-    QVERIFY(test::child<QLabel>(w, "Label71")->text().isEmpty());
-    QVERIFY(!test::child<QLabel>(w, "Label71")->isVisible());
-    QVERIFY(!test::child<QLabel>(w, "Label101")->isVisible());
-    QCOMPARE(test::child<QLabel>(w, "Label101")->text(), QStringLiteral("TROPPE  SPIRE  vedi TAB  3"));
-    QCOMPARE(test::child<QLabel>(w, "Label9")->text(), QStringLiteral("TOROIDI  AMIDON"));
-    QCOMPARE(test::child<QLabel>(w, "Label24")->text(), QString::fromUtf8("Input   \u00b5Henry"));
-    QTRY_COMPARE(w->focusWidget(), test::child<QLineEdit>(w, "Text2"));
+    QVERIFY(inductance->text().isEmpty());
+    QVERIFY(turns->text().isEmpty());
+    QVERIFY(rememberedCore->text().isEmpty());
+    QVERIFY(!rememberedCore->isVisible());
+    QVERIFY(!warning->isVisible());
+    QCOMPARE(warning->text(), QStringLiteral("TROPPE  SPIRE  vedi TAB  3"));
+    QCOMPARE(heading->text(), QStringLiteral("TOROIDI  AMIDON"));
+    QCOMPARE(inductanceCaption->text(), QString::fromUtf8("Input   \u00b5Henry"));
+    QTRY_COMPARE(w->focusWidget(), inductance);
 
     // Tab order: Text2, picker, CALCOLA, CANCELLA, and CHIUDI last.
-    QWidget* t = test::child<QLineEdit>(w, "Text2");
-    QCOMPARE(prossimoTab(t), combo);
-    QCOMPARE(prossimoTab(combo), test::child<QWidget>(w, "Command2"));
-    QCOMPARE(prossimoTab(test::child<QWidget>(w, "Command2")), test::child<QWidget>(w, "Command4"));
-    QCOMPARE(prossimoTab(test::child<QWidget>(w, "Command4")), test::child<QWidget>(w, "Command5"));
-    QCOMPARE(prossimoTab(test::child<QWidget>(w, "Command5")), t);
+    QCOMPARE(prossimoTab(inductance), combo);
+    QCOMPARE(prossimoTab(combo), calcolaButton);
+    QCOMPARE(prossimoTab(calcolaButton), cancellaButton);
+    QCOMPARE(prossimoTab(cancellaButton), chiudiButton);
+    QCOMPARE(prossimoTab(chiudiButton), inductance);
 }
 
 void TestToroidWindow::turns_data() {
@@ -163,48 +171,30 @@ void TestToroidWindow::turns_data() {
     QTest::addColumn<bool>("allarme");
     QTest::addColumn<QString>("risultato");
 
-    QTest::newRow("T37/2 10") << "T37/2"
-                              << "10" << false << false << "50";
-    QTest::newRow("T50/2 1") << "T50/2"
-                             << "1" << false << false << "14";
-    QTest::newRow("T37/0 2") << "T37/0"
-                             << "2" << false << false << "64";
-    QTest::newRow("T300/2 100") << "T300/2"
-                                << "100" << false << false << "94";
-    QTest::newRow("T37/2 15,625") << "T37/2"
-                                  << "15,625" << false << false << "62";
-    QTest::newRow("T37/2 16,9") << "T37/2"
-                                << "16,9" << false << false << "65";
-    QTest::newRow("T37/3 50,7") << "T37/3"
-                                << "50,7" << false << true << "";
-    QTest::newRow("T37/2 17") << "T37/2"
-                              << "17" << false << true << "";
-    QTest::newRow("T37/12 6") << "T37/12"
-                              << "6" << false << false << "63";
-    QTest::newRow("T37/12 6,5") << "T37/12"
-                                << "6,5" << false << true << "";
-    QTest::newRow("T184/2 2700") << "T184/2"
-                                 << "2700" << false << false << "335";
-    QTest::newRow("T184/2 2701") << "T184/2"
-                                 << "2701" << false << true << "";
-    QTest::newRow("T60/22 hand-typed 1000") << "T60/22"
-                                            << "1000" << false << false << "392";
-    QTest::newRow("T44/17 0") << "T44/17"
-                              << "0" << false << false << "0";
-    QTest::newRow("T200/7 0") << "T200/7"
-                              << "0" << false << false << "0";
+    // clang-format off
+    QTest::newRow("T37/2 10") << "T37/2" << "10" << false << false << "50";
+    QTest::newRow("T50/2 1") << "T50/2" << "1" << false << false << "14";
+    QTest::newRow("T37/0 2") << "T37/0" << "2" << false << false << "64";
+    QTest::newRow("T300/2 100") << "T300/2" << "100" << false << false << "94";
+    QTest::newRow("T37/2 15,625") << "T37/2" << "15,625" << false << false << "62";
+    QTest::newRow("T37/2 16,9") << "T37/2" << "16,9" << false << false << "65";
+    QTest::newRow("T37/3 50,7") << "T37/3" << "50,7" << false << true << "";
+    QTest::newRow("T37/2 17") << "T37/2" << "17" << false << true << "";
+    QTest::newRow("T37/12 6") << "T37/12" << "6" << false << false << "63";
+    QTest::newRow("T37/12 6,5") << "T37/12" << "6,5" << false << true << "";
+    QTest::newRow("T184/2 2700") << "T184/2" << "2700" << false << false << "335";
+    QTest::newRow("T184/2 2701") << "T184/2" << "2701" << false << true << "";
+    QTest::newRow("T60/22 hand-typed 1000") << "T60/22" << "1000" << false << false << "392";
+    QTest::newRow("T44/17 0") << "T44/17" << "0" << false << false << "0";
+    QTest::newRow("T200/7 0") << "T200/7" << "0" << false << false << "0";
     // No core with data empties the result instead of showing 0 turns.
-    QTest::newRow("TOROIDI") << "TOROIDI"
-                             << "10" << false << false << "";
-    QTest::newRow("T60/3") << "T60/3"
-                           << "10" << false << false << "";
+    QTest::newRow("TOROIDI") << "TOROIDI" << "10" << false << false << "";
+    QTest::newRow("T60/3") << "T60/3" << "10" << false << false << "";
     // An unreadable inductance changes nothing: the earlier 50 stays.
-    QTest::newRow("empty inductance") << "T37/3"
-                                      << "" << false << false << "50";
-    QTest::newRow("pasted negative") << "T37/2"
-                                     << "-10" << true << false << "50";
-    QTest::newRow("pasted point") << "T37/2"
-                                  << "2.5" << true << false << "50";
+    QTest::newRow("empty inductance") << "T37/3" << "" << false << false << "50";
+    QTest::newRow("pasted negative") << "T37/2" << "-10" << true << false << "50";
+    QTest::newRow("pasted point") << "T37/2" << "2.5" << true << false << "50";
+    // clang-format on
 }
 
 // Each row starts from a result of 50 turns on screen.
@@ -217,8 +207,9 @@ void TestToroidWindow::turns() {
 
     ToroidWindow* w = apri();
     QVERIFY(w);
-    auto* label26 = test::child<QLabel>(w, "Label26");
-    auto* banner = test::child<QLabel>(w, "Label101");
+    FIND_CHILD(QLineEdit, inductance, w, "Text2");
+    FIND_CHILD(QLabel, label26, w, "Label26");
+    FIND_CHILD(QLabel, banner, w, "Label101");
     calcola(w, "T37/2", "10");
     QCOMPARE(label26->text(), QStringLiteral("50"));
 
@@ -228,7 +219,7 @@ void TestToroidWindow::turns() {
         QVERIFY(w->alert()->isActive());
         QCOMPARE(beepCount(), beeps + 1);
         QVERIFY(banner->isVisible());
-        QVERIFY(test::child<QLineEdit>(w, "Text2")->text().isEmpty());
+        QVERIFY(inductance->text().isEmpty());
         QCOMPARE(label26->text(), QStringLiteral("50"));  // emptied only when the wait ends
         QTRY_VERIFY(!w->alert()->isActive());
         QVERIFY(!banner->isVisible());
@@ -242,17 +233,22 @@ void TestToroidWindow::turns() {
 void TestToroidWindow::afterAlert() {
     ToroidWindow* w = apri();
     QVERIFY(w);
+    FIND_CHILD(QLineEdit, inductance, w, "Text2");
+    FIND_CHILD(QLabel, turns, w, "Label26");
+    FIND_CHILD(QComboBox, picker, w, "cboToroidi");
+    FIND_CHILD(QLabel, rememberedCore, w, "Label71");
+    FIND_CHILD(QLabel, warning, w, "Label101");
     calcola(w, "T37/12", "6,5");
     QVERIFY(w->alert()->isActive());
     // Typing during the wait does not stick.
-    test::type(test::child<QLineEdit>(w, "Text2"), "12");
-    QVERIFY(test::child<QLineEdit>(w, "Text2")->text().isEmpty());
+    test::type(inductance, "12");
+    QVERIFY(inductance->text().isEmpty());
     QTRY_VERIFY(!w->alert()->isActive());
-    QVERIFY(test::child<QLineEdit>(w, "Text2")->text().isEmpty());
-    QVERIFY(test::child<QLabel>(w, "Label26")->text().isEmpty());
-    QCOMPARE(test::child<QComboBox>(w, "cboToroidi")->currentText(), QStringLiteral("T37/12"));
-    QCOMPARE(test::child<QLabel>(w, "Label71")->text(), QStringLiteral("T37/12"));
-    QCOMPARE(test::child<QLabel>(w, "Label101")->text(), QStringLiteral("TROPPE  SPIRE  vedi TAB  3"));
+    QVERIFY(inductance->text().isEmpty());
+    QVERIFY(turns->text().isEmpty());
+    QCOMPARE(picker->currentText(), QStringLiteral("T37/12"));
+    QCOMPARE(rememberedCore->text(), QStringLiteral("T37/12"));
+    QCOMPARE(warning->text(), QStringLiteral("TROPPE  SPIRE  vedi TAB  3"));
 }
 
 void TestToroidWindow::keyFilters_data() {
@@ -261,42 +257,26 @@ void TestToroidWindow::keyFilters_data() {
     QTest::addColumn<char>("tasto");
     QTest::addColumn<QString>("dopo");
 
-    QTest::newRow("picker T") << "cboToroidi"
-                              << "" << 'T' << "T";
-    QTest::newRow("picker digit") << "cboToroidi"
-                                  << "T3" << '7' << "T37";
-    QTest::newRow("picker slash") << "cboToroidi"
-                                  << "T37" << '/' << "T37/";
-    QTest::newRow("picker lower t types T") << "cboToroidi"
-                                            << "" << 't' << "T";
-    QTest::newRow("picker letter A") << "cboToroidi"
-                                     << "T37" << 'A' << "T37";
-    QTest::newRow("picker comma") << "cboToroidi"
-                                  << "T37" << ',' << "T37";
-    QTest::newRow("picker blank") << "cboToroidi"
-                                  << "T37" << ' ' << "T37";
-    QTest::newRow("picker enter") << "cboToroidi"
-                                  << "T37" << '\r' << "T37";
-    QTest::newRow("Text2 digit") << "Text2"
-                                 << "1" << '5' << "15";
-    QTest::newRow("Text2 comma") << "Text2"
-                                 << "1" << ',' << "1,";
-    QTest::newRow("Text2 point types a comma") << "Text2"
-                                               << "1" << '.' << "1,";
-    QTest::newRow("picker point") << "cboToroidi"
-                                  << "T37" << '.' << "T37";
-    QTest::newRow("picker minus types a slash") << "cboToroidi"
-                                                << "T37" << '-' << "T37/";
-    QTest::newRow("picker lower a") << "cboToroidi"
-                                    << "T37" << 'a' << "T37";
-    QTest::newRow("Text2 minus") << "Text2"
-                                 << "1" << '-' << "1";
-    QTest::newRow("Text2 T") << "Text2"
-                             << "1" << 'T' << "1";
-    QTest::newRow("Text2 slash") << "Text2"
-                                 << "1" << '/' << "1";
-    QTest::newRow("Text2 lower t") << "Text2"
-                                   << "1" << 't' << "1";
+    // clang-format off
+    QTest::newRow("picker T") << "cboToroidi" << "" << 'T' << "T";
+    QTest::newRow("picker digit") << "cboToroidi" << "T3" << '7' << "T37";
+    QTest::newRow("picker slash") << "cboToroidi" << "T37" << '/' << "T37/";
+    QTest::newRow("picker lower t types T") << "cboToroidi" << "" << 't' << "T";
+    QTest::newRow("picker letter A") << "cboToroidi" << "T37" << 'A' << "T37";
+    QTest::newRow("picker comma") << "cboToroidi" << "T37" << ',' << "T37";
+    QTest::newRow("picker blank") << "cboToroidi" << "T37" << ' ' << "T37";
+    QTest::newRow("picker enter") << "cboToroidi" << "T37" << '\r' << "T37";
+    QTest::newRow("Text2 digit") << "Text2" << "1" << '5' << "15";
+    QTest::newRow("Text2 comma") << "Text2" << "1" << ',' << "1,";
+    QTest::newRow("Text2 point types a comma") << "Text2" << "1" << '.' << "1,";
+    QTest::newRow("picker point") << "cboToroidi" << "T37" << '.' << "T37";
+    QTest::newRow("picker minus types a slash") << "cboToroidi" << "T37" << '-' << "T37/";
+    QTest::newRow("picker lower a") << "cboToroidi" << "T37" << 'a' << "T37";
+    QTest::newRow("Text2 minus") << "Text2" << "1" << '-' << "1";
+    QTest::newRow("Text2 T") << "Text2" << "1" << 'T' << "1";
+    QTest::newRow("Text2 slash") << "Text2" << "1" << '/' << "1";
+    QTest::newRow("Text2 lower t") << "Text2" << "1" << 't' << "1";
+    // clang-format on
 }
 
 // Keys go where the window system sends them: to the focused control, which
@@ -313,12 +293,13 @@ void TestToroidWindow::keyFilters() {
     QLineEdit* edit = nullptr;
     QWidget* focused = nullptr;
     if (campo == "cboToroidi") {
-        auto* combo = test::child<QComboBox>(w, campo);
+        FIND_CHILD(QComboBox, combo, w, campo);
         combo->setEditText(partenza);
         edit = combo->lineEdit();
         focused = combo;
     } else {
-        edit = test::child<QLineEdit>(w, campo);
+        FIND_CHILD(QLineEdit, field, w, campo);
+        edit = field;
         edit->setText(partenza);
         focused = edit;
     }
@@ -345,9 +326,12 @@ void TestToroidWindow::keyFilters() {
 void TestToroidWindow::pickerByKeyboard() {
     ToroidWindow* w = apri();
     QVERIFY(w);
+    FIND_CHILD(QLineEdit, field, w, "Text2");
+    FIND_CHILD(QLabel, turns, w, "Label26");
+    FIND_CHILD(QWidget, calcolaButton, w, "Command2");
     QVERIFY(test::activate(w));
-    auto* combo = test::child<QComboBox>(w, "cboToroidi");
-    QTRY_COMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text2"));
+    FIND_CHILD(QComboBox, combo, w, "cboToroidi");
+    QTRY_COMPARE(QApplication::focusWidget(), field);
     const int voci = combo->count();
     const int beeps = beepCount();
     test::typeToFocus("10\t");
@@ -363,10 +347,9 @@ void TestToroidWindow::pickerByKeyboard() {
     test::typeToFocus("t50-2");
     QCOMPARE(combo->currentText(), QStringLiteral("T50/2"));
     QCOMPARE(beepCount(), beeps);
-    auto* field = test::child<QLineEdit>(w, "Text2");
     field->setText(QStringLiteral("2,37"));
     test::click(w, "Command2");
-    QCOMPARE(test::child<QLabel>(w, "Label26")->text(), QStringLiteral("22"));
+    QCOMPARE(turns->text(), QStringLiteral("22"));
     combo->setFocus(Qt::OtherFocusReason);
     QTRY_COMPARE(QApplication::focusWidget(), combo);
     combo->lineEdit()->end(false);
@@ -412,11 +395,11 @@ void TestToroidWindow::pickerByKeyboard() {
     QCOMPARE(beepCount(), prima);
 
     test::pressTab();
-    QCOMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Command2"));
+    QCOMPARE(QApplication::focusWidget(), calcolaButton);
     test::pressBacktab();
     QCOMPARE(QApplication::focusWidget(), combo);
     test::pressBacktab();
-    QCOMPARE(QApplication::focusWidget(), test::child<QWidget>(w, "Text2"));
+    QCOMPARE(QApplication::focusWidget(), field);
     QCOMPARE(beepCount(), prima);
 }
 
@@ -428,12 +411,14 @@ void TestToroidWindow::keysStraightToThePickerEditor_data() {
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("dopo");
     QTest::addColumn<int>("beeps");
+    // clang-format off
     QTest::newRow("letter a") << int(Qt::Key_A) << "a" << 0 << "T37" << 1;
     QTest::newRow("point") << int(Qt::Key_Period) << "." << 0 << "T37" << 1;
     QTest::newRow("minus types a slash") << int(Qt::Key_Minus) << "-" << 0 << "T37/" << 0;
     QTest::newRow("keypad minus types a slash") << int(Qt::Key_Minus) << "-" << int(Qt::KeypadModifier) << "T37/" << 0;
     QTest::newRow("slash") << int(Qt::Key_Slash) << "/" << 0 << "T37/" << 0;
     QTest::newRow("lower t types T") << int(Qt::Key_T) << "t" << 0 << "T37T" << 0;
+    // clang-format on
 }
 
 void TestToroidWindow::keysStraightToThePickerEditor() {
@@ -444,7 +429,7 @@ void TestToroidWindow::keysStraightToThePickerEditor() {
     QFETCH(int, beeps);
     ToroidWindow* w = apri();
     QVERIFY(w);
-    auto* combo = test::child<QComboBox>(w, "cboToroidi");
+    FIND_CHILD(QComboBox, combo, w, "cboToroidi");
     combo->setEditText(QStringLiteral("T37"));
     QLineEdit* edit = combo->lineEdit();
     edit->setCursorPosition(3);
@@ -461,12 +446,11 @@ void TestToroidWindow::selectAllThenType_data() {
     QTest::addColumn<QString>("partenza");
     QTest::addColumn<char>("tasto");
     QTest::addColumn<QString>("dopo");
-    QTest::newRow("Text2") << "Text2"
-                           << "7,1" << '7' << "7";
-    QTest::newRow("picker") << "cboToroidi"
-                            << "T37/2" << 'T' << "T";
-    QTest::newRow("picker, then a refused key") << "cboToroidi"
-                                                << "T37/2" << 'x' << "T37/2";
+    // clang-format off
+    QTest::newRow("Text2") << "Text2" << "7,1" << '7' << "7";
+    QTest::newRow("picker") << "cboToroidi" << "T37/2" << 'T' << "T";
+    QTest::newRow("picker, then a refused key") << "cboToroidi" << "T37/2" << 'x' << "T37/2";
+    // clang-format on
 }
 
 void TestToroidWindow::selectAllThenType() {
@@ -477,9 +461,9 @@ void TestToroidWindow::selectAllThenType() {
     ToroidWindow* w = apri();
     QVERIFY(w);
     QVERIFY(test::activate(w));
-    QWidget* focused = test::child<QWidget>(w, campo);
-    QLineEdit* edit =
-        campo == "cboToroidi" ? test::child<QComboBox>(w, campo)->lineEdit() : qobject_cast<QLineEdit*>(focused);
+    FIND_CHILD(QWidget, focused, w, campo);
+    auto* combo = qobject_cast<QComboBox*>(focused);
+    QLineEdit* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(focused);
     QVERIFY(edit);
     edit->setText(partenza);
     focused->setFocus(Qt::OtherFocusReason);
@@ -504,9 +488,10 @@ void TestToroidWindow::tabByKeyboard() {
 void TestToroidWindow::cancellaThenCalcola() {
     ToroidWindow* w = apri();
     QVERIFY(w);
-    auto* combo = test::child<QComboBox>(w, "cboToroidi");
-    auto* field = test::child<QLineEdit>(w, "Text2");
-    auto* label26 = test::child<QLabel>(w, "Label26");
+    FIND_CHILD(QLabel, rememberedCore, w, "Label71");
+    FIND_CHILD(QComboBox, combo, w, "cboToroidi");
+    FIND_CHILD(QLineEdit, field, w, "Text2");
+    FIND_CHILD(QLabel, label26, w, "Label26");
     calcola(w, "T37/2", "10");
     QCOMPARE(label26->text(), QStringLiteral("50"));
 
@@ -514,7 +499,7 @@ void TestToroidWindow::cancellaThenCalcola() {
     QVERIFY(combo->currentText().isEmpty());
     QVERIFY(field->text().isEmpty());
     QVERIFY(label26->text().isEmpty());
-    QCOMPARE(test::child<QLabel>(w, "Label71")->text(), QStringLiteral("T37/2"));
+    QCOMPARE(rememberedCore->text(), QStringLiteral("T37/2"));
 
     // Empty picker: no core, so no turns, but the remembered T37/2 still limits.
     label26->setText(QStringLiteral("x"));
@@ -522,7 +507,7 @@ void TestToroidWindow::cancellaThenCalcola() {
     test::click(w, "Command2");
     QVERIFY(!w->alert()->isActive());
     QVERIFY(label26->text().isEmpty());
-    QCOMPARE(test::child<QLabel>(w, "Label71")->text(), QStringLiteral("T37/2"));
+    QCOMPARE(rememberedCore->text(), QStringLiteral("T37/2"));
 
     field->clear();
     test::type(field, "17");
@@ -535,7 +520,7 @@ void TestToroidWindow::cancellaThenCalcola() {
 void TestToroidWindow::tab1Diameters() {
     ToroidWindow* w = apri();
     QVERIFY(w);
-    auto* frame = test::child<QWidget>(w, "Frame1");
+    FIND_CHILD(QWidget, frame, w, "Frame1");
     QStringList attese{QStringLiteral("Sigla"), QStringLiteral("Diametro esterno")};
     for (const RigaDiametro& r : tabellaDiametri) attese << q(r.sigla) << q(r.diametro);
     const QStringList testi = testiPerRighe(frame);
@@ -551,7 +536,7 @@ void TestToroidWindow::tab1Diameters() {
 void TestToroidWindow::tab2Mixes() {
     ToroidWindow* w = apri();
     QVERIFY(w);
-    auto* frame = test::child<QWidget>(w, "Frame2");
+    FIND_CHILD(QWidget, frame, w, "Frame2");
     QStringList attese{QStringLiteral("Numero"), QStringLiteral("Colori"), QStringLiteral("Frequenza")};
     for (const RigaMiscela& r : tabellaMiscele) attese << q(r.numero) << q(r.colori) << q(r.frequenza);
     const QStringList testi = testiPerRighe(frame);
@@ -569,7 +554,7 @@ void TestToroidWindow::tab2Mixes() {
 void TestToroidWindow::tab3Turns() {
     ToroidWindow* w = apri();
     QVERIFY(w);
-    auto* frame = test::child<QWidget>(w, "Frame5");
+    FIND_CHILD(QWidget, frame, w, "Frame5");
     const QStringList testi = testiPerRighe(frame);
     QCOMPARE(testi.size(), 2 * 12);
     QCOMPARE(testi.at(0), QStringLiteral("Filo mm"));
@@ -585,14 +570,12 @@ void TestToroidWindow::tab3Turns() {
     }
 
     // Each value starts under its size name, as near as blanks allow.
-    auto* intestazione = frame->findChild<QLabel*>("tab3_r0_c1");
-    QVERIFY(intestazione);
+    FIND_CHILD(QLabel, intestazione, frame, "tab3_r0_c1");
     const QFontMetrics fm(intestazione->font());
     const QString testa = intestazione->text();
     const int blank = fm.horizontalAdvance(QLatin1Char(' '));
     for (int r = 1; r <= fili.size(); ++r) {
-        auto* riga = frame->findChild<QLabel*>(QStringLiteral("tab3_r%1_c1").arg(r));
-        QVERIFY(riga);
+        FIND_CHILD(QLabel, riga, frame, QStringLiteral("tab3_r%1_c1").arg(r));
         QCOMPARE(riga->x(), intestazione->x());
         QCOMPARE(riga->font(), intestazione->font());
         const QString t = riga->text();
@@ -615,9 +598,10 @@ void TestToroidWindow::tab3Turns() {
 void TestToroidWindow::chiudiThenReopen() {
     ToroidWindow* w = apri();
     QVERIFY(w);
+    FIND_CHILD(QLabel, turns, w, "Label26");
     finestre().open(nomi::calcolatrice);
     calcola(w, "T37/2", "10");
-    QCOMPARE(test::child<QLabel>(w, "Label26")->text(), QStringLiteral("50"));
+    QCOMPARE(turns->text(), QStringLiteral("50"));
 
     test::click(w, "Command5");
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -626,32 +610,37 @@ void TestToroidWindow::chiudiThenReopen() {
 
     w = apri();
     QVERIFY(w);
-    QCOMPARE(test::child<QComboBox>(w, "cboToroidi")->currentText(), QStringLiteral("TOROIDI"));
-    QVERIFY(test::child<QLineEdit>(w, "Text2")->text().isEmpty());
-    QVERIFY(test::child<QLabel>(w, "Label26")->text().isEmpty());
-    QVERIFY(test::child<QLabel>(w, "Label71")->text().isEmpty());
-    QVERIFY(!test::child<QLabel>(w, "Label101")->isVisible());
+    FIND_CHILD(QComboBox, picker, w, "cboToroidi");
+    FIND_CHILD(QLineEdit, inductance, w, "Text2");
+    FIND_CHILD(QLabel, newTurns, w, "Label26");
+    FIND_CHILD(QLabel, rememberedCore, w, "Label71");
+    FIND_CHILD(QLabel, warning, w, "Label101");
+    QCOMPARE(picker->currentText(), QStringLiteral("TOROIDI"));
+    QVERIFY(inductance->text().isEmpty());
+    QVERIFY(newTurns->text().isEmpty());
+    QVERIFY(rememberedCore->text().isEmpty());
+    QVERIFY(!warning->isVisible());
 }
 
 void TestToroidWindow::openedTwice() {
     ToroidWindow* w = apri();
     QVERIFY(w);
+    FIND_CHILD(QLabel, turns, w, "Label26");
     calcola(w, "T37/2", "10");
     QCOMPARE(apri(), w);
     int quante = 0;
     for (QWidget* t : QApplication::topLevelWidgets())
         if (qobject_cast<ToroidWindow*>(t)) ++quante;
     QCOMPARE(quante, 1);
-    QCOMPARE(test::child<QLabel>(w, "Label26")->text(), QStringLiteral("50"));
+    QCOMPARE(turns->text(), QStringLiteral("50"));
 }
 
 void TestToroidWindow::menuEntries() {
     ToroidWindow* w = apri();
     QVERIFY(w);
-    auto* leggimi = w->findChild<QAction*>("Leggimi");
-    auto* calcolatrice = w->findChild<QAction*>("calcolatrice");
-    auto* stampa = w->findChild<QAction*>("stampa");
-    QVERIFY(leggimi && calcolatrice && stampa);
+    FIND_CHILD(QAction, leggimi, w, "Leggimi");
+    FIND_CHILD(QAction, calcolatrice, w, "calcolatrice");
+    FIND_CHILD(QAction, stampa, w, "stampa");
     QCOMPARE(leggimi->text(), QStringLiteral("Leggimi"));
     QCOMPARE(calcolatrice->text(), QStringLiteral("Calcolatrice"));
     QCOMPARE(stampa->text(), QStringLiteral("Stampa"));

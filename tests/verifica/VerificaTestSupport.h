@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/WindowNames.h"
 #include "tests/support/WindowTestSupport.h"
 #include "verifica/VerificaWindow.h"
 
@@ -8,19 +9,23 @@
 namespace ombrana::test {
 
 // Computes a cell of frequency MHz at 50 ohms in the filter window and
-// opens its verification from the menu entry.
+// opens its verification from the menu entry; nullptr when it cannot.
 inline VerificaWindow* verifyFrom(const QString& filter, const QString& frequency = QStringLiteral("7")) {
     QWidget* w = openWindow(filter);
-    child<QLineEdit>(w, "Text1")->setText(frequency);
-    child<QLineEdit>(w, "Text2")->setText(QStringLiteral("50"));
+    FIND_CHILD(QLineEdit, frequencyField, w, "Text1", nullptr);
+    FIND_CHILD(QLineEdit, impedanceField, w, "Text2", nullptr);
+    FIND_CHILD(QAction, verifica, w, "verifica", nullptr);
+    frequencyField->setText(frequency);
+    impedanceField->setText(QStringLiteral("50"));
     click(w, QStringLiteral("Command6"));
-    child<QAction>(w, "verifica")->trigger();
-    return qobject_cast<VerificaWindow*>(finestre().find(QStringLiteral("Verifica") + filter));
+    verifica->trigger();
+    return qobject_cast<VerificaWindow*>(finestre().find(nomi::verifica(filter)));
 }
 
 // What a label of the window shows.
 inline QString label(QWidget* w, const char* name) {
-    return child<QLabel>(w, QString::fromLatin1(name))->text();
+    FIND_CHILD(QLabel, shown, w, QString::fromLatin1(name), QString());
+    return shown->text();
 }
 
 }  // namespace ombrana::test

@@ -233,8 +233,10 @@ private slots:
 
 void TestBuildSheet::onePageWithEveryValue_data() {
     QTest::addColumn<int>("elements");
+    // clang-format off
     QTest::newRow("9 elements") << 9;
     QTest::newRow("3 elements") << 3;
+    // clang-format on
 }
 
 // pdftotext finds one page, and on it the title, every part with its count
@@ -262,9 +264,11 @@ void TestBuildSheet::onePageWithEveryValue() {
 
 void TestBuildSheet::marginsOnPaper_data() {
     QTest::addColumn<QString>("through");
+    // clang-format off
     QTest::newRow("PDF") << "pdf";
     QTest::newRow("printer with 3 mm margins") << "printer";
     QTest::newRow("printer on the full page") << "full page";
+    // clang-format on
 }
 
 // Written as PDF or printed, the page is A4 upright and what is drawn on it

@@ -108,9 +108,11 @@ void TestLadderDesign::rippleAsSwr_data() {
     QTest::addColumn<double>("swr");
     QTest::addColumn<double>("rippleDb");
     // ripple dB = -10 log10(1 - rho^2), rho = (S-1)/(S+1)
+    // clang-format off
     QTest::newRow("SWR 1,2") << 1.2 << 0.036041;
     QTest::newRow("SWR 1,35536") << 1.35536 << 0.1;
     QTest::newRow("3 dB") << 5.8284 << 3.0103;
+    // clang-format on
 }
 
 void TestLadderDesign::rippleAsSwr() {
@@ -126,7 +128,7 @@ void TestLadderDesign::rippleAsSwr() {
 }
 
 void TestLadderDesign::threeElementButterworthIsTheCell_data() {
-    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<double>("f");
     QTest::addColumn<double>("z");
     for (TipoCella t : kAllCells)
@@ -138,13 +140,13 @@ void TestLadderDesign::threeElementButterworthIsTheCell_data() {
 // The cells' own formulas, before their truncation, are the 3-element
 // Butterworth ladder with rounded constants (0.318 for 1/pi, ...).
 void TestLadderDesign::threeElementButterworthIsTheCell() {
-    QFETCH(TipoCella, tipo);
+    QFETCH(TipoCella, cell);
     QFETCH(double, f);
     QFETCH(double, z);
-    const CostantiCella k = costantiCella(tipo);
+    const CostantiCella k = costantiCella(cell);
     const double c = k.kc / (f * z);
     const double l = k.kl * z / f;
-    const auto ladder = synthesize(tipo, butterworthPrototype(3), f, z);
+    const auto ladder = synthesize(cell, butterworthPrototype(3), f, z);
     QVERIFY(ladder);
     QCOMPARE(ladder->elements.size(), std::size_t(3));
     for (const LadderElement& e : ladder->elements)
@@ -205,7 +207,7 @@ void TestLadderDesign::solverMatchesPublishedDesigns() {
 }
 
 void TestLadderDesign::solverFindsTheRippleOfAnyDesign_data() {
-    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<int>("n");
     QTest::addColumn<double>("rippleSwr");
     QTest::addColumn<int>("distinct");  // capacitors of different value
@@ -226,15 +228,15 @@ void TestLadderDesign::solverFindsTheRippleOfAnyDesign_data() {
 // Any Chebyshev design's own capacitors give back its ripple, its cut-off
 // and its inductors.
 void TestLadderDesign::solverFindsTheRippleOfAnyDesign() {
-    QFETCH(TipoCella, tipo);
+    QFETCH(TipoCella, cell);
     QFETCH(int, n);
     QFETCH(double, rippleSwr);
     QFETCH(int, distinct);
-    const Ladder design = *synthesize(tipo, chebyshevPrototype(n, rippleSwr), 3.7, kZ);
+    const Ladder design = *synthesize(cell, chebyshevPrototype(n, rippleSwr), 3.7, kZ);
     std::vector<double> capacitors;
-    for (std::size_t i : distinctCapacitors(tipo, n)) capacitors.push_back(design.elements[i].value);
+    for (std::size_t i : distinctCapacitors(cell, n)) capacitors.push_back(design.elements[i].value);
     QCOMPARE(capacitors.size(), std::size_t(distinct));
-    const ChebyshevSolution s = solveFromCapacitors(tipo, n, capacitors, rippleSwr, kZ);
+    const ChebyshevSolution s = solveFromCapacitors(cell, n, capacitors, rippleSwr, kZ);
     QVERIFY(s.design);
     QVERIFY(near(s.design->rippleSwr, rippleSwr, 1e-9));
     QVERIFY(near(s.design->cutoffMHz, 3.7, 1e-9));
@@ -287,7 +289,7 @@ void TestLadderDesign::highestSwrOfKnownLadders() {
 }
 
 void TestLadderDesign::proposalRanksTheDesignsThatMeetTheJob_data() {
-    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<double>("from");
     QTest::addColumn<double>("to");
     QTest::addColumn<int>("series");
@@ -313,7 +315,7 @@ void TestLadderDesign::proposalRanksTheDesignsThatMeetTheJob_data() {
 // Every row meets the job, as a fine sweep of its own finds; the rows run
 // fewest elements first when the count is free, then most loss.
 void TestLadderDesign::proposalRanksTheDesignsThatMeetTheJob() {
-    QFETCH(TipoCella, tipo);
+    QFETCH(TipoCella, cell);
     QFETCH(double, from);
     QFETCH(double, to);
     QFETCH(int, series);
@@ -323,7 +325,7 @@ void TestLadderDesign::proposalRanksTheDesignsThatMeetTheJob() {
     QFETCH(std::vector<double>, first);
     QFETCH(double, firstLoss);
     QFETCH(int, shortfall);
-    const Job job{.tipo = tipo,
+    const Job job{.cell = cell,
                   .impedanceOhm = kZ,
                   .fromMHz = from,
                   .toMHz = to,
@@ -347,7 +349,7 @@ void TestLadderDesign::proposalRanksTheDesignsThatMeetTheJob() {
         QCOMPARE(p.designs[0].capacitorsPf, first);
         QVERIFY2(std::abs(p.designs[0].loss2Db - firstLoss) < 0.01, QByteArray::number(p.designs[0].loss2Db));
     }
-    const bool low = passaBasso(tipo);
+    const bool low = passaBasso(cell);
     for (std::size_t i = 0; i < p.designs.size(); ++i) {
         const ProposedDesign& d = p.designs[i];
         // Swept here ten times finer than the proposal's own sweep, the row
@@ -382,10 +384,12 @@ void TestLadderDesign::partStressByHand_data() {
     // the load's peak voltage sqrt(2 P Z), the coil carries sqrt(P / Z); a
     // load of SWR S at its worst phase raises the voltage by 2S/(S+1) and
     // the current by the same.
+    // clang-format off
     QTest::newRow("100 W, 50 ohm") << 100.0 << 50.0 << 1.0;
     QTest::newRow("100 W, 50 ohm, SWR 2") << 100.0 << 50.0 << 2.0;
     QTest::newRow("1500 W, 75 ohm, SWR 3") << 1500.0 << 75.0 << 3.0;
     QTest::newRow("5 W, 600 ohm") << 5.0 << 600.0 << 1.0;
+    // clang-format on
 }
 
 void TestLadderDesign::partStressByHand() {
@@ -415,11 +419,13 @@ void TestLadderDesign::partStressByHand() {
 void TestLadderDesign::capacitorRatings_data() {
     QTest::addColumn<double>("peak");
     QTest::addColumn<double>("rating");  // 0: none
+    // clang-format off
     QTest::newRow("100 V") << 100.0 << 200.0;
     QTest::newRow("133 V") << 133.3 << 300.0;
     QTest::newRow("just over 250 V") << 250.1 << 630.0;
     QTest::newRow("7,5 kV") << 7500.0 << 15000.0;
     QTest::newRow("beyond") << 7500.1 << 0.0;
+    // clang-format on
 }
 
 void TestLadderDesign::capacitorRatings() {

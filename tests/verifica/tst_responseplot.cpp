@@ -57,10 +57,12 @@ private slots:
     void axes_data() {
         QTest::addColumn<double>("frequency");
         QTest::addColumn<double>("fraction");
+        // clang-format off
         QTest::newRow("range start, 0 dB") << 0.7 << 0.0;
         QTest::newRow("cut-off in the middle") << 7.0 << 0.5;
         QTest::newRow("range end, bottom") << 70.0 << 1.0;
         QTest::newRow("2 MHz") << 2.0 << std::log10(2 / 0.7) / 2;
+        // clang-format on
     }
     void axes() {
         QFETCH(double, frequency);
@@ -76,14 +78,15 @@ private slots:
         QTest::addColumn<double>("frequency");
         QTest::addColumn<double>("expected");  // NaN: no value
         const std::vector<QPointF> decades{{1, 0}, {10, 20}, {100, 40}};
+        // clang-format off
         QTest::newRow("on a point") << decades << 10.0 << 20.0;
         QTest::newRow("last point") << decades << 100.0 << 40.0;
         QTest::newRow("geometric middle") << decades << std::sqrt(10.0) << 10.0;
         QTest::newRow("below the curve") << decades << 0.5 << kNaN;
         QTest::newRow("above the curve") << decades << 200.0 << kNaN;
         QTest::newRow("zero frequency") << decades << 0.0 << kNaN;
-        QTest::newRow("across a broken point")
-            << std::vector<QPointF>{{1, 0}, {3, kNaN}, {-2, 5}, {10, 20}} << std::sqrt(10.0) << 10.0;
+        QTest::newRow("across a broken point") << std::vector<QPointF>{{1, 0}, {3, kNaN}, {-2, 5}, {10, 20}} << std::sqrt(10.0) << 10.0;
+        // clang-format on
     }
     void lossAt() {
         QFETCH(std::vector<QPointF>, points);
@@ -125,11 +128,13 @@ private slots:
     void emptyDataPaintsAFrame_data() {
         QTest::addColumn<PlotData>("data");
         QTest::addColumn<QSize>("size");
+        // clang-format off
         QTest::newRow("no curves") << PlotData{.fromMHz = 0.7, .toMHz = 70} << QSize(640, 400);
         QTest::newRow("zero start") << withRange(0, 70) << QSize(640, 400);
         QTest::newRow("reversed range") << withRange(70, 0.7) << QSize(640, 400);
         QTest::newRow("NaN range") << withRange(kNaN, 70) << QSize(640, 400);
         QTest::newRow("no room") << withRange(0.7, 70) << QSize(12, 8);
+        // clang-format on
     }
     void emptyDataPaintsAFrame() {
         QFETCH(PlotData, data);

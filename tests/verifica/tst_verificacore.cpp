@@ -39,7 +39,7 @@ double highL(double g) {
     return kZ / (g * kW);
 }
 
-CellValues butterworth(TipoCella t) {
+Cella butterworth(TipoCella t) {
     switch (t) {
         case TipoCella::PassaBassoPiGreco: return {.c1Pf = lowC(1), .l1uH = lowL(2)};
         case TipoCella::PassaBassoT: return {.c1Pf = lowC(2), .l1uH = lowL(1)};
@@ -90,12 +90,12 @@ private slots:
 };
 
 void TestVerificaCore::butterworthLoss_data() {
-    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<double>("ratio");  // frequency over the cut-off
     QTest::addColumn<double>("lossDb");
     struct Row {
         const char* name;
-        TipoCella tipo;
+        TipoCella cell;
         bool low;
     };
     for (const Row& r :
@@ -103,38 +103,39 @@ void TestVerificaCore::butterworthLoss_data() {
           Row{"high-pass pi", TipoCella::PassaAltoPiGreco, false}, Row{"high-pass T", TipoCella::PassaAltoT, false}}) {
         for (const auto& [k, loss] : {std::pair{1.0, 3.0103}, std::pair{2.0, 18.1291}, std::pair{3.0, 28.6332}}) {
             const QByteArray name = QByteArray(r.name) + " at " + QByteArray::number(k) + (r.low ? " x fc" : " : fc");
-            QTest::newRow(name.constData()) << r.tipo << (r.low ? k : 1 / k) << loss;
+            QTest::newRow(name.constData()) << r.cell << (r.low ? k : 1 / k) << loss;
         }
     }
 }
 
 void TestVerificaCore::butterworthLoss() {
-    QFETCH(TipoCella, tipo);
+    QFETCH(TipoCella, cell);
     QFETCH(double, ratio);
     QFETCH(double, lossDb);
-    const auto r = analyse(cellLadder(tipo, butterworth(tipo), kZ), ratio);
+    const auto r = analyse(cellLadder(cell, butterworth(cell), kZ), ratio);
     QVERIFY(r);
     QVERIFY2(std::abs(r->insertionLossDb - lossDb) < 0.01, qPrintable(QString::number(r->insertionLossDb)));
 }
 
 void TestVerificaCore::losslessConservesPower_data() {
-    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<std::optional<double>>("q");
-    for (auto [name, tipo] :
+    for (auto [name, cell] :
          {std::pair{"low-pass pi", TipoCella::PassaBassoPiGreco}, std::pair{"low-pass T", TipoCella::PassaBassoT},
           std::pair{"high-pass pi", TipoCella::PassaAltoPiGreco}, std::pair{"high-pass T", TipoCella::PassaAltoT}}) {
-        QTest::newRow(name) << tipo << std::optional<double>{};
-        QTest::newRow((QByteArray(name) + " with Q 50").constData()) << tipo << std::optional<double>{50.0};
+        // clang-format off
+        QTest::newRow(name) << cell << std::optional<double>{};
+        QTest::newRow((QByteArray(name) + " with Q 50").constData()) << cell << std::optional<double>{50.0};
+        // clang-format on
     }
 }
 
 void TestVerificaCore::losslessConservesPower() {
-    QFETCH(TipoCella, tipo);
+    QFETCH(TipoCella, cell);
     QFETCH(std::optional<double>, q);
-    CellValues v = butterworth(tipo);
+    Cella v = butterworth(cell);
     v.c1Pf *= 1.37;  // off the design, so the match is not perfect anywhere
-    v.inductorQ = q;
-    const Ladder ladder = cellLadder(tipo, v, kZ);
+    const Ladder ladder = cellLadder(cell, v, kZ, q);
     for (double f = 0.001; f < 1000; f *= 1.3) {
         const auto r = analyse(ladder, f);
         QVERIFY(r);
@@ -149,30 +150,32 @@ void TestVerificaCore::losslessConservesPower() {
         QCOMPARE_LE(r->insertionLossDb, kLossCapDb);
     }
     // Far into the pass band a low-pass cell is a plain wire.
-    if (passaBasso(tipo) && !q) QVERIFY(std::abs(analyse(ladder, 1e-4)->swr - 1) < 1e-3);
+    if (passaBasso(cell) && !q) QVERIFY(std::abs(analyse(ladder, 1e-4)->swr - 1) < 1e-3);
 }
 
 void TestVerificaCore::minus3DbOfTheDesignedCells_data() {
-    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<double>("cutoff");
+    // clang-format off
     QTest::newRow("PassaBpig 7 MHz") << TipoCella::PassaBassoPiGreco << 7.0;
     QTest::newRow("PassaBaT 14 MHz") << TipoCella::PassaBassoT << 14.0;
     QTest::newRow("PassaApig 1,8 MHz") << TipoCella::PassaAltoPiGreco << 1.8;
     QTest::newRow("PassaAltoaT 5 MHz") << TipoCella::PassaAltoT << 5.0;
+    // clang-format on
 }
 
 void TestVerificaCore::minus3DbOfTheDesignedCells() {
-    QFETCH(TipoCella, tipo);
+    QFETCH(TipoCella, cell);
     QFETCH(double, cutoff);
-    const auto cella = calcolaCella(costantiCella(tipo), cutoff, kZ);
+    const auto cella = calcolaCella(costantiCella(cell), cutoff, kZ);
     QVERIFY(cella);
-    const Ladder ladder = cellLadder(tipo, {.c1Pf = cella->c1Pf, .l1uH = cella->l1uH}, kZ);
-    const auto f3 = frequencyAt3Db(ladder, passBandOf(tipo), cutoff / 100, cutoff * 100);
+    const Ladder ladder = cellLadder(cell, *cella, kZ);
+    const auto f3 = frequencyAt3Db(ladder, passBandOf(cell), cutoff / 100, cutoff * 100);
     QVERIFY(f3);
     QVERIFY2(std::abs(*f3 / cutoff - 1) < 0.02, qPrintable(QString::number(*f3)));
     QVERIFY(std::abs(analyse(ladder, *f3)->insertionLossDb - 3.0) < 1e-6);
     // The crossing nearest the pass band: the pass band side is under 3 dB.
-    const double inside = passaBasso(tipo) ? *f3 * 0.98 : *f3 * 1.02;
+    const double inside = passaBasso(cell) ? *f3 * 0.98 : *f3 * 1.02;
     QVERIFY(analyse(ladder, inside)->insertionLossDb < 3.0);
 }
 
@@ -225,11 +228,13 @@ void TestVerificaCore::nearestStandard_data() {
     QTest::addColumn<int>("series");
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("nearest");
+    // clang-format off
     QTest::newRow("E24 600 pF") << int(Series::E24) << 600.0 << 620.0;
     QTest::newRow("E24 589 pF") << int(Series::E24) << 589.0 << 560.0;
     QTest::newRow("E12 812 pF") << int(Series::E12) << 812.3 << 820.0;
     QTest::newRow("E12 halfway goes down") << int(Series::E12) << 575.0 << 560.0;
     QTest::newRow("E24 a standard value") << int(Series::E24) << 7.5 << 7.5;
+    // clang-format on
 }
 
 void TestVerificaCore::nearestStandard() {
@@ -241,22 +246,24 @@ void TestVerificaCore::nearestStandard() {
 }
 
 void TestVerificaCore::inductanceMatchesTheInductanceWindows_data() {
-    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<double>("capacitance");
     QTest::addColumn<double>("cutoff");
     QTest::addColumn<double>("k");
+    // clang-format off
     QTest::newRow("low-pass 430 pF 7 MHz") << TipoCella::PassaBassoPiGreco << 430.0 << 7.0 << kCostanteInduttanza2;
     QTest::newRow("low-pass T 220 pF 1,8 MHz") << TipoCella::PassaBassoT << 220.0 << 1.8 << kCostanteInduttanza2;
     QTest::newRow("high-pass 100 pF 7 MHz") << TipoCella::PassaAltoPiGreco << 100.0 << 7.0 << kCostanteInduttanza;
     QTest::newRow("high-pass T 220 pF 1,8 MHz") << TipoCella::PassaAltoT << 220.0 << 1.8 << kCostanteInduttanza;
+    // clang-format on
 }
 
 void TestVerificaCore::inductanceMatchesTheInductanceWindows() {
-    QFETCH(TipoCella, tipo);
+    QFETCH(TipoCella, cell);
     QFETCH(double, capacitance);
     QFETCH(double, cutoff);
     QFETCH(double, k);
-    const auto l = inductanceForCapacitor(tipo, capacitance, cutoff);
+    const auto l = inductanceForCapacitor(cell, capacitance, cutoff);
     QVERIFY(l);
     const EsitoInduttanza window = calcolaInduttanza(k, scriviNumero(capacitance), scriviNumero(cutoff));
     QCOMPARE(scriviNumero(troncaDecimali(*l, 2)), window.testo);
@@ -305,12 +312,14 @@ void TestVerificaCore::airCoilWinding_data() {
     QTest::addColumn<int>("outcome");
     QTest::addColumn<int>("turns");
     using O = AirCoilWinding::Outcome;
+    // clang-format off
     QTest::newRow("20 mm, 15 mm, 1,6404 uH") << 20.0 << 15.0 << 1.6404 << int(O::Wound) << 10;
     QTest::newRow("10 mm, 20 mm, 1,6 uH") << 10.0 << 20.0 << 1.6 << int(O::Wound) << 20;
     QTest::newRow("rounds up to one turn") << 20.0 << 15.0 << 1e-9 << int(O::Wound) << 1;
     QTest::newRow("diameter at the window's limit") << 1000.0 << 10.0 << 1.0 << int(O::OutOfRange) << 0;
     QTest::newRow("turns beyond the window's limit") << 10.0 << 10.0 << 1e12 << int(O::OutOfRange) << 0;
     QTest::newRow("no diameter") << 0.0 << 10.0 << 1.0 << int(O::NoTurns) << 0;
+    // clang-format on
 }
 
 void TestVerificaCore::airCoilWinding() {
@@ -330,7 +339,7 @@ void TestVerificaCore::airCoilWinding() {
 }
 
 void TestVerificaCore::passaBpigAt7MHz() {
-    const VerificationInput in{.tipo = TipoCella::PassaBassoPiGreco,
+    const VerificationInput in{.cell = TipoCella::PassaBassoPiGreco,
                                .cutoffMHz = 7,
                                .impedanceOhm = 50,
                                .c1Pf = 454.7,
@@ -382,7 +391,7 @@ void TestVerificaCore::passaBpigAt7MHz() {
 }
 
 void TestVerificaCore::highPassCellsLookBelow_data() {
-    QTest::addColumn<TipoCella>("tipo");
+    QTest::addColumn<TipoCella>("cell");
     QTest::addColumn<QString>("mounting");
     // clang-format off
     QTest::newRow("PassaApig") << TipoCella::PassaAltoPiGreco << "Da montare: 1 condensatore C1 da 220 pF, 2 induttanze L1 da ";
@@ -393,10 +402,10 @@ void TestVerificaCore::highPassCellsLookBelow_data() {
 // Behind a high-pass cell the harmonics are a half and a third of the
 // operating frequency, and the cell mounts its own count of parts.
 void TestVerificaCore::highPassCellsLookBelow() {
-    QFETCH(TipoCella, tipo);
+    QFETCH(TipoCella, cell);
     QFETCH(QString, mounting);
-    const auto cella = calcolaCella(costantiCella(tipo), 7, 50);
-    const VerificationInput in{.tipo = tipo,
+    const auto cella = calcolaCella(costantiCella(cell), 7, 50);
+    const VerificationInput in{.cell = cell,
                                .cutoffMHz = 7,
                                .impedanceOhm = 50,
                                .c1Pf = cella->c1Pf,
@@ -412,7 +421,7 @@ void TestVerificaCore::highPassCellsLookBelow() {
 }
 
 void TestVerificaCore::coilQReachesTheBuiltLadder() {
-    VerificationInput in{.tipo = TipoCella::PassaBassoPiGreco,
+    VerificationInput in{.cell = TipoCella::PassaBassoPiGreco,
                          .cutoffMHz = 7,
                          .impedanceOhm = 50,
                          .c1Pf = 454.7,
@@ -454,7 +463,7 @@ void TestVerificaCore::longerLadders() {
     QFETCH(QList<int>, inductors);
     QFETCH(double, cutoff);
     const VerificationInput in{
-        .tipo = TipoCella::PassaBassoPiGreco,
+        .cell = TipoCella::PassaBassoPiGreco,
         .cutoffMHz = 7,
         .impedanceOhm = 50,
         .c1Pf = 454.7,
@@ -494,7 +503,7 @@ void TestVerificaCore::truncatedCaptionsAreNotAnalysed() {
     // 145 MHz, 50 ohm: the filter window shows L1 = 0,1 for 0,1097 uH.
     const auto cella = calcolaCella(costantiCella(TipoCella::PassaBassoPiGreco), 145, 50);
     QCOMPARE(cella->l1uH, 0.1);
-    const VerificationInput in{.tipo = TipoCella::PassaBassoPiGreco,
+    const VerificationInput in{.cell = TipoCella::PassaBassoPiGreco,
                                .cutoffMHz = 145,
                                .impedanceOhm = 50,
                                .c1Pf = cella->c1Pf,
@@ -516,12 +525,14 @@ void TestVerificaCore::figuresAreRounded_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("decimals");  // or significant digits when negative
     QTest::addColumn<QString>("shown");
+    // clang-format off
     QTest::newRow("2,4999 to one decimal") << 2.4999 << 1 << "2,5";
     QTest::newRow("0,999 to two") << 0.999 << 2 << "1";
     QTest::newRow("-0,0001 shows 0") << -0.0001 << 2 << "0";
     QTest::newRow("454,73 to three digits") << 454.73 << -3 << "455";
     QTest::newRow("0,10966 to three digits") << 0.10966 << -3 << "0,11";
     QTest::newRow("0,0009996 to three digits") << 0.0009996 << -3 << "0,001";
+    // clang-format on
 }
 
 void TestVerificaCore::figuresAreRounded() {
@@ -573,7 +584,7 @@ void TestVerificaCore::badInputsGiveNoFigureAndNoNonsense() {
     QFETCH(bool, built);
     QFETCH(int, problem);
     const VerificationResult r = verify(
-        {.tipo = TipoCella::PassaBassoT,
+        {.cell = TipoCella::PassaBassoT,
          .cutoffMHz = 7,
          .impedanceOhm = 50,
          .c1Pf = 909.4,
@@ -598,7 +609,7 @@ void TestVerificaCore::badInputsGiveNoFigureAndNoNonsense() {
         for (const PartStress& s : *r.stress) QVERIFY(std::isfinite(s.worst) && s.worst >= s.matched);
     // Every problem is said.
     QCOMPARE(verificationText(
-                 {.tipo = TipoCella::PassaBassoT, .cutoffMHz = 7, .impedanceOhm = 50, .c1Pf = 909.4, .l1uH = 1.13}, r)
+                 {.cell = TipoCella::PassaBassoT, .cutoffMHz = 7, .impedanceOhm = 50, .c1Pf = 909.4, .l1uH = 1.13}, r)
                  .problems.size(),
              r.problems.size());
 }
@@ -607,7 +618,7 @@ void TestVerificaCore::badInputsGiveNoFigureAndNoNonsense() {
 // the two ladders' losses and SWR there.
 void TestVerificaCore::csvReadsBackToTheCurve() {
     const Ladder designed = cellLadder(TipoCella::PassaAltoT, butterworth(TipoCella::PassaAltoT), kZ);
-    const Ladder built = cellLadder(TipoCella::PassaAltoT, {.c1Pf = 3300, .l1uH = 4.2, .inductorQ = 80.0}, kZ);
+    const Ladder built = cellLadder(TipoCella::PassaAltoT, {.c1Pf = 3300, .l1uH = 4.2}, kZ, 80.0);
     const auto curve = responseCurve(designed, built, 1.0);
     const QStringList lines = QString::fromStdString(responseCsv(curve)).split("\r\n", Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), qsizetype(kResponsePoints + 1));

@@ -22,7 +22,7 @@ using namespace ombrana::test;
 namespace {
 
 void choose(QWidget* w, const char* combo, const QString& entry) {
-    auto* c = child<QComboBox>(w, QString::fromLatin1(combo));
+    FIND_CHILD(QComboBox, c, w, QString::fromLatin1(combo));
     const int i = c->findText(entry);
     QVERIFY2(i >= 0, qPrintable(entry));
     c->setCurrentIndex(i);
@@ -95,14 +95,20 @@ private slots:
 };
 
 void TestVerificaLadders::proposesForTheBandAndFillsTheChosenRow() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
+    FIND_CHILD(QLineEdit, operatingFrequency, v, "operatingFrequency");
+    FIND_CHILD(QComboBox, response, v, "response");
+    FIND_CHILD(QComboBox, elements, v, "elements");
+    FIND_CHILD(QLineEdit, capacitor, v, "capacitor");
+    FIND_CHILD(QLineEdit, capacitor2, v, "capacitor2");
+    FIND_CHILD(QLineEdit, minLoss, v, "minLoss");
     choose(v, "band", QStringLiteral("40 m"));
-    QCOMPARE(child<QLineEdit>(v, "operatingFrequency")->text(), QStringLiteral("7,2"));
+    QCOMPARE(operatingFrequency->text(), QStringLiteral("7,2"));
     choose(v, "series", QStringLiteral("E24"));
     choose(v, "elements", QStringLiteral("7"));
     click(v, QStringLiteral("propose"));
-    auto* designs = child<QListWidget>(v, "designs");
+    FIND_CHILD(QListWidget, designs, v, "designs");
     QVERIFY(designs->count() >= 2);
     QVERIFY2(designs->item(0)->text().startsWith(QStringLiteral("7 el.   330 / 750 pF   ROS 1,08   2 f 43,6 dB")),
              qPrintable(designs->item(0)->text()));
@@ -110,11 +116,12 @@ void TestVerificaLadders::proposesForTheBandAndFillsTheChosenRow() {
 
     // Choosing the row fills the window with its design.
     designs->setCurrentRow(0);
-    QCOMPARE(child<QComboBox>(v, "response")->currentText(), QStringLiteral("Chebyshev"));
-    QCOMPARE(child<QComboBox>(v, "elements")->currentText(), QStringLiteral("7"));
-    QCOMPARE(child<QLineEdit>(v, "capacitor")->text(), QStringLiteral("330"));
-    QCOMPARE(child<QLineEdit>(v, "capacitor2")->text(), QStringLiteral("750"));
-    QCOMPARE(v->findChild<CellDrawing*>(QStringLiteral("cella"))->shape().size(), std::size_t(7));
+    QCOMPARE(response->currentText(), QStringLiteral("Chebyshev"));
+    QCOMPARE(elements->currentText(), QStringLiteral("7"));
+    QCOMPARE(capacitor->text(), QStringLiteral("330"));
+    QCOMPARE(capacitor2->text(), QStringLiteral("750"));
+    FIND_CHILD(CellDrawing, drawing, v, QStringLiteral("cella"));
+    QCOMPARE(drawing->shape().size(), std::size_t(7));
     QCOMPARE(label(v, "builtC1"), QStringLiteral("C1 = 330 pF   C2 = 750 pF"));
     QVERIFY(label(v, "designedCell").contains(QStringLiteral("Chebyshev 7 elementi, taglio 7,225 MHz")));
     // At the band's top, the design loses next to nothing and matches.
@@ -124,8 +131,8 @@ void TestVerificaLadders::proposesForTheBandAndFillsTheChosenRow() {
     // The list stays for another choice; a new job clears it.
     QCOMPARE(designs->count() >= 2, true);
     designs->setCurrentRow(1);
-    QCOMPARE(child<QLineEdit>(v, "capacitor")->text(), QStringLiteral("360"));
-    child<QLineEdit>(v, "minLoss")->setText(QStringLiteral("45"));
+    QCOMPARE(capacitor->text(), QStringLiteral("360"));
+    minLoss->setText(QStringLiteral("45"));
     QCOMPARE(designs->count(), 0);
 }
 
@@ -133,34 +140,37 @@ void TestVerificaLadders::saysHowCloseTheBestComes_data() {
     QTest::addColumn<QString>("series");
     QTest::addColumn<QString>("maxSwr");
     QTest::addColumn<QString>("said");
-    QTest::newRow("E12: no 40 dB") << "E12"
-                                   << "1,2"
-                                   << "il migliore ne d\u00e0 36,2";
-    QTest::newRow("SWR 1,0001") << "E12"
-                                << "1,0001"
-                                << "Nessun filtro tiene il ROS entro 1 in banda";
+    // clang-format off
+    QTest::newRow("E12: no 40 dB") << "E12" << "1,2" << "il migliore ne d\u00e0 36,2";
+    QTest::newRow("SWR 1,0001") << "E12" << "1,0001" << "Nessun filtro tiene il ROS entro 1 in banda";
+    // clang-format on
 }
 
 void TestVerificaLadders::saysHowCloseTheBestComes() {
     QFETCH(QString, series);
     QFETCH(QString, maxSwr);
     QFETCH(QString, said);
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    QVERIFY(v);
+    FIND_CHILD(QLineEdit, maxSwrField, v, "maxSwr");
+    FIND_CHILD(QListWidget, designs, v, "designs");
     choose(v, "band", QStringLiteral("40 m"));
     choose(v, "series", series);
     choose(v, "elements", QStringLiteral("7"));
-    child<QLineEdit>(v, "maxSwr")->setText(maxSwr);
+    maxSwrField->setText(maxSwr);
     click(v, QStringLiteral("propose"));
-    QCOMPARE(child<QListWidget>(v, "designs")->count(), 0);
+    QCOMPARE(designs->count(), 0);
     QVERIFY2(label(v, "designsCaption").contains(said), qPrintable(label(v, "designsCaption")));
 }
 
 void TestVerificaLadders::takesTheBuildersCapacitors() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    QVERIFY(v);
+    FIND_CHILD(QLabel, notice, v, "notice");
     choose(v, "response", QStringLiteral("Chebyshev"));
     choose(v, "elements", QStringLiteral("7"));
-    auto* c1 = child<QLineEdit>(v, "capacitor");
-    auto* c2 = child<QLineEdit>(v, "capacitor2");
+    FIND_CHILD(QLineEdit, c1, v, "capacitor");
+    FIND_CHILD(QLineEdit, c2, v, "capacitor2");
     QVERIFY(c1->isEnabled() && c2->isEnabled());
     // The choice starts from the design at the cut-off, at standard values.
     QVERIFY(!c1->text().isEmpty() && !c2->text().isEmpty());
@@ -171,7 +181,7 @@ void TestVerificaLadders::takesTheBuildersCapacitors() {
     for (const char* name : kBuilt) QVERIFY2(!label(v, name).isEmpty(), name);
     // Capacitors that no ripple up to 3 dB fits: nothing, and why.
     paste(c2, QStringLiteral("1200"));
-    QVERIFY(child<QLabel>(v, "notice")->isVisible());
+    QVERIFY(notice->isVisible());
     QVERIFY2(label(v, "notice").contains(QStringLiteral("nessun Chebyshev")), qPrintable(label(v, "notice")));
     for (const char* name : kDesigned) QVERIFY2(label(v, name).isEmpty(), name);
     for (const char* name : kBuilt) QVERIFY2(label(v, name).isEmpty(), name);
@@ -182,26 +192,31 @@ void TestVerificaLadders::takesTheBuildersCapacitors() {
 }
 
 void TestVerificaLadders::butterworthLadderShowsItsStandardValues() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    QVERIFY(v);
+    FIND_CHILD(QLineEdit, capacitor2, v, "capacitor2");
     choose(v, "elements", QStringLiteral("5"));
-    auto* c1 = child<QLineEdit>(v, "capacitor");
+    FIND_CHILD(QLineEdit, c1, v, "capacitor");
     QVERIFY(!c1->isEnabled());
     // 281 and 909 pF at the nearest E12 values.
     QCOMPARE(c1->text(), QStringLiteral("270"));
-    QCOMPARE(child<QLineEdit>(v, "capacitor2")->text(), QStringLiteral("820"));
+    QCOMPARE(capacitor2->text(), QStringLiteral("820"));
     QVERIFY(label(v, "parts").contains(QStringLiteral("C2 820 pF (esatto 909,46 pF)")));
     // C1 twice, C2 once, and two inductors both named L1.
     QCOMPARE(v->buildSheet().parts.size(), std::size_t(3));
 }
 
 void TestVerificaLadders::bandFollowsTheOperatingFrequency() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaApig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaAltoPiGreco, QStringLiteral("7"));
+    QVERIFY(v);
+    FIND_CHILD(QLineEdit, operatingFrequency, v, "operatingFrequency");
+    FIND_CHILD(QComboBox, band, v, "band");
     choose(v, "band", QStringLiteral("40 m"));
-    QCOMPARE(child<QLineEdit>(v, "operatingFrequency")->text(), QStringLiteral("7"));
-    paste(child<QLineEdit>(v, "operatingFrequency"), QStringLiteral("7,1"));
-    QCOMPARE(child<QComboBox>(v, "band")->currentText(), QStringLiteral("40 m"));
-    paste(child<QLineEdit>(v, "operatingFrequency"), QStringLiteral("8"));
-    QCOMPARE(child<QComboBox>(v, "band")->currentText(), QStringLiteral("Nessuna"));
+    QCOMPARE(operatingFrequency->text(), QStringLiteral("7"));
+    paste(operatingFrequency, QStringLiteral("7,1"));
+    QCOMPARE(band->currentText(), QStringLiteral("40 m"));
+    paste(operatingFrequency, QStringLiteral("8"));
+    QCOMPARE(band->currentText(), QStringLiteral("Nessuna"));
 }
 
 void TestVerificaLadders::outOfDomainInputsAreSaid_data() {
@@ -225,83 +240,93 @@ void TestVerificaLadders::outOfDomainInputsAreSaid() {
     QFETCH(QString, text);
     QFETCH(QString, said);
     QFETCH(QStringList, emptied);
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    QVERIFY(v);
+    FIND_CHILD(QLineEdit, diameter, v, "diameter");
+    FIND_CHILD(QLineEdit, length, v, "length");
+    FIND_CHILD(QLabel, notice, v, "notice");
     choose(v, "core", QStringLiteral("Bobina in aria"));
-    child<QLineEdit>(v, "diameter")->setText(QStringLiteral("20"));
-    child<QLineEdit>(v, "length")->setText(QStringLiteral("15"));
-    QVERIFY(!child<QLabel>(v, "notice")->isVisible());
+    diameter->setText(QStringLiteral("20"));
+    length->setText(QStringLiteral("15"));
+    QVERIFY(!notice->isVisible());
     QVERIFY(!label(v, "lossBuilt").isEmpty());
-    paste(child<QLineEdit>(v, field), text);
-    QVERIFY(child<QLabel>(v, "notice")->isVisible());
+    FIND_CHILD(QLineEdit, typedInto, v, field);
+    paste(typedInto, text);
+    QVERIFY(notice->isVisible());
     QVERIFY2(label(v, "notice").contains(said), qPrintable(label(v, "notice")));
     for (const QString& name : emptied) QVERIFY2(label(v, qPrintable(name)).isEmpty(), qPrintable(name));
     QVERIFY(!label(v, "cutoffDesigned").isEmpty());
 }
 
 void TestVerificaLadders::coilQRefreshesTheWindow() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    QVERIFY(v);
+    FIND_CHILD(QLineEdit, coilQ, v, "coilQ");
     const QString lossless = label(v, "lossBuilt");
-    child<QLineEdit>(v, "coilQ")->setFocus();
+    coilQ->setFocus();
     QVERIFY(activate(v));
     typeToFocus(QStringLiteral("50"));
-    QCOMPARE(child<QLineEdit>(v, "coilQ")->text(), QStringLiteral("50"));
+    QCOMPARE(coilQ->text(), QStringLiteral("50"));
     QVERIFY(label(v, "lossBuilt") != lossless);
     QVERIFY(leggiNumero(label(v, "lossBuilt").toStdString()).value() >
             leggiNumero(lossless.toStdString()).value() + 0.1);
 }
 
 void TestVerificaLadders::adviceWhenTheCellLosesAtTheOperatingFrequency() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBaT"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoT, QStringLiteral("7"));
+    QVERIFY(v);
+    FIND_CHILD(QLineEdit, operatingFrequency, v, "operatingFrequency");
     QVERIFY(label(v, "advice").contains(QStringLiteral("PROPONI")));
     // Well inside the pass band the cell is fine.
-    paste(child<QLineEdit>(v, "operatingFrequency"), QStringLiteral("3"));
+    paste(operatingFrequency, QStringLiteral("3"));
     QVERIFY(label(v, "advice").isEmpty());
 }
 
 void TestVerificaLadders::exportsWaitForAResult() {
-    QWidget* v = openWindow(QStringLiteral("VerificaPassaAltoaT"));
-    QVERIFY(!child<QAction>(v, "esportaPdf")->isEnabled());
-    QVERIFY(!child<QAction>(v, "esportaCsv")->isEnabled());
-    QWidget* fw = openWindow(QStringLiteral("PassaAltoaT"));
-    child<QLineEdit>(fw, "Text1")->setText(QStringLiteral("7"));
-    child<QLineEdit>(fw, "Text2")->setText(QStringLiteral("50"));
+    QWidget* v = openWindow(nomi::verificaPassaAltoT);
+    FIND_CHILD(QAction, esportaPdf, v, "esportaPdf");
+    FIND_CHILD(QAction, esportaCsv, v, "esportaCsv");
+    QVERIFY(!esportaPdf->isEnabled());
+    QVERIFY(!esportaCsv->isEnabled());
+    QWidget* fw = openWindow(nomi::passaAltoT);
+    FIND_CHILD(QLineEdit, frequency, fw, "Text1");
+    FIND_CHILD(QLineEdit, impedance, fw, "Text2");
+    frequency->setText(QStringLiteral("7"));
+    impedance->setText(QStringLiteral("50"));
     click(fw, QStringLiteral("Command6"));
-    QVERIFY(child<QAction>(v, "esportaPdf")->isEnabled());
-    QVERIFY(child<QAction>(v, "esportaCsv")->isEnabled());
+    QVERIFY(esportaPdf->isEnabled());
+    QVERIFY(esportaCsv->isEnabled());
 }
 
 void TestVerificaLadders::coreListTakesTheMakersDesignation_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<bool>("said");  // an unknown core is said on the notice line
-    QTest::newRow("T50-2") << "T50-2"
-                           << "T50/2" << false;
-    QTest::newRow("t50/2") << "t50/2"
-                           << "T50/2" << false;
-    QTest::newRow("T50/2") << "T50/2"
-                           << "T50/2" << false;
-    QTest::newRow("t50-10") << "t50-10"
-                            << "T50/10" << false;
-    QTest::newRow("t106-10 is not offered") << "t106-10"
-                                            << "Valori esatti" << true;
-    QTest::newRow("b: the air coil") << "b"
-                                     << "Bobina in aria" << false;
-    QTest::newRow("T51-2 is no core") << "T51-2"
-                                      << "Valori esatti" << true;
+    // clang-format off
+    QTest::newRow("T50-2") << "T50-2" << "T50/2" << false;
+    QTest::newRow("t50/2") << "t50/2" << "T50/2" << false;
+    QTest::newRow("T50/2") << "T50/2" << "T50/2" << false;
+    QTest::newRow("t50-10") << "t50-10" << "T50/10" << false;
+    QTest::newRow("t106-10 is not offered") << "t106-10" << "Valori esatti" << true;
+    QTest::newRow("b: the air coil") << "b" << "Bobina in aria" << false;
+    QTest::newRow("T51-2 is no core") << "T51-2" << "Valori esatti" << true;
+    // clang-format on
 }
 
 void TestVerificaLadders::coreListTakesTheMakersDesignation() {
     QFETCH(QString, typed);
     QFETCH(QString, chosen);
     QFETCH(bool, said);
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
-    auto* core = child<QComboBox>(v, "core");
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    QVERIFY(v);
+    FIND_CHILD(QLabel, notice, v, "notice");
+    FIND_CHILD(QComboBox, core, v, "core");
     QVERIFY(activate(v));
     core->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), core);
     typeToFocus(typed);
     QCOMPARE(core->currentText(), chosen);
-    QCOMPARE(child<QLabel>(v, "notice")->isVisible(), said);
+    QCOMPARE(notice->isVisible(), said);
     if (said) QVERIFY2(label(v, "notice").contains(typed.toUpper().replace('-', '/')), qPrintable(label(v, "notice")));
 }
 
@@ -309,18 +334,12 @@ void TestVerificaLadders::everyTextFits_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("response");
     QTest::addColumn<QString>("elements");
-    QTest::newRow("PassaBpig, cell") << "PassaBpig"
-                                     << "Butterworth"
-                                     << "3";
-    QTest::newRow("PassaBpig, Chebyshev 9") << "PassaBpig"
-                                            << "Chebyshev"
-                                            << "9";
-    QTest::newRow("PassaApig, Butterworth 7") << "PassaApig"
-                                              << "Butterworth"
-                                              << "7";
-    QTest::newRow("PassaAltoaT, Chebyshev 9") << "PassaAltoaT"
-                                              << "Chebyshev"
-                                              << "9";
+    // clang-format off
+    QTest::newRow("PassaBpig, cell") << "PassaBpig" << "Butterworth" << "3";
+    QTest::newRow("PassaBpig, Chebyshev 9") << "PassaBpig" << "Chebyshev" << "9";
+    QTest::newRow("PassaApig, Butterworth 7") << "PassaApig" << "Butterworth" << "7";
+    QTest::newRow("PassaAltoaT, Chebyshev 9") << "PassaAltoaT" << "Chebyshev" << "9";
+    // clang-format on
 }
 
 void TestVerificaLadders::everyTextFits() {
@@ -328,13 +347,14 @@ void TestVerificaLadders::everyTextFits() {
     QFETCH(QString, response);
     QFETCH(QString, elements);
     VerificaWindow* v = verifyFrom(filter, QStringLiteral("7"));
+    QVERIFY(v);
     choose(v, "response", response);
     choose(v, "elements", elements);
     choose(v, "core", QStringLiteral("T106/15"));
     choose(v, "band", QStringLiteral("40 m"));
     click(v, QStringLiteral("propose"));
     checkTextsFit(v);
-    auto* designs = child<QListWidget>(v, "designs");
+    FIND_CHILD(QListWidget, designs, v, "designs");
     if (designs->count() > 0) {
         designs->setCurrentRow(0);
         checkTextsFit(v);
@@ -344,19 +364,22 @@ void TestVerificaLadders::everyTextFits() {
 // The build sheet of a nine-element design: one page, every part's value
 // and every figure on it.
 void TestVerificaLadders::nineElementSheetIsOnePage() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    QVERIFY(v);
+    FIND_CHILD(QLineEdit, capacitor, v, "capacitor");
+    FIND_CHILD(QLineEdit, capacitor2, v, "capacitor2");
     choose(v, "response", QStringLiteral("Chebyshev"));
     choose(v, "elements", QStringLiteral("9"));
     choose(v, "core", QStringLiteral("T50/6"));
-    paste(child<QLineEdit>(v, "capacitor"), QStringLiteral("330"));
-    paste(child<QLineEdit>(v, "capacitor2"), QStringLiteral("750"));
+    paste(capacitor, QStringLiteral("330"));
+    paste(capacitor2, QStringLiteral("750"));
     const BuildSheet sheet = v->buildSheet();
     QCOMPARE(sheet.shape.size(), std::size_t(9));
     QCOMPARE(sheet.parts.size(), std::size_t(5));  // C1, C2, C3, L1, L2
     QTemporaryDir dir;
     const QString path = qEnvironmentVariableIsSet("KEEP_PDF") ? qEnvironmentVariable("KEEP_PDF")
                                                                : dir.filePath(QStringLiteral("nove.pdf"));
-    QVERIFY(v->exportPdf(path));
+    QVERIFY(v->writePdf(path));
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
     QProcess run;
@@ -375,7 +398,8 @@ void TestVerificaLadders::nineElementSheetIsOnePage() {
 // Tab runs down each column of inputs, then to PROPONI, its list, the
 // parts and CHIUDI; fields that the design does not take are passed over.
 void TestVerificaLadders::tabWalksTheInputsThenTheProposals() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    QVERIFY(v);
     choose(v, "response", QStringLiteral("Chebyshev"));
     choose(v, "elements", QStringLiteral("7"));
     checkTabByKeys(v, {"operatingFrequency", "band", "maxSwr", "minLoss", "power", "response", "elements", "series",

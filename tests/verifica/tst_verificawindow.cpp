@@ -1,9 +1,11 @@
 #include "app/MessageBox.h"
+#include "app/WindowNames.h"
 #include "app/core/NumberText.h"
 #include "filters/FilterWindow.h"
 #include "tests/support/WindowTestSupport.h"
 #include "tests/verifica/VerificaTestSupport.h"
 #include "verifica/ResponsePlot.h"
+#include "verifica/VerificaDesign.h"
 #include "verifica/VerificaWindow.h"
 
 #include <QAction>
@@ -43,6 +45,8 @@ private slots:
     void csvReadsBackToThePlot();
     void pdfIsOnePageWithTheWindowsValues();
     void aFileThatCannotBeWrittenIsReportedAndNotLeft();
+    void eachCellHasItsOwnVariant_data();
+    void eachCellHasItsOwnVariant();
 };
 
 void TestVerificaWindow::opensFromEachFilterWindow_data() {
@@ -64,6 +68,8 @@ void TestVerificaWindow::opensFromEachFilterWindow() {
     QFETCH(QString, capacitor);
     QFETCH(QString, band40);
     QWidget* fw = openWindow(filter);
+    FIND_CHILD(QAction, verifica, fw, "verifica");
+    FIND_CHILD(QLineEdit, frequency, fw, "Text1");
     // The new entry stands right after "Stampa".
     const QList<QAction*> entries = qobject_cast<QMainWindow*>(fw)->menuBar()->actions();
     const auto stampa =
@@ -74,10 +80,13 @@ void TestVerificaWindow::opensFromEachFilterWindow() {
 
     VerificaWindow* v = verifyFrom(filter);
     QVERIFY(v);
+    FIND_CHILD(QLabel, notice, v, "notice");
+    FIND_CHILD(QLineEdit, operatingFrequency, v, "operatingFrequency");
+    FIND_CHILD(QLineEdit, capacitorField, v, "capacitor");
     QTRY_VERIFY(v->isVisible());
-    QVERIFY(!child<QLabel>(v, "notice")->isVisible());
-    QCOMPARE(child<QLineEdit>(v, "operatingFrequency")->text(), operating);
-    QCOMPARE(child<QLineEdit>(v, "capacitor")->text(), capacitor);
+    QVERIFY(!notice->isVisible());
+    QCOMPARE(operatingFrequency->text(), operating);
+    QCOMPARE(capacitorField->text(), capacitor);
     for (const char* name : kFigures) QVERIFY2(!label(v, name).isEmpty(), name);
     const double cutoff = *leggiNumero(label(v, "cutoffDesigned").toStdString());
     QVERIFY2(std::abs(cutoff - 7) < 0.15, qPrintable(label(v, "cutoffDesigned")));
@@ -85,43 +94,46 @@ void TestVerificaWindow::opensFromEachFilterWindow() {
 
     // Picking 40 m from the list sets the operating frequency and its figures.
     const QString lossBefore = label(v, "lossDesigned");
-    auto* band = child<QComboBox>(v, "band");
+    FIND_CHILD(QComboBox, band, v, "band");
     for (int i = 0; i < 4; ++i) QTest::keyClick(band, Qt::Key_Down);
     QCOMPARE(band->currentText(), QStringLiteral("40 m"));
-    QCOMPARE(child<QLineEdit>(v, "operatingFrequency")->text(), band40);
+    QCOMPARE(operatingFrequency->text(), band40);
     QVERIFY(label(v, "lossDesigned") != lossBefore);
 
     // One instance: the entry again brings the same window forward.
-    child<QAction>(fw, "verifica")->trigger();
-    QCOMPARE(finestre().find(QStringLiteral("Verifica") + filter), v);
+    verifica->trigger();
+    QCOMPARE(finestre().find(nomi::verifica(filter)), v);
 
     // A new CALCOLA in the filter window refills the verification.
-    child<QLineEdit>(fw, "Text1")->setText(QStringLiteral("14"));
+    frequency->setText(QStringLiteral("14"));
     click(fw, QStringLiteral("Command6"));
     const double moved = *leggiNumero(label(v, "cutoffDesigned").toStdString());
     QVERIFY2(std::abs(moved - 14) < 0.3, qPrintable(label(v, "cutoffDesigned")));
     // CANCELLA there leaves nothing to verify.
-    click(fw,
-          filter == "PassaBpig" || filter == "PassaAltoaT" ? QStringLiteral("Command2") : QStringLiteral("Command1"));
-    QVERIFY(child<QLabel>(v, "notice")->isVisible());
+    click(fw, filter == nomi::passaBassoPiGreco || filter == nomi::passaAltoT ? QStringLiteral("Command2")
+                                                                              : QStringLiteral("Command1"));
+    QVERIFY(notice->isVisible());
     QVERIFY(label(v, "cutoffDesigned").isEmpty());
     // Closing the filter window closes its verification too.
     fw->close();
-    QVERIFY(!finestre().isOpen(QStringLiteral("Verifica") + filter));
+    QVERIFY(!finestre().isOpen(nomi::verifica(filter)));
 }
 
 void TestVerificaWindow::saysWhatToDoWithoutAResult() {
-    QWidget* v = openWindow(QStringLiteral("VerificaPassaBaT"));
+    QWidget* v = openWindow(nomi::verificaPassaBassoT);
     QVERIFY(v);
-    QVERIFY(child<QLabel>(v, "notice")->isVisible());
-    QVERIFY(child<QLabel>(v, "notice")->text().contains("CALCOLA"));
+    FIND_CHILD(QLabel, notice, v, "notice");
+    QVERIFY(notice->isVisible());
+    QVERIFY(notice->text().contains("CALCOLA"));
     for (const char* name : kFigures) QVERIFY2(label(v, name).isEmpty(), name);
     // The filter window, opened and computed afterwards, is followed.
-    QWidget* fw = openWindow(QStringLiteral("PassaBaT"));
-    child<QLineEdit>(fw, "Text1")->setText(QStringLiteral("3,5"));
-    child<QLineEdit>(fw, "Text2")->setText(QStringLiteral("50"));
+    QWidget* fw = openWindow(nomi::passaBassoT);
+    FIND_CHILD(QLineEdit, frequency, fw, "Text1");
+    FIND_CHILD(QLineEdit, impedance, fw, "Text2");
+    frequency->setText(QStringLiteral("3,5"));
+    impedance->setText(QStringLiteral("50"));
     click(fw, QStringLiteral("Command6"));
-    QVERIFY(!child<QLabel>(v, "notice")->isVisible());
+    QVERIFY(!notice->isVisible());
     QVERIFY(!label(v, "lossBuilt").isEmpty());
 }
 
@@ -153,12 +165,16 @@ void TestVerificaWindow::badInputEmptiesWhatDependsOnIt() {
     QFETCH(QString, core);
     QFETCH(QStringList, emptied);
     QFETCH(QStringList, kept);
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco);
     QVERIFY(v);
-    child<QLineEdit>(v, "diameter")->setText(QStringLiteral("20"));
-    child<QLineEdit>(v, "length")->setText(QStringLiteral("15"));
-    child<QComboBox>(v, "core")->setCurrentText(core);
-    paste(child<QLineEdit>(v, field), text);
+    FIND_CHILD(QLineEdit, diameter, v, "diameter");
+    FIND_CHILD(QLineEdit, length, v, "length");
+    FIND_CHILD(QComboBox, coreList, v, "core");
+    diameter->setText(QStringLiteral("20"));
+    length->setText(QStringLiteral("15"));
+    coreList->setCurrentText(core);
+    FIND_CHILD(QLineEdit, typedInto, v, field);
+    paste(typedInto, text);
     for (const QString& name : emptied) QVERIFY2(label(v, qPrintable(name)).isEmpty(), qPrintable(name));
     for (const QString& name : kept) QVERIFY2(!label(v, qPrintable(name)).isEmpty(), qPrintable(name));
     // Whatever is shown is a number of the program's kind: never NaN,
@@ -172,11 +188,13 @@ void TestVerificaWindow::badInputEmptiesWhatDependsOnIt() {
 }
 
 void TestVerificaWindow::csvReadsBackToThePlot() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaAltoaT"));
-    child<QComboBox>(v, "core")->setCurrentText(QStringLiteral("T37/6"));
+    VerificaWindow* v = verifyFrom(nomi::passaAltoT);
+    QVERIFY(v);
+    FIND_CHILD(QComboBox, core, v, "core");
+    core->setCurrentText(QStringLiteral("T37/6"));
     QTemporaryDir dir;
     const QString path = dir.filePath("curva.csv");
-    QVERIFY(v->exportCsv(path));
+    QVERIFY(v->writeCsv(path));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
@@ -197,11 +215,13 @@ void TestVerificaWindow::csvReadsBackToThePlot() {
 }
 
 void TestVerificaWindow::pdfIsOnePageWithTheWindowsValues() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"));
-    child<QComboBox>(v, "core")->setCurrentText(QStringLiteral("T50/2"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco);
+    QVERIFY(v);
+    FIND_CHILD(QComboBox, core, v, "core");
+    core->setCurrentText(QStringLiteral("T50/2"));
     QTemporaryDir dir;
     const QString path = dir.filePath("foglio.pdf");
-    QVERIFY(v->exportPdf(path));
+    QVERIFY(v->writePdf(path));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(5) == "%PDF-");
@@ -220,16 +240,40 @@ void TestVerificaWindow::pdfIsOnePageWithTheWindowsValues() {
 }
 
 void TestVerificaWindow::aFileThatCannotBeWrittenIsReportedAndNotLeft() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"));
+    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco);
+    QVERIFY(v);
     QStringList messages;
     setMessageHookForTests([&messages](const MessageText& m) { messages << m.text; });
     QTemporaryDir dir;
     const QString missing = dir.filePath("nessuna/cartella/file");
-    QVERIFY(!v->exportCsv(missing + ".csv"));
-    QVERIFY(!v->exportPdf(missing + ".pdf"));
+    QVERIFY(!v->writeCsv(missing + ".csv"));
+    QVERIFY(!v->writePdf(missing + ".pdf"));
     QCOMPARE(messages.size(), 2);
     QVERIFY(messages[0].contains("csv") && messages[1].contains("pdf"));
     QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+void TestVerificaWindow::eachCellHasItsOwnVariant_data() {
+    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("window");
+    // clang-format off
+    QTest::newRow("low-pass pi") << TipoCella::PassaBassoPiGreco << nomi::passaBassoPiGreco << nomi::verificaPassaBassoPiGreco;
+    QTest::newRow("high-pass pi") << TipoCella::PassaAltoPiGreco << nomi::passaAltoPiGreco << nomi::verificaPassaAltoPiGreco;
+    QTest::newRow("low-pass T") << TipoCella::PassaBassoT << nomi::passaBassoT << nomi::verificaPassaBassoT;
+    QTest::newRow("high-pass T") << TipoCella::PassaAltoT << nomi::passaAltoT << nomi::verificaPassaAltoT;
+    // clang-format on
+}
+
+// No cell borrows another's verification window.
+void TestVerificaWindow::eachCellHasItsOwnVariant() {
+    QFETCH(TipoCella, cell);
+    QFETCH(QString, filter);
+    QFETCH(QString, window);
+    const VerificaVariant& v = verificaVariant(cell);
+    QCOMPARE(v.cell, cell);
+    QCOMPARE(v.filterWindow, filter);
+    QCOMPARE(v.windowName, window);
 }
 
 QTEST_MAIN(TestVerificaWindow)

@@ -100,14 +100,13 @@ private slots:
     void fileNames_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("file");
-        QTest::newRow("plain") << "PassaBpig"
-                               << "PassaBpig.png";
+        // clang-format off
+        QTest::newRow("plain") << "PassaBpig" << "PassaBpig.png";
         QTest::newRow("accent dropped") << QString::fromUtf8("Men\u00f9") << "Menu.png";
         QTest::newRow("accent inside") << QString::fromUtf8("Leggimimen\u00f9") << "Leggimimenu.png";
-        QTest::newRow("separators removed") << "../a b/c"
-                                            << "abc.png";
-        QTest::newRow("dash and underscore kept") << "a-b_c"
-                                                  << "a-b_c.png";
+        QTest::newRow("separators removed") << "../a b/c" << "abc.png";
+        QTest::newRow("dash and underscore kept") << "a-b_c" << "a-b_c.png";
+        // clang-format on
     }
     void fileNames() {
         QFETCH(QString, name);

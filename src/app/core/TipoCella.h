@@ -11,6 +11,13 @@ enum class TipoCella {
     PassaAltoT,         // series C1, shunt L1, series C1
 };
 
+// The values of one cell: each of its capacitors is C1, each of its
+// inductors L1.
+struct Cella {
+    double c1Pf;
+    double l1uH;
+};
+
 constexpr bool passaBasso(TipoCella tipo) {
     return tipo == TipoCella::PassaBassoPiGreco || tipo == TipoCella::PassaBassoT;
 }

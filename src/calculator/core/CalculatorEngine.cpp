@@ -58,7 +58,7 @@ CalculatorEngine::Outcome CalculatorEngine::press(CalculatorKey key) {
 void CalculatorEngine::Form_Load() {
     m_decimalEntry = false;
     m_operandCount = 0;
-    m_lastKeyKind = LastKeyKind::Nessuno;
+    m_lastKeyKind = LastKeyKind::None;
     m_pendingOperator = PendingOperator::None;
     m_display = "0,";
 }

@@ -14,7 +14,7 @@ namespace ombrana {
 class CalculatorEngine {
 public:
     // The kind of the last key.
-    enum class LastKeyKind { Nessuno, Num, Neg, Op, Ce };
+    enum class LastKeyKind { None, Num, Neg, Op, Ce };
     // The operation applied when the next operand is complete.
     enum class PendingOperator { None, Plus, Minus, Times, Divide, Equals, Percent };
     // What a key press has to tell the window.
@@ -53,7 +53,7 @@ private:
     std::string m_readoutAtOperator;
     bool m_decimalEntry = false;
     std::int16_t m_operandCount = 0;
-    LastKeyKind m_lastKeyKind = LastKeyKind::Nessuno;
+    LastKeyKind m_lastKeyKind = LastKeyKind::None;
     PendingOperator m_pendingOperator = PendingOperator::None;
     std::string m_display;
     bool m_error = false;

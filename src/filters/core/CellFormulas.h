@@ -15,13 +15,8 @@ struct CostantiCella {
 
 CostantiCella costantiCella(TipoCella tipo);
 
-// One cell: C1 truncated to one decimal (pF), L1 to two decimals (µH).
-struct Cella {
-    double c1Pf;
-    double l1uH;
-};
-
-// L = (KL * Z) / F and C = KC / (F * Z), each truncated. A zero or a
+// L = (KL * Z) / F and C = KC / (F * Z), C1 truncated to one decimal, L1 to
+// two. A zero or a
 // product that leaves no finite result gives no cell at all, rather than a
 // 0 that would read like a component value.
 std::optional<Cella> calcolaCella(CostantiCella k, double frequenzaMHz, double impedenzaOhm);

@@ -29,8 +29,8 @@ std::optional<LadderResponse> analyse(const Ladder& ladder, double frequencyMHz)
 // bisection. Nothing when the loss never crosses 3 dB in the range, or
 // already exceeds it where the search starts.
 enum class PassBand { Low, High };
-inline PassBand passBandOf(TipoCella tipo) {
-    return passaBasso(tipo) ? PassBand::Low : PassBand::High;
+inline PassBand passBandOf(TipoCella cell) {
+    return passaBasso(cell) ? PassBand::Low : PassBand::High;
 }
 std::optional<double> frequencyAt3Db(const Ladder& ladder, PassBand band, double fromMHz, double toMHz);
 

@@ -49,7 +49,7 @@ double swrAt(const Ladder& ladder, double mhz) {
 // The peaks of an exact equal-ripple ladder lie at cos(k pi / n) of the
 // edge; with the band's end they bound the highest SWR from below.
 double swrLowerBound(const Job& job, const Candidate& c, int n) {
-    const bool low = passaBasso(job.tipo);
+    const bool low = passaBasso(job.cell);
     const FrequencySpan band = jobPassBand(job);
     double most = swrAt(c.built, low ? band.toMHz : band.fromMHz);
     for (int k = 1; k <= n / 2; ++k) {
@@ -62,8 +62,8 @@ double swrLowerBound(const Job& job, const Candidate& c, int n) {
 
 // The designs of one element count, each made and screened.
 void candidatesOf(const Job& job, int n, std::vector<Candidate>& out) {
-    const bool low = passaBasso(job.tipo);
-    const std::vector<std::size_t> distinct = distinctCapacitors(job.tipo, n);
+    const bool low = passaBasso(job.cell);
+    const std::vector<std::size_t> distinct = distinctCapacitors(job.cell, n);
     if (distinct.empty()) return;
     const double rippleSwr = std::min(job.maxSwr, swrOfEpsilon(kLargestEpsilon));
     const double h2 = jobHarmonicMHz(job, 2);
@@ -85,7 +85,7 @@ void candidatesOf(const Job& job, int n, std::vector<Candidate>& out) {
     const double toPf = low ? 5 * gB / (wz * f3From) * 1e6 : 3.4 / (gB * wz * f3From) * 1e6;
 
     const auto consider = [&](const std::vector<double>& capacitors) {
-        const ChebyshevSolution s = solveFromCapacitors(job.tipo, n, capacitors, rippleSwr, job.impedanceOhm);
+        const ChebyshevSolution s = solveFromCapacitors(job.cell, n, capacitors, rippleSwr, job.impedanceOhm);
         if (!s.design) return;
         const double h = minus3DbOverEdge(s.design->epsilon, n);
         const double f3 = low ? s.design->cutoffMHz * h : s.design->cutoffMHz / h;
@@ -108,7 +108,7 @@ void candidatesOf(const Job& job, int n, std::vector<Candidate>& out) {
     }
     // The inner capacitor's ratio to the outer lies where ripples up to
     // 3 dB put it.
-    const std::optional<RatioRange> ratios = capacitorRatioRange(job.tipo, n);
+    const std::optional<RatioRange> ratios = capacitorRatioRange(job.cell, n);
     if (!ratios) return;
     for (double a : outer)
         for (double b : standardValuesBetween(job.series, a * ratios->least, a * ratios->most)) consider({a, b});
@@ -117,11 +117,11 @@ void candidatesOf(const Job& job, int n, std::vector<Candidate>& out) {
 }  // namespace
 
 double jobHarmonicMHz(const Job& job, int order) {
-    return passaBasso(job.tipo) ? job.fromMHz * order : job.fromMHz / order;
+    return passaBasso(job.cell) ? job.fromMHz * order : job.fromMHz / order;
 }
 
 FrequencySpan jobPassBand(const Job& job) {
-    if (passaBasso(job.tipo)) return {.fromMHz = job.toMHz / 1000, .toMHz = job.toMHz};
+    if (passaBasso(job.cell)) return {.fromMHz = job.toMHz / 1000, .toMHz = job.toMHz};
     return {.fromMHz = job.fromMHz, .toMHz = job.fromMHz * 100};
 }
 
@@ -131,7 +131,7 @@ Proposal propose(const Job& job) {
         !std::isfinite(job.maxSwr) || !(job.maxSwr > 1) || !std::isfinite(job.minLossDb))
         return out;
 
-    const bool low = passaBasso(job.tipo);
+    const bool low = passaBasso(job.cell);
     const PassBand passBand = low ? PassBand::Low : PassBand::High;
     const FrequencySpan band = jobPassBand(job);
     const double limit = job.maxSwr * (1 + kSwrTolerance);

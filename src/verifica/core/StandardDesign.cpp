@@ -26,27 +26,27 @@ double gRatio(int elements, double epsilon, std::size_t outer, std::size_t inner
 
 }  // namespace
 
-std::optional<RatioRange> capacitorRatioRange(TipoCella tipo, int elements) {
-    const std::vector<std::size_t> distinct = distinctCapacitors(tipo, elements);
+std::optional<RatioRange> capacitorRatioRange(TipoCella cell, int elements) {
+    const std::vector<std::size_t> distinct = distinctCapacitors(cell, elements);
     if (distinct.size() < 2) return std::nullopt;
     const double most = gRatio(elements, kLeastEpsilon, distinct[0], distinct[1]);
     const double least = gRatio(elements, kLargestEpsilon, distinct[0], distinct[1]);
-    if (passaBasso(tipo)) return RatioRange{.least = least, .most = most};
+    if (passaBasso(cell)) return RatioRange{.least = least, .most = most};
     return RatioRange{.least = 1 / most, .most = 1 / least};
 }
 
-std::vector<std::size_t> distinctCapacitors(TipoCella tipo, int elements) {
-    const std::vector<LadderElement> shape = ladderShape(tipo, elements);
+std::vector<std::size_t> distinctCapacitors(TipoCella cell, int elements) {
+    const std::vector<LadderElement> shape = ladderShape(cell, elements);
     std::vector<std::size_t> firsts;
     for (std::size_t i = 0; i < (shape.size() + 1) / 2; ++i)
         if (shape[i].part == LadderElement::Part::Capacitor) firsts.push_back(i);
     return firsts;
 }
 
-ChebyshevSolution solveFromCapacitors(TipoCella tipo, int elements, const std::vector<double>& capacitorsPf,
+ChebyshevSolution solveFromCapacitors(TipoCella cell, int elements, const std::vector<double>& capacitorsPf,
                                       double rippleSwr, double impedanceOhm) {
     ChebyshevSolution out;
-    const std::vector<std::size_t> distinct = distinctCapacitors(tipo, elements);
+    const std::vector<std::size_t> distinct = distinctCapacitors(cell, elements);
     const std::size_t needed = std::min<std::size_t>(distinct.size(), 2);
     if (distinct.empty() || capacitorsPf.size() < needed || !positive(impedanceOhm)) {
         out.failure = ChebyshevSolution::Failure::NoCapacitor;
@@ -58,7 +58,7 @@ ChebyshevSolution solveFromCapacitors(TipoCella tipo, int elements, const std::v
             return out;
         }
 
-    const bool low = passaBasso(tipo);
+    const bool low = passaBasso(cell);
     double epsilon = 0;
     if (needed == 1) {
         epsilon = epsilonOfSwr(rippleSwr);
@@ -67,7 +67,7 @@ ChebyshevSolution solveFromCapacitors(TipoCella tipo, int elements, const std::v
             return out;
         }
     } else {
-        const RatioRange range = *capacitorRatioRange(tipo, elements);
+        const RatioRange range = *capacitorRatioRange(cell, elements);
         const double ratio = capacitorsPf[1] / capacitorsPf[0];
         if (!(ratio < range.most && ratio > range.least)) {
             out.failure = ChebyshevSolution::Failure::NoRipple;
@@ -92,7 +92,7 @@ ChebyshevSolution solveFromCapacitors(TipoCella tipo, int elements, const std::v
     const double farads = capacitorsPf[0] * 1e-6;
     const double w = low ? gOuter / (farads * impedanceOhm) : 1 / (gOuter * farads * impedanceOhm);
     const double cutoff = w / (2 * std::numbers::pi);
-    auto ladder = synthesize(tipo, g, cutoff, impedanceOhm);
+    auto ladder = synthesize(cell, g, cutoff, impedanceOhm);
     if (!ladder || !positive(cutoff)) {
         out.failure = ChebyshevSolution::Failure::NoCapacitor;
         return out;

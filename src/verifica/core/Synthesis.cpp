@@ -17,13 +17,13 @@ double omega(double mhz) {
 
 }  // namespace
 
-std::optional<Ladder> synthesize(TipoCella tipo, std::span<const double> g, double cutoffMHz, double impedanceOhm) {
+std::optional<Ladder> synthesize(TipoCella cell, std::span<const double> g, double cutoffMHz, double impedanceOhm) {
     if (!positive(cutoffMHz) || !positive(impedanceOhm)) return std::nullopt;
-    Ladder ladder{.elements = ladderShape(tipo, int(g.size())), .impedanceOhm = impedanceOhm};
+    Ladder ladder{.elements = ladderShape(cell, int(g.size())), .impedanceOhm = impedanceOhm};
     if (ladder.elements.empty()) return std::nullopt;
     const double w = omega(cutoffMHz);
     const double z = impedanceOhm;
-    const bool low = passaBasso(tipo);
+    const bool low = passaBasso(cell);
     for (std::size_t i = 0; i < g.size(); ++i) {
         if (!positive(g[i])) return std::nullopt;
         LadderElement& e = ladder.elements[i];
@@ -35,10 +35,10 @@ std::optional<Ladder> synthesize(TipoCella tipo, std::span<const double> g, doub
     return ladder;
 }
 
-double prototypeValueOf(TipoCella tipo, const LadderElement& e, double cutoffMHz, double impedanceOhm) {
+double prototypeValueOf(TipoCella cell, const LadderElement& e, double cutoffMHz, double impedanceOhm) {
     const double w = omega(cutoffMHz);
     const double z = impedanceOhm;
-    const bool low = passaBasso(tipo);
+    const bool low = passaBasso(cell);
     if (e.part == LadderElement::Part::Capacitor) {
         const double farads = e.value * 1e-6;  // in the µs, µH scale: pF x 1e-6
         return low ? farads * w * z : 1 / (farads * w * z);

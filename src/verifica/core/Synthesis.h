@@ -14,10 +14,10 @@ namespace ombrana {
 // high-pass transformation makes them 1/(gwZ) and Z/(gw). Nothing for a
 // prototype of a length no ladder has, or a cut-off or an impedance that is
 // not positive.
-std::optional<Ladder> synthesize(TipoCella tipo, std::span<const double> g, double cutoffMHz, double impedanceOhm);
+std::optional<Ladder> synthesize(TipoCella cell, std::span<const double> g, double cutoffMHz, double impedanceOhm);
 
 // The inverse for one element: the prototype value g that a part of that
 // value stands for at that cut-off and impedance.
-double prototypeValueOf(TipoCella tipo, const LadderElement& element, double cutoffMHz, double impedanceOhm);
+double prototypeValueOf(TipoCella cell, const LadderElement& element, double cutoffMHz, double impedanceOhm);
 
 }  // namespace ombrana

@@ -32,12 +32,12 @@ std::optional<double> lossAt(const Ladder& ladder, std::optional<double> mhz) {
     return a ? std::optional(a->insertionLossDb) : std::nullopt;
 }
 
-CellFigures figuresOf(const Ladder& ladder, TipoCella tipo, double cutoffMHz, std::optional<double> operatingMHz,
+CellFigures figuresOf(const Ladder& ladder, TipoCella cell, double cutoffMHz, std::optional<double> operatingMHz,
                       const VerificationResult& r) {
     CellFigures f;
     // The search spans four decades around the cut-off; beyond them the
     // ladder is so far off that no figure would help the builder.
-    f.minus3DbMHz = frequencyAt3Db(ladder, passBandOf(tipo), cutoffMHz / 100, cutoffMHz * 100);
+    f.minus3DbMHz = frequencyAt3Db(ladder, passBandOf(cell), cutoffMHz / 100, cutoffMHz * 100);
     if (operatingMHz) {
         if (const auto a = analyse(ladder, *operatingMHz)) {
             f.lossDb = a->insertionLossDb;
@@ -53,28 +53,28 @@ CellFigures figuresOf(const Ladder& ladder, TipoCella tipo, double cutoffMHz, st
 void design(const VerificationInput& in, VerificationResult& r) {
     const DesignChoice& d = in.design;
     if (d.response == Response::Butterworth) {
-        r.designed = synthesize(in.tipo, butterworthPrototype(d.elements), in.cutoffMHz, in.impedanceOhm);
+        r.designed = synthesize(in.cell, butterworthPrototype(d.elements), in.cutoffMHz, in.impedanceOhm);
         if (!r.designed) return;
         r.designCutoffMHz = in.cutoffMHz;
         if (d.elements != 3) return;
-        r.capacitors = capacitorChoice(r.designed->elements[distinctCapacitors(in.tipo, 3)[0]].value);
+        r.capacitors = capacitorChoice(r.designed->elements[distinctCapacitors(in.cell, 3)[0]].value);
         // What the filter window's truncated captions would give.
         if (positive(in.c1Pf) && positive(in.l1uH)) {
-            const Ladder shown = cellLadder(in.tipo, {.c1Pf = in.c1Pf, .l1uH = in.l1uH}, in.impedanceOhm);
-            const auto f3 = frequencyAt3Db(shown, passBandOf(in.tipo), in.cutoffMHz / 100, in.cutoffMHz * 100);
+            const Ladder shown = cellLadder(in.cell, {.c1Pf = in.c1Pf, .l1uH = in.l1uH}, in.impedanceOhm);
+            const auto f3 = frequencyAt3Db(shown, passBandOf(in.cell), in.cutoffMHz / 100, in.cutoffMHz * 100);
             if (f3 && std::abs(*f3 / in.cutoffMHz - 1) > kTruncationShift) r.truncatedMinus3DbMHz = f3;
         }
         if (positive(in.builtCapacitorPf) &&
-            *in.builtCapacitorPf > kMostCapacitorRatio * r.designed->elements[distinctCapacitors(in.tipo, 3)[0]].value)
+            *in.builtCapacitorPf > kMostCapacitorRatio * r.designed->elements[distinctCapacitors(in.cell, 3)[0]].value)
             add(r, Problem::CapacitorTooLarge);
         return;
     }
 
     // Chebyshev: the ladder follows from the capacitors the builder has.
-    const std::size_t distinct = distinctCapacitors(in.tipo, d.elements).size();
+    const std::size_t distinct = distinctCapacitors(in.cell, d.elements).size();
     if (!positive(in.builtCapacitorPf)) return;
-    const auto cell = synthesize(in.tipo, butterworthPrototype(3), in.cutoffMHz, in.impedanceOhm);
-    if (cell && *in.builtCapacitorPf > kMostCapacitorRatio * cell->elements[distinctCapacitors(in.tipo, 3)[0]].value) {
+    const auto cell = synthesize(in.cell, butterworthPrototype(3), in.cutoffMHz, in.impedanceOhm);
+    if (cell && *in.builtCapacitorPf > kMostCapacitorRatio * cell->elements[distinctCapacitors(in.cell, 3)[0]].value) {
         add(r, Problem::CapacitorTooLarge);
         return;
     }
@@ -88,7 +88,7 @@ void design(const VerificationInput& in, VerificationResult& r) {
     }
     if (distinct == 1 && !d.maxSwr) return;
     const ChebyshevSolution s =
-        solveFromCapacitors(in.tipo, d.elements, capacitors, d.maxSwr.value_or(0), in.impedanceOhm);
+        solveFromCapacitors(in.cell, d.elements, capacitors, d.maxSwr.value_or(0), in.impedanceOhm);
     if (!s.design) {
         if (s.failure == ChebyshevSolution::Failure::NoRipple) {
             add(r, Problem::NoChebyshev);
@@ -143,10 +143,10 @@ void build(const VerificationInput& in, VerificationResult& r) {
         if (!positive(in.builtCapacitorPf) ||
             std::find(r.problems.begin(), r.problems.end(), Problem::CapacitorTooLarge) != r.problems.end())
             return;
-        r.inductanceForCapacitoruH = inductanceForCapacitor(in.tipo, *in.builtCapacitorPf, in.cutoffMHz);
+        r.inductanceForCapacitoruH = inductanceForCapacitor(in.cell, *in.builtCapacitorPf, in.cutoffMHz);
         if (!r.inductanceForCapacitoruH) return;
         built =
-            cellLadder(in.tipo, {.c1Pf = *in.builtCapacitorPf, .l1uH = *r.inductanceForCapacitoruH}, in.impedanceOhm);
+            cellLadder(in.cell, {.c1Pf = *in.builtCapacitorPf, .l1uH = *r.inductanceForCapacitoruH}, in.impedanceOhm);
     } else {
         // A Chebyshev ladder's outer two capacitors are the builder's own.
         built = atStandardCapacitors(designed, in.design.series, in.design.response == Response::Chebyshev ? 2 : 0);
@@ -188,34 +188,34 @@ void build(const VerificationInput& in, VerificationResult& r) {
 
 }  // namespace
 
-double defaultOperatingMHz(TipoCella tipo, double cutoffMHz) {
-    return cutoffMHz * (passaBasso(tipo) ? 0.9 : 1.1);
+double defaultOperatingMHz(TipoCella cell, double cutoffMHz) {
+    return cutoffMHz * (passaBasso(cell) ? 0.9 : 1.1);
 }
 
-std::optional<double> inductanceForCapacitor(TipoCella tipo, double capacitancePf, double cutoffMHz) {
+std::optional<double> inductanceForCapacitor(TipoCella cell, double capacitancePf, double cutoffMHz) {
     if (!positive(capacitancePf) || !positive(cutoffMHz)) return std::nullopt;
-    const double k = passaBasso(tipo) ? kCostanteInduttanza2 : kCostanteInduttanza;
+    const double k = passaBasso(cell) ? kCostanteInduttanza2 : kCostanteInduttanza;
     const double l = std::pow(k, 2) / (std::pow(cutoffMHz, 2) * (capacitancePf / 2));
     if (!positive(l)) return std::nullopt;
     return l;
 }
 
-std::vector<double> suggestedCapacitors(TipoCella tipo, const DesignChoice& d, double cutoffMHz, double impedanceOhm) {
+std::vector<double> suggestedCapacitors(TipoCella cell, const DesignChoice& d, double cutoffMHz, double impedanceOhm) {
     const std::vector<double> g =
         d.response == Response::Butterworth
             ? butterworthPrototype(d.elements)
             : chebyshevPrototype(d.elements, std::min(d.maxSwr.value_or(kDefaultMaxSwr), swrOfEpsilon(1.0)));
-    const auto ladder = synthesize(tipo, g, cutoffMHz, impedanceOhm);
+    const auto ladder = synthesize(cell, g, cutoffMHz, impedanceOhm);
     std::vector<double> out;
     if (!ladder) return out;
     if (d.response == Response::Butterworth && d.elements == 3) {
         // A cell's capacitor: the nearest lower E24 value, stray
         // capacitance adds the rest.
-        if (const auto c = capacitorChoice(ladder->elements[distinctCapacitors(tipo, 3)[0]].value))
+        if (const auto c = capacitorChoice(ladder->elements[distinctCapacitors(cell, 3)[0]].value))
             out.push_back(c->suggestedPf);
         return out;
     }
-    for (std::size_t i : distinctCapacitors(tipo, d.elements))
+    for (std::size_t i : distinctCapacitors(cell, d.elements))
         if (const auto v = nearestStandard(d.series, ladder->elements[i].value)) out.push_back(*v);
     return out;
 }
@@ -235,17 +235,17 @@ VerificationResult verify(const VerificationInput& in) {
             operating = f;
     }
     if (operating) {
-        const bool low = passaBasso(in.tipo);
+        const bool low = passaBasso(in.cell);
         r.harmonic2MHz = low ? 2 * *operating : *operating / 2;
         r.harmonic3MHz = low ? 3 * *operating : *operating / 3;
     }
     if (!r.designed) return r;
-    r.asDesigned = figuresOf(*r.designed, in.tipo, *r.designCutoffMHz, operating, r);
+    r.asDesigned = figuresOf(*r.designed, in.cell, *r.designCutoffMHz, operating, r);
 
     VerificationInput atOperating = in;
     atOperating.operatingMHz = operating;
     build(atOperating, r);
-    if (r.built) r.asBuilt = figuresOf(*r.built, in.tipo, *r.designCutoffMHz, operating, r);
+    if (r.built) r.asBuilt = figuresOf(*r.built, in.cell, *r.designCutoffMHz, operating, r);
 
     if (operating && positive(in.powerW))
         r.stress = partStress(r.built.value_or(*r.designed), *operating, *in.powerW, in.loadSwr.value_or(1));

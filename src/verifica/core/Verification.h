@@ -37,7 +37,7 @@ struct DesignChoice {
 // what the builder has chosen. An input that is missing leaves empty the
 // figures that depend on it.
 struct VerificationInput {
-    TipoCella tipo;
+    TipoCella cell;
     double cutoffMHz;
     double impedanceOhm;
     double c1Pf;  // as the filter window shows them: truncated
@@ -79,11 +79,11 @@ struct InductorPart {
     std::string name;
     int count;
     double wantedUH;  // what the design (or the capacitor bought) asks
-    std::optional<ToroidWinding> toroid;
-    std::optional<AirCoilWinding> airCoil;
-    std::optional<std::string_view> wire;  // the thickest wire the toroid takes
+    std::optional<ToroidWinding> toroid = {};
+    std::optional<AirCoilWinding> airCoil = {};
+    std::optional<std::string_view> wire = {};  // the thickest wire the toroid takes
     bool noWireFits = false;
-    std::optional<double> builtUH;  // what the winding gives; none: it cannot be made
+    std::optional<double> builtUH = {};  // what the winding gives; none: it cannot be made
 };
 
 // Inputs outside the domain of the figures: each empties what depends on it.
@@ -120,17 +120,17 @@ struct VerificationResult {
 };
 
 // 90 % of the cut-off behind a low-pass cell, 110 % behind a high-pass one.
-double defaultOperatingMHz(TipoCella tipo, double cutoffMHz);
+double defaultOperatingMHz(TipoCella cell, double cutoffMHz);
 
 // The inductance that keeps the cut-off with capacitance c, as the
 // inductance windows compute it for the cell's kind: K² / (f² · C/2).
-std::optional<double> inductanceForCapacitor(TipoCella tipo, double capacitancePf, double cutoffMHz);
+std::optional<double> inductanceForCapacitor(TipoCella cell, double capacitancePf, double cutoffMHz);
 
 // What the capacitor fields start from: for a cell the nearest lower E24
 // value of its C1; for a longer ladder the design at the cut-off (a
 // Chebyshev one for the ripple of the SWR limit), its distinct capacitors
 // at the nearest values of the series.
-std::vector<double> suggestedCapacitors(TipoCella tipo, const DesignChoice& design, double cutoffMHz,
+std::vector<double> suggestedCapacitors(TipoCella cell, const DesignChoice& design, double cutoffMHz,
                                         double impedanceOhm);
 
 VerificationResult verify(const VerificationInput& input);

@@ -166,7 +166,7 @@ std::string significantText(std::optional<double> value, int digits) {
 
 VerificationText verificationText(const VerificationInput& in, const VerificationResult& r) {
     VerificationText t;
-    const bool low = passaBasso(in.tipo);
+    const bool low = passaBasso(in.cell);
     const bool cell = isCell(in);
     const auto captions = figureCaptions(low);
     const auto row = [](std::string caption, std::optional<double> d, std::optional<double> b, int decimals) {
@@ -185,7 +185,7 @@ VerificationText verificationText(const VerificationInput& in, const Verificatio
 
     if (cell && r.capacitors) {
         const CapacitorChoice& c = *r.capacitors;
-        const double c1 = r.capacitorParts.empty() ? r.designed->elements[distinctCapacitors(in.tipo, 3)[0]].value
+        const double c1 = r.capacitorParts.empty() ? r.designed->elements[distinctCapacitors(in.cell, 3)[0]].value
                                                    : r.capacitorParts[0].designedPf;
         t.capacitors = "C1 = " + pf(c1) + ":  E12 " + figureText(c.e12.below, 3) + " / " + figureText(c.e12.above, 3) +
                        ",  E24 " + figureText(c.e24.below, 3) + " / " + figureText(c.e24.above, 3) + ",  consigliato " +
