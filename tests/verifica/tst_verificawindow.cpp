@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+
 using namespace ombrana;
 using namespace ombrana::test;
 
@@ -211,7 +213,16 @@ void TestVerificaWindow::csvReadsBackToThePlot() {
             QVERIFY(std::abs(x - p.x()) <= 1e-12 * p.x() && std::abs(y - p.y()) <= 1e-9 * std::max(1.0, p.y()));
         }
         QVERIFY(*leggiNumero(f[3].toStdString()) >= 1);
+        // The design is the exact Butterworth high-pass cell of 7 MHz: it
+        // loses 10 log10(1 + (fc/f)^6), whatever the plot drew.
+        const double mhz = *leggiNumero(f[0].toStdString());
+        const double designed = *leggiNumero(f[1].toStdString());
+        QVERIFY2(std::abs(designed - 10 * std::log10(1 + std::pow(7 / mhz, 6))) < 1e-9 * std::max(1.0, designed),
+                 qPrintable(lines[qsizetype(i + 1)]));
     }
+    // From a tenth to ten times the cut-off.
+    QVERIFY(std::abs(*leggiNumero(lines[1].split(';')[0].toStdString()) - 0.7) < 1e-12);
+    QVERIFY(std::abs(*leggiNumero(lines.last().split(';')[0].toStdString()) - 70) < 1e-9);
 }
 
 void TestVerificaWindow::pdfIsOnePageWithTheWindowsValues() {
