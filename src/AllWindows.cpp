@@ -29,7 +29,7 @@ void registerAllWindows() {
 
 void prepareApplication(QApplication& app) {
     app.setStyle(new SteadyPaletteStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
-    installaSostitutiCaratteri();
+    installFontSubstitutes();
     // The style's images are few, one for each look of a control: a small
     // cache holds them as well as the default 10 MiB.
     QPixmapCache::setCacheLimit(1024);
