@@ -20,7 +20,7 @@ enum class Kind {
     Field,    // single-line text field, numeric entry filter unless NoKeyFilter
     Frame,    // FramePanel; text is its caption, fg the caption colour
     Combo,    // editable combo box; text is the initial edit text
-    Picture,  // stretched image; text is the resource path
+    Picture,  // stretched image; text names it in app/Pictures.h
     TextBox,  // multi-line text box, read-only; text is its content
     List,     // list of rows to choose from; text is unused
 };
