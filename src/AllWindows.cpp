@@ -1,9 +1,12 @@
 #include "AllWindows.h"
 
+#include "app/AfterFirstPaint.h"
 #include "app/AppWindows.h"
 #include "app/DesktopSetup.h"
 #include "app/Fonts.h"
 #include "app/SteadyPaletteStyle.h"
+#include "app/WindowNames.h"
+#include "app/WindowRegistry.h"
 #include "calculator/CalculatorWindows.h"
 #include "filters/FilterWindow.h"
 #include "help/HelpWindows.h"
@@ -27,7 +30,9 @@ void registerAllWindows() {
     registerVerificaWindows();
 }
 
-void prepareApplication(QApplication& app) {
+namespace {
+
+void prepareWindows(QApplication& app) {
     app.setStyle(new SteadyPaletteStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     installFontSubstitutes();
     // The style's images are few, one for each look of a control: a small
@@ -35,7 +40,19 @@ void prepareApplication(QApplication& app) {
     QPixmapCache::setCacheLimit(1024);
     registerAllWindows();
     identifyToDesktop();
+}
+
+}  // namespace
+
+void prepareApplication(QApplication& app) {
+    prepareWindows(app);
     installToolkitTranslations(app);
+}
+
+void startProgram(QApplication& app) {
+    prepareWindows(app);
+    QWidget* splash = finestre().open(nomi::splash);
+    runAfterFirstPaint(splash, [&app] { installToolkitTranslations(app); });
 }
 
 }  // namespace ombrana

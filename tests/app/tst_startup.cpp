@@ -1,0 +1,80 @@
+#include "AllWindows.h"
+#include "app/WindowNames.h"
+#include "tests/support/WindowTestSupport.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTranslator>
+
+#include <memory>
+
+using namespace ombrana;
+
+namespace {
+
+// Whether the toolkit speaks Italian: a field's context menu offers
+// "Annulla" rather than "Undo".
+bool toolkitInItalian() {
+    QLineEdit field;
+    const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    for (const QAction* action : menu->actions())
+        if (action->text().remove(QLatin1Char('&')).startsWith(QStringLiteral("Annulla"))) return true;
+    return false;
+}
+
+void clickAtOnce(QWidget* button) {
+    const QPointF at(button->width() / 2.0, button->height() / 2.0);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, button->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(button, &event);
+    }
+}
+
+}  // namespace
+
+// The program's own start: the splash first, the toolkit's Italian texts
+// right after its first frame, and always before another window can open.
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    void cleanup() {
+        test::closeAllWindows();
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+
+    void italianTextsFollowTheSplashsFrame() {
+        startProgram(*qApp);
+        QWidget* splash = finestre().find(nomi::splash);
+        QVERIFY(splash);
+        QVERIFY(splash->isVisible());
+        QVERIFY(!toolkitInItalian());
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QTRY_VERIFY(toolkitInItalian());
+    }
+
+    // CONTINUA clicked before the splash has ever been painted: the menu it
+    // opens already finds the toolkit in Italian.
+    void aClickBeforeTheFrameFindsThemInPlace() {
+        startProgram(*qApp);
+        QWidget* splash = finestre().find(nomi::splash);
+        QVERIFY(splash);
+        auto* continua = test::child<QPushButton>(splash, QStringLiteral("Command1"));
+        QVERIFY(continua);
+        QVERIFY(!toolkitInItalian());
+        clickAtOnce(continua);
+        QVERIFY(finestre().isOpen(nomi::menu));
+        QVERIFY(toolkitInItalian());
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
