@@ -43,7 +43,8 @@ WindowDesign designOf() {
             .heightTwips = 4875,
             .ground = kBlue,
             .placement = WindowDesign::Placement::Centred,
-            .border = WindowDesign::Border::NoCaption};
+            .border = WindowDesign::Border::NoCaption,
+            .fixedCaptions = true};
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "AllWindows.h"
+#include "app/DesignedWindow.h"
 #include "app/WindowNames.h"
 #include "tests/support/WindowTestSupport.h"
 
@@ -73,6 +74,30 @@ private slots:
         clickAtOnce(continua);
         QVERIFY(finestre().isOpen(nomi::menu));
         QVERIFY(toolkitInItalian());
+    }
+
+    // A window of fixed captions looks for no other face: every character
+    // of its texts must be in its own fonts.
+    void fixedCaptionsAreInTheirFonts() {
+        prepareApplication(*qApp);
+        int windows = 0;
+        for (const QString& name : finestre().names()) {
+            auto* window = qobject_cast<DesignedWindow*>(test::openWindow(name));
+            if (!window || !window->design().fixedCaptions) continue;
+            ++windows;
+            for (QWidget* control : window->area()->findChildren<QWidget*>()) {
+                QString text;
+                if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
+                if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+                const QFontMetrics metrics(control->font());
+                for (const uint c : text.toUcs4())
+                    QVERIFY2(QChar::isSpace(c) || metrics.inFontUcs4(c),
+                             qPrintable(QStringLiteral("%1 %2: U+%3 is not in its font")
+                                            .arg(name, control->objectName(), QString::number(c, 16))));
+            }
+            test::closeAllWindows();
+        }
+        QVERIFY(windows > 0);
     }
 };
 
