@@ -1,6 +1,5 @@
 #include "AllWindows.h"
 
-#include "app/AfterFirstPaint.h"
 #include "app/AppWindows.h"
 #include "app/DesktopSetup.h"
 #include "app/Fonts.h"
@@ -30,9 +29,7 @@ void registerAllWindows() {
     registerVerificaWindows();
 }
 
-namespace {
-
-void prepareWindows(QApplication& app) {
+void prepareApplication(QApplication& app) {
     app.setStyle(new SteadyPaletteStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     installFontSubstitutes();
     // The style's images are few, one for each look of a control: a small
@@ -40,19 +37,12 @@ void prepareWindows(QApplication& app) {
     QPixmapCache::setCacheLimit(1024);
     registerAllWindows();
     identifyToDesktop();
-}
-
-}  // namespace
-
-void prepareApplication(QApplication& app) {
-    prepareWindows(app);
     installToolkitTranslations(app);
 }
 
 void startProgram(QApplication& app) {
-    prepareWindows(app);
-    QWidget* splash = finestre().open(nomi::splash);
-    runAfterFirstPaint(splash, [&app] { installToolkitTranslations(app); });
+    prepareApplication(app);
+    finestre().open(nomi::splash);
 }
 
 }  // namespace ombrana

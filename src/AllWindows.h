@@ -12,9 +12,8 @@ void registerAllWindows();
 // entry's id, the toolkit's Italian texts.
 void prepareApplication(QApplication& app);
 
-// The program's start, as main() makes it: the same set-up and the splash,
-// with the toolkit's Italian texts left until the splash's first frame is
-// out (only context menus and dialogs use them, and none can open before).
+// The program's start, as main() and the start-up benchmark make it: that
+// set-up, then the splash.
 void startProgram(QApplication& app);
 
 }  // namespace ombrana
