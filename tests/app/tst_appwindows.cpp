@@ -219,6 +219,13 @@ private slots:
                                         << "a (" + nb + nb + "b c" + nb + nb + nb + ") d";
         QTest::newRow("no brackets") << " Filtro Passa Alto  a   Pi-Greco"
                                      << " Filtro Passa Alto  a   Pi-Greco";
+        // clang-format off
+        QTest::newRow("blanks only inside") << "(  )" << "(" + nb + nb + ")";
+        QTest::newRow("bracket left open") << "a ( b" << "a (" + nb + "b";
+        QTest::newRow("closing bracket only") << "a  ) b" << "a" + nb + nb + ") b";
+        QTest::newRow("brackets at the ends") << " (a) " << " (a) ";
+        QTest::newRow("empty") << "" << "";
+        // clang-format on
     }
     void bracketsStayWithTheirWord() {
         QFETCH(QString, caption);
