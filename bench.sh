@@ -4,4 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
-scripts/build.sh --target bench
+scripts/configure.sh release
+cmake --build --preset bench -j"$(nproc)"

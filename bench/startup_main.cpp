@@ -3,7 +3,6 @@
 #include "AllWindows.h"
 #include "app/QuietMessages.h"
 #include "app/WindowNames.h"
-#include "app/WindowRegistry.h"
 #include "bench/support/FirstPaint.h"
 
 #include <QApplication>
@@ -11,8 +10,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     ombrana::quietPlatformNotes();
-    ombrana::prepareApplication(app);
     ombrana::bench::FirstPaint painted(ombrana::nomi::splash, [] { QCoreApplication::quit(); });
-    ombrana::finestre().open(ombrana::nomi::splash);
+    ombrana::startProgram(app);
     return app.exec();
 }

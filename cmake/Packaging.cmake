@@ -32,15 +32,15 @@ if(OMBRANA_BUILD_TESTS)
   find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
   if(DESKTOP_FILE_VALIDATE)
     add_test(NAME packaging_desktop_entry
-             COMMAND ${DESKTOP_FILE_VALIDATE} ${CMAKE_SOURCE_DIR}/packaging/${OMBRANA_APP_ID}.desktop)
+             COMMAND ${DESKTOP_FILE_VALIDATE} ${PROJECT_SOURCE_DIR}/packaging/${OMBRANA_APP_ID}.desktop)
     set_tests_properties(packaging_desktop_entry PROPERTIES FAIL_REGULAR_EXPRESSION "error:")
   endif()
   find_program(APPSTREAMCLI appstreamcli)
   if(APPSTREAMCLI)
     add_test(NAME packaging_metainfo
-             COMMAND ${APPSTREAMCLI} validate --no-net ${CMAKE_SOURCE_DIR}/packaging/${OMBRANA_APP_ID}.metainfo.xml)
+             COMMAND ${APPSTREAMCLI} validate --no-net ${PROJECT_SOURCE_DIR}/packaging/${OMBRANA_APP_ID}.metainfo.xml)
   endif()
   add_test(NAME packaging_install
            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DPREFIX=${CMAKE_BINARY_DIR}/install-check
-                   -DAPP_ID=${OMBRANA_APP_ID} -P ${CMAKE_SOURCE_DIR}/packaging/check-install.cmake)
+                   -DAPP_ID=${OMBRANA_APP_ID} -P ${PROJECT_SOURCE_DIR}/packaging/check-install.cmake)
 endif()

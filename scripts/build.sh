@@ -1,6 +1,13 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (Release with debug info).
+# Builds with a preset of CMakePresets.json, configuring its folder the first
+# time: build.sh [preset] [cmake --build options]. The preset is release
+# (build/, Release with debug info) unless named.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-[[ -f build/build.ninja ]] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)" "$@"
+preset=release
+if [[ $# -gt 0 && $1 != -* ]]; then
+  preset=$1
+  shift
+fi
+scripts/configure.sh "$preset"
+cmake --build --preset "$preset" -j"$(nproc)" "$@"

@@ -1,12 +1,9 @@
 #include "AllWindows.h"
-#include "app/WindowNames.h"
-#include "app/WindowRegistry.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    ombrana::prepareApplication(app);
-    ombrana::finestre().open(ombrana::nomi::splash);
+    ombrana::startProgram(app);
     return app.exec();
 }

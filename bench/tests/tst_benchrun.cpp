@@ -26,6 +26,18 @@ private slots:
         QVERIFY(!m_output.contains(QStringLiteral("Nota:")));
     }
 
+    // "--startup": the start-up row alone, without the in-process measures.
+    void startUpAlone() {
+        QProcess bench;
+        bench.start(QStringLiteral(OMBRANA_BENCH_PATH), {QStringLiteral("--quick"), QStringLiteral("--startup")});
+        QVERIFY(bench.waitForFinished(60000));
+        QCOMPARE(bench.exitCode(), 0);
+        const QString output = QString::fromUtf8(bench.readAllStandardOutput());
+        QVERIFY2(output.contains(QStringLiteral("| Avvio:")), qPrintable(output));
+        QVERIFY2(!output.contains(QStringLiteral("Apertura di")), qPrintable(output));
+        QVERIFY2(!output.contains(QStringLiteral("Memoria")), qPrintable(output));
+    }
+
     void rows_data() {
         QTest::addColumn<QString>("measure");
         QTest::newRow("start-up") << QStringLiteral("Avvio:");

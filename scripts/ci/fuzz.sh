@@ -11,9 +11,7 @@ scripts/ci/install-ci-deps.sh
 
 BUILD=build-fuzz
 SECONDS_EACH=${OMBRANA_FUZZ_SECONDS:-20}
-[[ -f $BUILD/build.ninja ]] ||
-  CC=clang CXX=clang++ cmake -S . -B $BUILD -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOMBRANA_FUZZ=ON
-cmake --build $BUILD -j"$(nproc)" --target fuzzers
+scripts/build.sh fuzz
 
 if [[ $# -gt 0 ]]; then
   names=("$@")
@@ -25,7 +23,7 @@ else
   done
 fi
 
-ctest --test-dir $BUILD --output-on-failure -R '^fuzz_.*_corpus$'
+ctest --preset fuzz
 
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1

@@ -1,17 +1,25 @@
 #include "app/CaptionBreaks.h"
 
-#include <QRegularExpression>
-
 namespace ombrana {
 
 QString bracketsJoined(const QString& caption) {
-    static const QRegularExpression blanksInsideBracket(QStringLiteral("(?<=\\() +| +(?=\\))"));
+    // A plain scan: the splash's buttons call this for their first frame,
+    // where compiling a regular expression would cost more than the frame.
+    const QChar blank(QLatin1Char(' '));
     const QChar nonBreakingSpace(0x00A0);
     QString text = caption;
-    QRegularExpressionMatchIterator it = blanksInsideBracket.globalMatch(caption);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch match = it.next();
-        for (qsizetype i = match.capturedStart(); i < match.capturedEnd(); ++i) text[i] = nonBreakingSpace;
+    for (qsizetype start = 0; start < caption.size();) {
+        if (caption[start] != blank) {
+            ++start;
+            continue;
+        }
+        qsizetype end = start;
+        while (end < caption.size() && caption[end] == blank) ++end;
+        const bool afterOpening = start > 0 && caption[start - 1] == QLatin1Char('(');
+        const bool beforeClosing = end < caption.size() && caption[end] == QLatin1Char(')');
+        if (afterOpening || beforeClosing)
+            for (qsizetype i = start; i < end; ++i) text[i] = nonBreakingSpace;
+        start = end;
     }
     return text;
 }

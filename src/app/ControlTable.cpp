@@ -4,6 +4,7 @@
 #include "app/DesignLook.h"
 #include "app/FramePanel.h"
 #include "app/KeyFilter.h"
+#include "app/Pictures.h"
 #include "app/WrapButton.h"
 
 #include <QComboBox>
@@ -97,7 +98,7 @@ QWidget* create(const Control& row, QWidget* parent) {
         }
         case Kind::Picture: {
             auto* picture = new QLabel(parent);
-            picture->setPixmap(QPixmap(text));
+            picture->setPixmap(QPixmap::fromImage(pictures::image(row.text)));
             picture->setScaledContents(true);
             return picture;
         }

@@ -21,7 +21,7 @@ enum class Kind {
     Frame,     // FramePanel; text is its caption, fg the caption colour
     Combo,     // editable combo box; text is the initial edit text
     PickList,  // combo box that only picks from its list; text is unused
-    Picture,   // stretched image; text is the resource path
+    Picture,   // stretched image; text names it in app/Pictures.h
     TextBox,   // multi-line text box, read-only; text is its content
     List,      // list of rows to choose from; text is unused
 };

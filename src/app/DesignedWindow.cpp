@@ -63,7 +63,9 @@ DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent)
 
     m_area = new QWidget(m_ground);
     m_area->setObjectName(QStringLiteral("designArea"));
-    m_area->setFont(design::makeFont(design::kRegular825, font()));
+    QFont areaFont = design::makeFont(design::kRegular825, font());
+    if (design.fixedCaptions) areaFont.setStyleStrategy(QFont::NoFontMerging);
+    m_area->setFont(areaFont);
     const double dpi = logicalDpiX();
     const QSize size(design::twipsToPixels(design.widthTwips, dpi), design::twipsToPixels(design.heightTwips, dpi));
     m_area->setFixedSize(size);

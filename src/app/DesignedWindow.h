@@ -27,6 +27,9 @@ struct WindowDesign {
     Border border = Border::Fixed;
     int leftTwips = 0;  // client area's corner on the screen, for AtDesignPosition
     int topTwips = 0;
+    // Every text of the window is a fixed caption whose characters its
+    // fonts hold: no other face need ever be looked for.
+    bool fixedCaptions = false;
 
     // The small tool windows, which open at their design size where the
     // design or the system puts them, stay in front of their opener.

@@ -7,7 +7,7 @@
 
 namespace ombrana {
 
-void installaSostitutiCaratteri() {
+void installFontSubstitutes() {
     const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
     for (const char* family : {design::kMsSansSerif, design::kArial, design::kTahoma, design::kSystem})
         QFont::insertSubstitutions(QString::fromLatin1(family), sans);

@@ -18,7 +18,7 @@ using namespace design;
 // clang-format off
 constexpr Control kControls[] = {
     {.kind = Kind::Frame, .name = "Frame1", .at = {120, 120, 7080, 4650}, .bg = kYellow},
-    {.kind = Kind::Picture, .name = "imgLogo", .in = "Frame1", .at = {120, 480, 1815, 2025}, .text = ":/images/logo.jpg"},
+    {.kind = Kind::Picture, .name = "imgLogo", .in = "Frame1", .at = {120, 480, 1815, 2025}, .text = "logo"},
     {.kind = Kind::Label, .name = "lblCompanyProduct", .in = "Frame1", .at = {2025, 840, 4815, 1125}, .text = "OMBRANA", .font = kArialBold48, .fg = kBlue, .bg = kYellow, .flags = Centre | AutoSize},
     {.kind = Kind::Label, .name = "Label2", .in = "Frame1", .at = {2880, 2280, 1575, 375}, .text = "QUENDAL", .font = kBalloon1575, .fg = kRed, .bg = kYellow, .flags = Centre},
     {.kind = Kind::Label, .name = "lblVersion", .in = "Frame1", .at = {5160, 2520, 1665, 285}, .text = "Versione 1.02  ", .font = kArialBold12, .fg = kBlack, .bg = kYellow, .flags = AutoSize},
@@ -43,7 +43,8 @@ WindowDesign designOf() {
             .heightTwips = 4875,
             .ground = kBlue,
             .placement = WindowDesign::Placement::Centred,
-            .border = WindowDesign::Border::NoCaption};
+            .border = WindowDesign::Border::NoCaption,
+            .fixedCaptions = true};
 }
 
 }  // namespace

@@ -228,6 +228,11 @@ private slots:
         QTest::newRow("menu caption") << "   Filtro Passa Banda      ( esempi )" << "   Filtro Passa Banda      (" + nb + "esempi" + nb + ")";
         QTest::newRow("runs of blanks") << "a (  b c   ) d" << "a (" + nb + nb + "b c" + nb + nb + nb + ") d";
         QTest::newRow("no brackets") << " Filtro Passa Alto  a   Pi-Greco" << " Filtro Passa Alto  a   Pi-Greco";
+        QTest::newRow("blanks only inside") << "(  )" << "(" + nb + nb + ")";
+        QTest::newRow("bracket left open") << "a ( b" << "a (" + nb + "b";
+        QTest::newRow("closing bracket only") << "a  ) b" << "a" + nb + nb + ") b";
+        QTest::newRow("brackets at the ends") << " (a) " << " (a) ";
+        QTest::newRow("empty") << "" << "";
         // clang-format on
     }
     void bracketsStayWithTheirWord() {

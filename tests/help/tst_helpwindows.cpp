@@ -68,7 +68,7 @@ private slots:
 };
 
 void TestHelpWindows::initTestCase() {
-    installaSostitutiCaratteri();
+    installFontSubstitutes();
     registerHelpWindows();
     // The real menu lives in another library; a plain window stands in for it.
     finestre().registerWindow(nomi::menu, [] {

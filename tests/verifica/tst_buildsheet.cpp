@@ -420,7 +420,7 @@ void TestBuildSheet::aFailedWriteLeavesNoFile() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    installaSostitutiCaratteri();
+    installFontSubstitutes();
     if (argc >= 3 && qstrcmp(argv[1], "--write") == 0)
         return writeForParent(QString::fromLocal8Bit(argv[2]), argc > 3 ? std::atoi(argv[3]) : 9);
     TestBuildSheet test;

@@ -1,0 +1,95 @@
+#include "AllWindows.h"
+#include "app/DesignedWindow.h"
+#include "app/WindowNames.h"
+#include "tests/support/WindowTestSupport.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTranslator>
+
+#include <memory>
+
+using namespace ombrana;
+
+namespace {
+
+// Whether the toolkit speaks Italian: a field's context menu offers
+// "Annulla" rather than "Undo".
+bool toolkitInItalian() {
+    QLineEdit field;
+    const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    for (const QAction* action : menu->actions())
+        if (action->text().remove(QLatin1Char('&')).startsWith(QStringLiteral("Annulla"))) return true;
+    return false;
+}
+
+void clickAtOnce(QWidget* button) {
+    const QPointF at(button->width() / 2.0, button->height() / 2.0);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, button->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(button, &event);
+    }
+}
+
+}  // namespace
+
+// The program's own start: the splash, with the toolkit already in Italian
+// for the windows it leads to; and the splash's fixed captions in their fonts.
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    void cleanup() {
+        test::closeAllWindows();
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+
+    // CONTINUA clicked as soon as the splash is there, before it has ever
+    // been painted: the menu opens, and the toolkit speaks Italian.
+    void continuaAtOnceLeadsToTheMenu() {
+        QVERIFY(!toolkitInItalian());
+        startProgram(*qApp);
+        QWidget* splash = finestre().find(nomi::splash);
+        QVERIFY(splash);
+        QVERIFY(splash->isVisible());
+        FIND_CHILD(QPushButton, continua, splash, QStringLiteral("Command1"));
+        clickAtOnce(continua);
+        QVERIFY(finestre().isOpen(nomi::menu));
+        QVERIFY(toolkitInItalian());
+    }
+
+    // A window of fixed captions looks for no other face: every character
+    // of its texts must be in its own fonts.
+    void fixedCaptionsAreInTheirFonts() {
+        prepareApplication(*qApp);
+        int windows = 0;
+        for (const QString& name : finestre().names()) {
+            auto* window = qobject_cast<DesignedWindow*>(test::openWindow(name));
+            if (!window || !window->design().fixedCaptions) continue;
+            ++windows;
+            for (QWidget* control : window->area()->findChildren<QWidget*>()) {
+                QString text;
+                if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
+                if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+                const QFontMetrics metrics(control->font());
+                for (const uint c : text.toUcs4())
+                    QVERIFY2(QChar::isSpace(c) || metrics.inFontUcs4(c),
+                             qPrintable(QStringLiteral("%1 %2: U+%3 is not in its font")
+                                            .arg(name, control->objectName(), QString::number(c, 16))));
+            }
+            test::closeAllWindows();
+        }
+        QVERIFY(windows > 0);
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
