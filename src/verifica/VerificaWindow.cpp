@@ -151,10 +151,14 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
                                        : QStringLiteral("Perdita minima a f/2  dB"));
     m_q->setToolTip(QStringLiteral("Vuoto: bobine ideali, senza perdite"));
 
-    const Qt::TextInteractionFlags selectable = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
+    // The figures and texts can be selected with the mouse to copy them. A
+    // selectable label lays its text out as a document, which costs the
+    // window's opening a few milliseconds: each becomes selectable when the
+    // pointer first comes over it.
     for (const auto& row : kFigureNames)
-        for (const char* name : row) control<QLabel>(name)->setTextInteractionFlags(selectable);
-    for (QLabel* l : {m_parts, m_design, m_builtC1, m_builtL1, m_advice}) l->setTextInteractionFlags(selectable);
+        for (const char* name : row) m_selectable << control<QLabel>(name);
+    m_selectable << m_parts << m_design << m_builtC1 << m_builtL1 << m_advice;
+    for (QLabel* l : m_selectable) l->installEventFilter(this);
 
     for (QLineEdit* field : {m_capacitor, m_capacitor2, m_diameter, m_length, m_q, m_power, m_loadSwr})
         connect(field, &QLineEdit::textChanged, this, &VerificaWindow::refresh);
@@ -496,6 +500,11 @@ BuildSheet VerificaWindow::buildSheet() const {
 // chooses T50/2. Letters of the other two entries choose them at once; a
 // designation that no core has chooses nothing and says so.
 bool VerificaWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter)
+        if (auto* label = qobject_cast<QLabel*>(watched); label && m_selectable.contains(label)) {
+            label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            label->removeEventFilter(this);
+        }
     if (watched == m_core && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString t = key->text();

@@ -9,6 +9,8 @@
 #include "verifica/core/Verification.h"
 #include "verifica/core/VerificationText.h"
 
+#include <QList>
+
 #include <optional>
 
 class QAction;
@@ -76,6 +78,7 @@ private:
     qint64 m_typedAt = 0;
     int m_coreBeforeTyping = 0;
 
+    QList<QLabel*> m_selectable;  // selectable once the pointer has been over them
     QLabel* m_notice;
     QLineEdit* m_operating;
     QComboBox* m_band;

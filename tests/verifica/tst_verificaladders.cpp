@@ -92,6 +92,7 @@ private slots:
     void everyTextFits();
     void nineElementSheetIsOnePage();
     void tabWalksTheInputsThenTheProposals();
+    void figuresBecomeSelectableUnderThePointer();
 };
 
 void TestVerificaLadders::proposesForTheBandAndFillsTheChosenRow() {
@@ -407,6 +408,18 @@ void TestVerificaLadders::tabWalksTheInputsThenTheProposals() {
                        "designs", "partsScroll", "close"});
     choose(v, "response", QStringLiteral("Butterworth"));
     checkTabByKeys(v, {"series", "core"});
+}
+
+// A figure can be selected with the mouse once the pointer is over it.
+void TestVerificaLadders::figuresBecomeSelectableUnderThePointer() {
+    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    QVERIFY(v);
+    for (const char* name : {"lossBuilt", "parts", "designedCell"}) {
+        FIND_CHILD(QLabel, l, v, QString::fromLatin1(name));
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(l, &enter);
+        QVERIFY2(l->textInteractionFlags() & Qt::TextSelectableByMouse, name);
+    }
 }
 
 QTEST_MAIN(TestVerificaLadders)
