@@ -8,16 +8,24 @@
 
 namespace ombrana::test {
 
-// Computes a cell of frequency MHz at 50 ohms in the filter window and
-// opens its verification from the menu entry; nullptr when it cannot.
-inline VerificaWindow* verifyFrom(const QString& filter, const QString& frequency = QStringLiteral("7")) {
+// Opens the filter window and computes a cell of frequency MHz at 50 ohms;
+// nullptr when it cannot.
+inline QWidget* computeCell(const QString& filter, const QString& frequency = QStringLiteral("7")) {
     QWidget* w = openWindow(filter);
     FIND_CHILD(QLineEdit, frequencyField, w, "Text1", nullptr);
     FIND_CHILD(QLineEdit, impedanceField, w, "Text2", nullptr);
-    FIND_CHILD(QAction, verifica, w, "verifica", nullptr);
     frequencyField->setText(frequency);
     impedanceField->setText(QStringLiteral("50"));
     click(w, QStringLiteral("Command6"));
+    return w;
+}
+
+// Computes the cell and opens its verification from the menu entry;
+// nullptr when it cannot.
+inline VerificaWindow* verifyFrom(const QString& filter, const QString& frequency = QStringLiteral("7")) {
+    QWidget* w = computeCell(filter, frequency);
+    if (!w) return nullptr;
+    FIND_CHILD(QAction, verifica, w, "verifica", nullptr);
     verifica->trigger();
     return qobject_cast<VerificaWindow*>(finestre().find(nomi::verifica(filter)));
 }

@@ -289,12 +289,7 @@ void TestVerificaLadders::exportsWaitForAResult() {
     FIND_CHILD(QAction, esportaCsv, v, "esportaCsv");
     QVERIFY(!esportaPdf->isEnabled());
     QVERIFY(!esportaCsv->isEnabled());
-    QWidget* fw = openWindow(nomi::passaAltoT);
-    FIND_CHILD(QLineEdit, frequency, fw, "Text1");
-    FIND_CHILD(QLineEdit, impedance, fw, "Text2");
-    frequency->setText(QStringLiteral("7"));
-    impedance->setText(QStringLiteral("50"));
-    click(fw, QStringLiteral("Command6"));
+    QVERIFY(computeCell(nomi::passaAltoT, QStringLiteral("7")));
     QVERIFY(esportaPdf->isEnabled());
     QVERIFY(esportaCsv->isEnabled());
 }
