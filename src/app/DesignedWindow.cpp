@@ -29,6 +29,15 @@ Qt::WindowFlags flagsFor(const WindowDesign& design) {
     return flags;
 }
 
+// The ground's scroll area. Its size hint is the designed area's: the window
+// takes its size from the design, and QScrollArea's own hint would measure
+// the window's default font, loading a face that no control shows.
+class GroundScroller : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override { return widget() ? widget()->minimumSize() : QSize(); }
+};
+
 }  // namespace
 
 bool fitsOnScreen(QSize client, QSize available) {
@@ -39,7 +48,7 @@ DesignedWindow::DesignedWindow(const WindowDesign& design, QWidget* parent)
     : QMainWindow(parent, flagsFor(design)), m_design(design) {
     setWindowTitle(design.title);
     // The ground scrolls only on a screen smaller than the designed area.
-    auto* scroller = new QScrollArea(this);
+    auto* scroller = new GroundScroller(this);
     scroller->setObjectName(QStringLiteral("scroller"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control only
