@@ -22,8 +22,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Gruppo di sviluppo di Ombrana")
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The fonts' aliases go through Qt's platform font database, whose interface
+# holds for one Qt version: the package asks for the one it was built with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-comic-neue, libc6, libstdc++6")
+    "qt6-base-abi (= ${Qt6Gui_VERSION}), libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-comic-neue, libc6, libstdc++6")
 include(CPack)
 
 # The desktop entry and the metainfo must pass their validators, and an
