@@ -44,5 +44,7 @@ if(OMBRANA_BUILD_TESTS)
   endif()
   add_test(NAME packaging_install
            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DPREFIX=${CMAKE_BINARY_DIR}/install-check
-                   -DAPP_ID=${OMBRANA_APP_ID} -P ${PROJECT_SOURCE_DIR}/packaging/check-install.cmake)
+                   -DAPP_ID=${OMBRANA_APP_ID}
+                   -DMODULE=${OMBRANA_MODULE_INSTALL_DIR}/$<TARGET_FILE_NAME:ombrana_printer>
+                   -P ${PROJECT_SOURCE_DIR}/packaging/check-install.cmake)
 endif()

@@ -1,5 +1,7 @@
 # Installs the build into PREFIX and checks that every installed file of the
-# program is there: run as `cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -P`.
+# program is there, and that the program's run path leads to its printing
+# module: run as `cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DMODULE=... -P`
+# (MODULE: the printing module's path under PREFIX).
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -10,11 +12,18 @@ foreach(path IN ITEMS
     bin/ombrana
     share/applications/${APP_ID}.desktop
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
-    share/metainfo/${APP_ID}.metainfo.xml)
+    share/metainfo/${APP_ID}.metainfo.xml
+    ${MODULE})
   if(NOT EXISTS "${PREFIX}/${path}")
     message(FATAL_ERROR "missing after install: ${path}")
   endif()
 endforeach()
+file(READ_ELF "${PREFIX}/bin/ombrana" RUNPATH runpath)
+get_filename_component(module_name "${MODULE}" NAME)
+string(REPLACE "$ORIGIN" "${PREFIX}/bin" module_dir "${runpath}")
+if(NOT EXISTS "${module_dir}/${module_name}")
+  message(FATAL_ERROR "the installed program's run path (${runpath}) does not lead to ${module_name}")
+endif()
 file(READ "${PREFIX}/share/applications/${APP_ID}.desktop" entry)
 if(NOT entry MATCHES "\nExec=ombrana\n" OR NOT entry MATCHES "\nIcon=${APP_ID}\n")
   message(FATAL_ERROR "the desktop entry does not start the installed program with its icon")

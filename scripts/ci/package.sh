@@ -28,7 +28,8 @@ dpkg-deb --contents "$deb"
 echo "== installing $deb"
 "${SUDO[@]}" apt-get install -y -qq "./$deb"
 trap '"${SUDO[@]}" apt-get remove -y -qq ombrana >/dev/null || true' EXIT
-for f in /usr/bin/ombrana /usr/share/applications/org.ombrana.Ombrana.desktop \
+for f in /usr/bin/ombrana /usr/lib/ombrana/libombrana_printer.so \
+         /usr/share/applications/org.ombrana.Ombrana.desktop \
          /usr/share/icons/hicolor/scalable/apps/org.ombrana.Ombrana.svg \
          /usr/share/metainfo/org.ombrana.Ombrana.metainfo.xml; do
   [[ -e "$f" ]] || { echo "missing after install: $f"; exit 1; }

@@ -1,10 +1,10 @@
 #include "app/WindowPrinter.h"
 
 #include "app/DesignedWindow.h"
+#include "app/PrintJob.h"
 
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QWidget>
 
 namespace ombrana {
@@ -54,12 +54,10 @@ void printWindow(DesignedWindow* window) {
         g_sink(area->grab().toImage());
         return;
     }
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return;
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(window->windowTitle().simplified());
-    printer.setPageOrientation(orientationFor(area->size()));
-    printArea(area, printer);  // a refused job is not reported
+    // A refused job is not reported.
+    printOnDefaultPrinter({.docName = window->windowTitle().simplified(),
+                           .orientation = orientationFor(area->size()),
+                           .paint = [area](QPagedPaintDevice& printer) { return printArea(area, printer); }});
 }
 
 }  // namespace ombrana

@@ -5,6 +5,7 @@
 #include "app/DesignedCells.h"
 #include "app/FramePanel.h"
 #include "app/MessageBox.h"
+#include "app/PrintJob.h"
 #include "app/WindowNames.h"
 #include "app/WindowRegistry.h"
 #include "app/core/NumberText.h"
@@ -24,8 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
@@ -577,12 +576,11 @@ bool VerificaWindow::writeCsv(const QString& path) {
 }
 
 void VerificaWindow::stampa() {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return;
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QString::fromUtf8(m_v.heading));
-    printBuildSheet(printer, buildSheet());  // a refused job is not reported, as elsewhere
+    // A refused job is not reported, as elsewhere.
+    printOnDefaultPrinter(
+        {.docName = QString::fromUtf8(m_v.heading),
+         .pageSize = QPageSize(QPageSize::A4),
+         .paint = [sheet = buildSheet()](QPagedPaintDevice& printer) { return printBuildSheet(printer, sheet); }});
 }
 
 void VerificaWindow::esportaPdf() {

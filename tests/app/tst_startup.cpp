@@ -1,5 +1,6 @@
 #include "AllWindows.h"
 #include "app/DesignedWindow.h"
+#include "app/PrintJob.h"
 #include "app/WindowNames.h"
 #include "tests/support/WindowTestSupport.h"
 
@@ -8,6 +9,8 @@
 #include <QMouseEvent>
 #include <QTranslator>
 
+#include <cstring>
+#include <link.h>
 #include <memory>
 
 using namespace ombrana;
@@ -31,6 +34,22 @@ void clickAtOnce(QWidget* button) {
                           type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(button, &event);
     }
+}
+
+// Whether a shared library whose file name holds the text is loaded.
+bool loaded(const char* name) {
+    struct Search {
+        const char* name;
+        bool found = false;
+    } search{name};
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void* data) {
+            auto* s = static_cast<Search*>(data);
+            if (info->dlpi_name && std::strstr(info->dlpi_name, s->name)) s->found = true;
+            return 0;
+        },
+        &search);
+    return search.found;
 }
 
 }  // namespace
@@ -88,6 +107,21 @@ private slots:
             test::closeAllWindows();
         }
         QVERIFY(windows > 0);
+    }
+
+    // Every window opened and nothing printed: Qt's printing library is not
+    // there. The first print job loads it, through the program's module.
+    void printingLoadedByTheFirstJob() {
+        startProgram(*qApp);
+        QVERIFY(!loaded("libQt6PrintSupport"));
+        QVERIFY(!loaded(OMBRANA_PRINTER_MODULE));
+
+        // A job that draws nothing: no printer, or one that is sent nothing.
+        const bool printed = printOnDefaultPrinter(
+            {.docName = QStringLiteral("prova"), .paint = [](QPagedPaintDevice&) { return false; }});
+        QVERIFY(!printed);
+        QVERIFY(loaded(OMBRANA_PRINTER_MODULE));
+        QVERIFY(loaded("libQt6PrintSupport"));
     }
 };
 
