@@ -1,5 +1,6 @@
 #include "app/PrintJob.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <QtGlobal>

@@ -580,7 +580,7 @@ void VerificaWindow::stampa() {
     printOnDefaultPrinter(
         {.docName = QString::fromUtf8(m_v.heading),
          .pageSize = QPageSize(QPageSize::A4),
-         .paint = [sheet = buildSheet()](QPagedPaintDevice& printer) { return printBuildSheet(printer, sheet); }});
+         .paint = [this](QPagedPaintDevice& printer) { return printBuildSheet(printer, buildSheet()); }});
 }
 
 void VerificaWindow::esportaPdf() {
