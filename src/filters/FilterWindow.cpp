@@ -6,7 +6,6 @@
 #include "app/WindowNames.h"
 #include "app/WindowPrinter.h"
 #include "app/WindowRegistry.h"
-#include "app/core/NumberText.h"
 #include "filters/core/FilterCalculation.h"
 
 #include <QAction>
@@ -123,21 +122,14 @@ void FilterWindow::calcola() {
         case EsitoFiltro::Azione::MostraRisultati: {
             m_c1->setText(QString::fromStdString(esito.c1));
             m_l1->setText(QString::fromStdString(esito.l1));
-            const auto f = leggiNumero(m_frequency->text().toStdString());
-            const auto z = leggiNumero(m_impedance->text().toStdString());
-            const auto c1 = leggiNumero(esito.c1);
-            const auto l1 = leggiNumero(esito.l1);
-            if (f && z && c1 && l1)
-                setLastCell(DesignedCell{.frequencyMHz = *f, .impedanceOhm = *z, .c1Pf = *c1, .l1uH = *l1});
-            else
-                setLastCell(std::nullopt);
+            setLastCell(esito.cella);
             break;
         }
     }
 }
 
-void FilterWindow::setLastCell(std::optional<DesignedCell> cell) {
-    designedCells().publish(m_v.windowName, cell);
+void FilterWindow::setLastCell(std::optional<ComputedCell> cell) {
+    computedCells().publish(m_v.windowName, cell);
 }
 
 void FilterWindow::cancella() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DesignedCells.h"
+#include "app/ComputedCells.h"
 #include "app/DesignedWindow.h"
 #include "filters/FilterVariants.h"
 
@@ -30,7 +30,7 @@ private:
     void chiudi();
 
     // Tells the verification window what this window last computed.
-    void setLastCell(std::optional<DesignedCell> cell);
+    void setLastCell(std::optional<ComputedCell> cell);
 
     const FilterVariant& m_v;
     QLineEdit* m_frequency;

@@ -1,8 +1,8 @@
 #include "verifica/VerificaWindow.h"
 
 #include "app/AccessibleNames.h"
+#include "app/ComputedCells.h"
 #include "app/DesignLook.h"
-#include "app/DesignedCells.h"
 #include "app/FramePanel.h"
 #include "app/MessageBox.h"
 #include "app/PrintJob.h"
@@ -188,7 +188,7 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
     // The verification belongs to its filter window: it takes each cell the
     // window computes, and closes with it, so that the menu's CHIUDI, which
     // closes the filter windows, leaves none behind.
-    connect(&designedCells(), &DesignedCells::changed, this, [this](const QString& name) {
+    connect(&computedCells(), &ComputedCells::changed, this, [this](const QString& name) {
         if (name == m_v.filterWindow) takeCell();
     });
     connect(&finestre(), &WindowRegistry::windowClosed, this, [this](const QString& name) {
@@ -238,8 +238,8 @@ std::optional<Job> VerificaWindow::job() const {
 // A new result of the filter window: the operating frequency and the
 // capacitors start again from its suggestions.
 void VerificaWindow::takeCell() {
-    const std::optional<DesignedCell> cell =
-        finestre().isOpen(m_v.filterWindow) ? designedCells().last(m_v.filterWindow) : std::nullopt;
+    const std::optional<ComputedCell> cell =
+        finestre().isOpen(m_v.filterWindow) ? computedCells().last(m_v.filterWindow) : std::nullopt;
     m_filling = true;
     if (!cell) {
         m_input.reset();
@@ -247,8 +247,7 @@ void VerificaWindow::takeCell() {
         m_input = VerificationInput{.cell = m_v.cell,
                                     .cutoffMHz = cell->frequencyMHz,
                                     .impedanceOhm = cell->impedanceOhm,
-                                    .c1Pf = cell->c1Pf,
-                                    .l1uH = cell->l1uH};
+                                    .shown = cell->shown};
         m_operating->setText(number(std::round(defaultOperatingMHz(m_v.cell, cell->frequencyMHz) * 1000) / 1000));
         m_band->setCurrentIndex(0);
         fillCapacitors();
@@ -420,7 +419,7 @@ void VerificaWindow::showResult() {
     }
     m_builtC1->setText(text(m_text.builtC1));
     m_builtL1->setText(text(m_text.builtL1));
-    m_design->setText(text(m_text.design));
+    m_design->setText(text(m_text.summary));
     m_advice->setText(text(m_text.advice));
     QStringList parts;
     for (const std::string* s : {&m_text.mounting, &m_text.capacitors, &m_text.pair, &m_text.inductance})
@@ -448,7 +447,7 @@ BuildSheet VerificaWindow::buildSheet() const {
     const auto orDash = [](const std::optional<double>& x) { return x ? number(*x) : QStringLiteral("-"); };
     sheet.design
         << QStringLiteral("F (taglio) = %1 MHz, Z = %2 Ohm").arg(number(in.cutoffMHz), number(in.impedanceOhm));
-    if (!m_text.design.empty()) sheet.design << text(m_text.design);
+    if (!m_text.summary.empty()) sheet.design << text(m_text.summary);
     sheet.design
         << QStringLiteral("Banda: %1;  frequenza di lavoro = %2 MHz")
                .arg(m_band->currentText(), orDash(in.operatingMHz))

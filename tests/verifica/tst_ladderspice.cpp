@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <numbers>
@@ -125,6 +126,14 @@ void TestLadderSpice::agreesWithTheSimulator() {
     const QList<double> ratios{0.1, 0.5, 0.9, 0.97, 1.0, 1.1, 1.5, 2.0, 3.0, 10.0};
     QList<double> frequencies;
     for (double r : ratios) frequencies << cutoff * r;
+    // The -3 dB point last: the simulator must lose half the power there.
+    // A low-pass ladder shunts its capacitors.
+    const bool low = std::any_of(ladder.elements.begin(), ladder.elements.end(), [](const LadderElement& e) {
+        return e.part == LadderElement::Part::Capacitor && e.placement == LadderElement::Placement::Shunt;
+    });
+    const auto f3 = frequencyAt3Db(ladder, low ? PassBand::Low : PassBand::High, cutoff / 100, cutoff * 100);
+    QVERIFY(f3);
+    frequencies << *f3;
     constexpr double kPower = 100;
     const double emf = std::sqrt(8 * kPower * kZ);  // peak: 100 W into a matched load
     const QList<double> values = simulate(m_ngspice, netlist(ladder, frequencies, emf));
@@ -145,6 +154,8 @@ void TestLadderSpice::agreesWithTheSimulator() {
         const double swr = (1 + rho) / (1 - rho);
         const QByteArray at = QByteArray::number(f) + " MHz";
         QVERIFY2(std::abs(r->insertionLossDb - lossDb) < 1e-7 * std::max(1.0, lossDb), at + " loss");
+        if (k == frequencies.size() - 1)
+            QVERIFY2(std::abs(lossDb - 10 * std::log10(2.0)) < 1e-6, at + " is not the half-power point");
         // Deep in the stop band nearly all is reflected and the SWR's digits
         // mean nothing: the reflection is compared there.
         QVERIFY2(std::abs(std::sqrt(r->s11Squared) - rho) < 1e-9, at + " reflection");

@@ -18,6 +18,14 @@ struct Cella {
     double l1uH;
 };
 
+// The cell of a filter window's last "CALCOLA" that showed a result: the
+// inputs read and the values shown.
+struct ComputedCell {
+    double frequencyMHz;
+    double impedanceOhm;
+    Cella shown;
+};
+
 constexpr bool passaBasso(TipoCella tipo) {
     return tipo == TipoCella::PassaBassoPiGreco || tipo == TipoCella::PassaBassoT;
 }

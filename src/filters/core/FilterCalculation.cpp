@@ -13,7 +13,8 @@ EsitoFiltro calcolaFiltro(TipoCella tipo, std::string_view frequenza, std::strin
     if (!z) return {Azione::SvuotaRisultati, {}, {}};
     const auto cella = calcolaCella(costantiCella(tipo), *f, *z);
     if (!cella) return {Azione::SvuotaRisultati, {}, {}};
-    return {Azione::MostraRisultati, scriviNumero(cella->c1Pf), scriviNumero(cella->l1uH)};
+    return {Azione::MostraRisultati, scriviNumero(cella->c1Pf), scriviNumero(cella->l1uH),
+            ComputedCell{.frequencyMHz = *f, .impedanceOhm = *z, .shown = *cella}};
 }
 
 }  // namespace ombrana

@@ -2,6 +2,7 @@
 
 #include "filters/core/CellFormulas.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,7 @@ struct EsitoFiltro {
     Azione azione;
     std::string c1;
     std::string l1;
+    std::optional<ComputedCell> cella = {};  // what the results show, as numbers
 };
 
 inline constexpr double kFrequenzaMassimaMHz = 300.0;

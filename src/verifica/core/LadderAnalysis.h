@@ -24,10 +24,15 @@ inline constexpr double kSwrCap = 1e9;
 // finite, or when the arithmetic leaves no finite answer.
 std::optional<LadderResponse> analyse(const Ladder& ladder, double frequencyMHz);
 
-// Where the loss first reaches 3 dB: searched upward from fromMHz for a
-// low-pass ladder, downward from toMHz for a high-pass one, then refined by
-// bisection. Nothing when the loss never crosses 3 dB in the range, or
-// already exceeds it where the search starts.
+// The loss and the SWR alone; nothing where analyse() gives nothing.
+std::optional<double> lossAt(const Ladder& ladder, double frequencyMHz);
+std::optional<double> swrAt(const Ladder& ladder, double frequencyMHz);
+
+// The "-3 dB" point, where the loss first reaches half the power
+// (kHalfPowerDb): searched upward from fromMHz for a low-pass ladder,
+// downward from toMHz for a high-pass one, then refined. Nothing when the
+// loss never crosses it in the range, or already exceeds it where the
+// search starts.
 enum class PassBand { Low, High };
 inline PassBand passBandOf(TipoCella cell) {
     return passaBasso(cell) ? PassBand::Low : PassBand::High;
@@ -38,7 +43,7 @@ std::optional<double> frequencyAt3Db(const Ladder& ladder, PassBand band, double
 // evenly in frequency for a low-pass ladder and in its inverse for a
 // high-pass one (the spacing of a ripple follows the prototype's frequency),
 // at least 50 samples per element, every local peak then refined by
-// golden-section search. Nothing when the ladder cannot be analysed there.
+// Brent's search. Nothing when the ladder cannot be analysed there.
 struct SwrPeak {
     double swr;
     double frequencyMHz;

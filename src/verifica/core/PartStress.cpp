@@ -1,5 +1,7 @@
 #include "verifica/core/PartStress.h"
 
+#include "verifica/core/LadderMaths.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -11,24 +13,12 @@ namespace {
 
 using Complex = std::complex<double>;
 
-bool positive(double x) {
-    return std::isfinite(x) && x > 0;
-}
-
 // The load's phase is walked in half degrees: the worst part's figure moves
 // by well under a thousandth between two steps.
 constexpr int kPhaseSteps = 720;
 
 constexpr std::array kRatingsV{50.0,   100.0,  200.0,  300.0,  500.0,  630.0,  1000.0,  1500.0,
                                2000.0, 3000.0, 4000.0, 5000.0, 6000.0, 7500.0, 10000.0, 15000.0};
-
-Complex impedanceOf(const LadderElement& e, double w) {
-    if (e.part == LadderElement::Part::Inductor) {
-        const double x = w * e.value;
-        return {e.q ? x / *e.q : 0.0, x};
-    }
-    return {0.0, -1e6 / (w * e.value)};
-}
 
 // The capacitors' peak voltages and the inductors' peak currents for a
 // load, scaled to the generator's EMF. False when the arithmetic fails.
@@ -38,7 +28,9 @@ bool stressFor(const Ladder& ladder, double w, Complex load, double emf, std::ve
     Complex v{1.0}, i = v / load;
     for (std::size_t k = n; k-- > 0;) {
         const LadderElement& e = ladder.elements[k];
-        const Complex z = impedanceOf(e, w);
+        const auto impedance = impedanceOf(e, w);
+        if (!impedance) return false;
+        const Complex z = *impedance;
         if (e.placement == LadderElement::Placement::Series) {
             across[k] = i * z;
             through[k] = i;
@@ -68,10 +60,7 @@ std::optional<std::vector<PartStress>> partStress(const Ladder& ladder, double f
     if (!positive(frequencyMHz) || !positive(powerW) || !positive(z0) || !std::isfinite(loadSwr) || loadSwr < 1 ||
         ladder.elements.empty())
         return std::nullopt;
-    for (const LadderElement& e : ladder.elements)
-        if (!positive(e.value) || (e.q && !positive(*e.q))) return std::nullopt;
-
-    const double w = 2 * std::numbers::pi * frequencyMHz;
+    const double w = omega(frequencyMHz);
     const double emf = std::sqrt(8 * powerW * z0);
     std::vector<double> matched;
     if (!stressFor(ladder, w, Complex(z0), emf, matched)) return std::nullopt;

@@ -1,6 +1,7 @@
 #include "verifica/core/Proposal.h"
 
 #include "verifica/core/LadderAnalysis.h"
+#include "verifica/core/LadderMaths.h"
 #include "verifica/core/Prototype.h"
 #include "verifica/core/StandardDesign.h"
 
@@ -10,10 +11,6 @@
 
 namespace ombrana {
 namespace {
-
-bool positive(double x) {
-    return std::isfinite(x) && x > 0;
-}
 
 // A design at the SWR limit meets it: the sweep may find it a rounding above.
 constexpr double kSwrTolerance = 1e-7;
@@ -36,14 +33,23 @@ double minus3DbOverEdge(double epsilon, int n) {
     return epsilon >= 1 ? 1.0 : std::cosh(std::acosh(1 / epsilon) / n);
 }
 
-double lossAt(const Ladder& ladder, double mhz) {
-    const auto r = analyse(ladder, mhz);
-    return r ? r->insertionLossDb : 0;
-}
+// How far the outer capacitor of an equal-ripple design strays from the
+// Butterworth one with the same -3 dB point, for the ripples a builder can
+// want (up to SWR 2 with nine elements, to 3 dB with five): a low-pass
+// capacitor from 0,3 to 5 times, a high-pass one, which goes as 1/g, within
+// the inverses rounded outward.
+constexpr double kLowPassLeastOuter = 0.3;
+constexpr double kLowPassMostOuter = 5;
+constexpr double kHighPassLeastOuter = 0.2;
+constexpr double kHighPassMostOuter = 3.4;
 
-double swrAt(const Ladder& ladder, double mhz) {
-    const auto r = analyse(ladder, mhz);
-    return r ? r->swr : kSwrCap;
+// A loss wanted under half power lets the -3 dB point go this many times
+// beyond the harmonic.
+constexpr double kSmallLossReach = 100;
+
+// A ladder the analysis cannot take stands as one that misses the job.
+double swrOrWorst(const Ladder& ladder, double mhz) {
+    return swrAt(ladder, mhz).value_or(kSwrCap);
 }
 
 // The peaks of an exact equal-ripple ladder lie at cos(k pi / n) of the
@@ -51,57 +57,70 @@ double swrAt(const Ladder& ladder, double mhz) {
 double swrLowerBound(const Job& job, const Candidate& c, int n) {
     const bool low = passaBasso(job.cell);
     const FrequencySpan band = jobPassBand(job);
-    double most = swrAt(c.built, low ? band.toMHz : band.fromMHz);
+    double most = swrOrWorst(c.built, low ? band.toMHz : band.fromMHz);
     for (int k = 1; k <= n / 2; ++k) {
         const double x = std::cos(k * std::numbers::pi / n);
         const double f = low ? c.design.cutoffMHz * x : c.design.cutoffMHz / x;
-        if (f >= band.fromMHz && f <= band.toMHz) most = std::max(most, swrAt(c.built, f));
+        if (f >= band.fromMHz && f <= band.toMHz) most = std::max(most, swrOrWorst(c.built, f));
     }
     return most;
+}
+
+// Where a design that can meet the job has its -3 dB point: between the
+// band and the harmonic (loss under half power in the band, over it at the
+// harmonic); a loss wanted under half power lets the point go far beyond.
+std::optional<FrequencySpan> halfPowerWindow(const Job& job) {
+    const bool low = passaBasso(job.cell);
+    const double h2 = jobHarmonicMHz(job, 2);
+    const double reach = job.minLossDb <= kHalfPowerDb ? kSmallLossReach : 1;
+    const FrequencySpan band = jobPassBand(job);
+    const FrequencySpan f3{.fromMHz = low ? band.toMHz : h2 / reach, .toMHz = low ? h2 * reach : job.fromMHz};
+    if (f3.toMHz < f3.fromMHz) return std::nullopt;
+    return f3;
+}
+
+// The outer capacitors worth trying, in pF: the Butterworth ones with their
+// -3 dB point in the window, widened for any ripple up to 3 dB.
+std::vector<double> outerCapacitors(const Job& job, int n, std::size_t outer, const FrequencySpan& f3) {
+    const bool low = passaBasso(job.cell);
+    const double gB = butterworthPrototype(n)[outer];
+    const auto butterworthPf = [&](double f) {
+        const double wz = omega(f) * job.impedanceOhm;
+        return (low ? gB / wz : 1 / (gB * wz)) * 1e6;
+    };
+    return standardValuesBetween(job.series, butterworthPf(f3.toMHz) * (low ? kLowPassLeastOuter : kHighPassLeastOuter),
+                                 butterworthPf(f3.fromMHz) * (low ? kLowPassMostOuter : kHighPassMostOuter));
 }
 
 // The designs of one element count, each made and screened.
 void candidatesOf(const Job& job, int n, std::vector<Candidate>& out) {
     const bool low = passaBasso(job.cell);
     const std::vector<std::size_t> distinct = distinctCapacitors(job.cell, n);
-    if (distinct.empty()) return;
+    const std::optional<FrequencySpan> window = halfPowerWindow(job);
+    if (distinct.empty() || !window) return;
     const double rippleSwr = std::min(job.maxSwr, swrOfEpsilon(kLargestEpsilon));
     const double h2 = jobHarmonicMHz(job, 2);
-
-    // A design can meet the job only with its -3 dB point between the band
-    // and the harmonic (loss under 3 dB in the band, over it at the
-    // harmonic); a loss wanted under 3 dB lets the point go far beyond.
-    const bool smallLoss = job.minLossDb <= 3.0103;
-    const FrequencySpan band = jobPassBand(job);
-    const double f3From = low ? band.toMHz : h2 / (smallLoss ? 100 : 1);
-    const double f3To = low ? h2 * (smallLoss ? 100 : 1) : job.fromMHz;
-    if (f3To < f3From) return;
-
-    // The outer capacitor of such a design, from its Butterworth value at
-    // those -3 dB points, widened for any ripple up to 3 dB.
-    const double gB = butterworthPrototype(n)[distinct[0]];
-    const double wz = 2 * std::numbers::pi * job.impedanceOhm;
-    const double fromPf = low ? 0.3 * gB / (wz * f3To) * 1e6 : 0.2 / (gB * wz * f3To) * 1e6;
-    const double toPf = low ? 5 * gB / (wz * f3From) * 1e6 : 3.4 / (gB * wz * f3From) * 1e6;
 
     const auto consider = [&](const std::vector<double>& capacitors) {
         const ChebyshevSolution s = solveFromCapacitors(job.cell, n, capacitors, rippleSwr, job.impedanceOhm);
         if (!s.design) return;
         const double h = minus3DbOverEdge(s.design->epsilon, n);
         const double f3 = low ? s.design->cutoffMHz * h : s.design->cutoffMHz / h;
-        if (f3 < f3From || f3 > f3To) return;
+        if (f3 < window->fromMHz || f3 > window->toMHz) return;
         Candidate c{.design = *s.design,
                     .built = atStandardCapacitors(s.design->ladder, job.series, 2),
                     .capacitors = {},
                     .swrAtLeast = 0,
                     .loss2 = 0};
         for (std::size_t i : distinct) c.capacitors.push_back(c.built.elements[i].value);
-        c.loss2 = lossAt(c.built, h2);
+        const auto loss2 = lossAt(c.built, h2);
+        if (!loss2) return;
+        c.loss2 = *loss2;
         c.swrAtLeast = swrLowerBound(job, c, n);
         out.push_back(std::move(c));
     };
 
-    const std::vector<double> outer = standardValuesBetween(job.series, fromPf, toPf);
+    const std::vector<double> outer = outerCapacitors(job, n, distinct[0], *window);
     if (distinct.size() == 1) {
         for (double c : outer) consider({c});
         return;
@@ -131,8 +150,7 @@ Proposal propose(const Job& job) {
         !std::isfinite(job.maxSwr) || !(job.maxSwr > 1) || !std::isfinite(job.minLossDb))
         return out;
 
-    const bool low = passaBasso(job.cell);
-    const PassBand passBand = low ? PassBand::Low : PassBand::High;
+    const PassBand passBand = passBandOf(job.cell);
     const FrequencySpan band = jobPassBand(job);
     const double limit = job.maxSwr * (1 + kSwrTolerance);
     std::optional<double> lowestSwr, mostLossKeepingSwr;
@@ -154,13 +172,15 @@ Proposal propose(const Job& job) {
             if (peak->swr > limit) continue;
             mostLossKeepingSwr = std::max(mostLossKeepingSwr.value_or(c.loss2), c.loss2);
             if (c.loss2 < job.minLossDb) continue;
+            const auto loss3 = lossAt(c.built, jobHarmonicMHz(job, 3));
+            if (!loss3) continue;
             out.designs.push_back({.elements = n,
                                    .capacitorsPf = c.capacitors,
                                    .rippleSwr = c.design.rippleSwr,
                                    .cutoffMHz = c.design.cutoffMHz,
                                    .highestSwr = peak->swr,
                                    .loss2Db = c.loss2,
-                                   .loss3Db = lossAt(c.built, jobHarmonicMHz(job, 3)),
+                                   .loss3Db = *loss3,
                                    .ladder = c.built});
         }
     }

@@ -1,6 +1,6 @@
 #include "verifica/core/ProposalText.h"
 
-#include "verifica/core/VerificationText.h"
+#include "verifica/core/FigureText.h"
 
 namespace ombrana {
 namespace {

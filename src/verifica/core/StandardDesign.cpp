@@ -1,17 +1,15 @@
 #include "verifica/core/StandardDesign.h"
 
+#include "verifica/core/LadderMaths.h"
 #include "verifica/core/Prototype.h"
 #include "verifica/core/Synthesis.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace ombrana {
 namespace {
-
-bool positive(double x) {
-    return std::isfinite(x) && x > 0;
-}
 
 // The walk along the ripple: from almost none to 3 dB.
 constexpr double kLeastEpsilon = 1e-8;
@@ -43,54 +41,70 @@ std::vector<std::size_t> distinctCapacitors(TipoCella cell, int elements) {
     return firsts;
 }
 
+namespace {
+
+// The ripple factor that the capacitors give: the one the SWR limit
+// allows with one distinct capacitor, the one their ratio fixes with two
+// or more.
+std::optional<double> epsilonOf(TipoCella cell, int elements, const std::vector<double>& capacitorsPf, double rippleSwr,
+                                ChebyshevSolution& out) {
+    const std::vector<std::size_t> distinct = distinctCapacitors(cell, elements);
+    if (distinct.size() == 1) {
+        const double epsilon = epsilonOfSwr(rippleSwr);
+        if (positive(epsilon) && epsilon <= kLargestEpsilon) return epsilon;
+        out.failure = ChebyshevSolution::Failure::NoRipple;
+        return std::nullopt;
+    }
+    const RatioRange range = *capacitorRatioRange(cell, elements);
+    const double ratio = capacitorsPf[1] / capacitorsPf[0];
+    if (!(ratio < range.most && ratio > range.least)) {
+        out.failure = ChebyshevSolution::Failure::NoRipple;
+        out.ratios = range;
+        return std::nullopt;
+    }
+    // The g ratio falls steadily as the ripple grows: searched on the
+    // logarithm of epsilon between almost none and 3 dB.
+    const double wanted = passaBasso(cell) ? ratio : 1 / ratio;
+    const auto logEpsilon = rootBetween(
+        [&](double m) -> std::optional<double> {
+            return gRatio(elements, std::exp(m), distinct[0], distinct[1]) - wanted;
+        },
+        std::log(kLeastEpsilon), std::log(kLargestEpsilon));
+    if (!logEpsilon) out.failure = ChebyshevSolution::Failure::NoRipple;
+    return logEpsilon ? std::optional(std::exp(*logEpsilon)) : std::nullopt;
+}
+
+// The distinct capacitors the design starts from: one, or the outer two.
+std::size_t neededCapacitors(TipoCella cell, int elements) {
+    return std::min<std::size_t>(distinctCapacitors(cell, elements).size(), 2);
+}
+
+bool capacitorsGiven(TipoCella cell, int elements, const std::vector<double>& capacitorsPf) {
+    const std::size_t needed = neededCapacitors(cell, elements);
+    if (needed == 0 || capacitorsPf.size() < needed) return false;
+    return std::all_of(capacitorsPf.begin(), capacitorsPf.begin() + std::ptrdiff_t(needed),
+                       [](double c) { return positive(c); });
+}
+
+}  // namespace
+
 ChebyshevSolution solveFromCapacitors(TipoCella cell, int elements, const std::vector<double>& capacitorsPf,
                                       double rippleSwr, double impedanceOhm) {
     ChebyshevSolution out;
-    const std::vector<std::size_t> distinct = distinctCapacitors(cell, elements);
-    const std::size_t needed = std::min<std::size_t>(distinct.size(), 2);
-    if (distinct.empty() || capacitorsPf.size() < needed || !positive(impedanceOhm)) {
+    if (!capacitorsGiven(cell, elements, capacitorsPf) || !positive(impedanceOhm)) {
         out.failure = ChebyshevSolution::Failure::NoCapacitor;
         return out;
     }
-    for (std::size_t i = 0; i < needed; ++i)
-        if (!positive(capacitorsPf[i])) {
-            out.failure = ChebyshevSolution::Failure::NoCapacitor;
-            return out;
-        }
-
-    const bool low = passaBasso(cell);
-    double epsilon = 0;
-    if (needed == 1) {
-        epsilon = epsilonOfSwr(rippleSwr);
-        if (!positive(epsilon) || epsilon > kLargestEpsilon) {
-            out.failure = ChebyshevSolution::Failure::NoRipple;
-            return out;
-        }
-    } else {
-        const RatioRange range = *capacitorRatioRange(cell, elements);
-        const double ratio = capacitorsPf[1] / capacitorsPf[0];
-        if (!(ratio < range.most && ratio > range.least)) {
-            out.failure = ChebyshevSolution::Failure::NoRipple;
-            out.ratios = range;
-            return out;
-        }
-        // The g ratio falls steadily as the ripple grows: bisection on the
-        // logarithm of epsilon between almost none and 3 dB.
-        const double wanted = low ? ratio : 1 / ratio;
-        double a = std::log(kLeastEpsilon), b = std::log(kLargestEpsilon);
-        for (int k = 0; k < 60; ++k) {
-            const double m = (a + b) / 2;
-            (gRatio(elements, std::exp(m), distinct[0], distinct[1]) > wanted ? a : b) = m;
-        }
-        epsilon = std::exp((a + b) / 2);
-    }
+    const auto epsilon = epsilonOf(cell, elements, capacitorsPf, rippleSwr, out);
+    if (!epsilon) return out;
 
     // The outer capacitor fixes the cut-off: C = g / (w Z) low-pass,
     // 1 / (g w Z) high-pass.
-    const std::vector<double> g = chebyshevPrototypeOfEpsilon(elements, epsilon);
+    const std::vector<std::size_t> distinct = distinctCapacitors(cell, elements);
+    const std::vector<double> g = chebyshevPrototypeOfEpsilon(elements, *epsilon);
     const double gOuter = g[distinct[0]];
     const double farads = capacitorsPf[0] * 1e-6;
-    const double w = low ? gOuter / (farads * impedanceOhm) : 1 / (gOuter * farads * impedanceOhm);
+    const double w = passaBasso(cell) ? gOuter / (farads * impedanceOhm) : 1 / (gOuter * farads * impedanceOhm);
     const double cutoff = w / (2 * std::numbers::pi);
     auto ladder = synthesize(cell, g, cutoff, impedanceOhm);
     if (!ladder || !positive(cutoff)) {
@@ -98,13 +112,13 @@ ChebyshevSolution solveFromCapacitors(TipoCella cell, int elements, const std::v
         return out;
     }
     // The given values themselves, not their round trip through g.
-    for (std::size_t k = 0; k < needed; ++k) {
+    for (std::size_t k = 0; k < neededCapacitors(cell, elements); ++k) {
         const std::size_t i = distinct[k];
         ladder->elements[i].value = capacitorsPf[k];
         ladder->elements[ladder->elements.size() - 1 - i].value = capacitorsPf[k];
     }
     out.design = ChebyshevDesign{
-        .epsilon = epsilon, .rippleSwr = swrOfEpsilon(epsilon), .cutoffMHz = cutoff, .ladder = std::move(*ladder)};
+        .epsilon = *epsilon, .rippleSwr = swrOfEpsilon(*epsilon), .cutoffMHz = cutoff, .ladder = std::move(*ladder)};
     return out;
 }
 

@@ -1,5 +1,7 @@
 #include "verifica/core/StandardValues.h"
 
+#include "verifica/core/LadderMaths.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -16,10 +18,6 @@ constexpr std::array<int, 24> kE24{10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 3
 std::span<const int> mantissas(Series s) {
     if (s == Series::E12) return kE12;
     return kE24;
-}
-
-bool usable(double v) {
-    return std::isfinite(v) && v > 0;
 }
 
 // A two-digit mantissa times a power of ten; 10^e is formed by division for
@@ -46,7 +44,7 @@ bool same(double a, double b) {
 }  // namespace
 
 std::optional<StandardNeighbours> standardNeighbours(Series series, double value) {
-    if (!usable(value)) return std::nullopt;
+    if (!positive(value)) return std::nullopt;
     const std::vector<double> values = valuesAround(series, value, 0);
     std::optional<double> below, above;
     for (double v : values) {
@@ -65,7 +63,7 @@ std::optional<double> nearestStandard(Series series, double value) {
 
 std::vector<double> standardValuesBetween(Series series, double fromPf, double toPf) {
     std::vector<double> out;
-    if (!usable(fromPf) || !usable(toPf) || toPf < fromPf) return out;
+    if (!positive(fromPf) || !positive(toPf) || toPf < fromPf) return out;
     const int first = static_cast<int>(std::floor(std::log10(fromPf))) - 1;
     const int last = static_cast<int>(std::floor(std::log10(toPf))) + 1;
     for (int e = first; e <= last; ++e)
@@ -77,7 +75,7 @@ std::vector<double> standardValuesBetween(Series series, double fromPf, double t
 }
 
 std::optional<ParallelPair> bestE12Pair(double value) {
-    if (!usable(value)) return std::nullopt;
+    if (!positive(value)) return std::nullopt;
     // A part under a hundredth of the value would be lost in the other's
     // tolerance: it is not offered.
     std::vector<double> values = valuesAround(Series::E12, value, 2);

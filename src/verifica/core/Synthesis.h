@@ -16,8 +16,4 @@ namespace ombrana {
 // not positive.
 std::optional<Ladder> synthesize(TipoCella cell, std::span<const double> g, double cutoffMHz, double impedanceOhm);
 
-// The inverse for one element: the prototype value g that a part of that
-// value stands for at that cut-off and impedance.
-double prototypeValueOf(TipoCella cell, const LadderElement& element, double cutoffMHz, double impedanceOhm);
-
 }  // namespace ombrana

@@ -1,6 +1,7 @@
 #include "verifica/core/Verification.h"
 
 #include "inductors/core/InductanceCalculation.h"
+#include "verifica/core/LadderMaths.h"
 #include "verifica/core/Synthesis.h"
 
 #include <algorithm>
@@ -8,13 +9,6 @@
 
 namespace ombrana {
 namespace {
-
-bool positive(double x) {
-    return std::isfinite(x) && x > 0;
-}
-bool positive(const std::optional<double>& x) {
-    return x && positive(*x);
-}
 
 // A capacitor this many times the design's is no slip of the finger that a
 // figure could help with.
@@ -27,14 +21,12 @@ void add(VerificationResult& r, Problem p) {
 }
 
 std::optional<double> lossAt(const Ladder& ladder, std::optional<double> mhz) {
-    if (!mhz) return std::nullopt;
-    const auto a = analyse(ladder, *mhz);
-    return a ? std::optional(a->insertionLossDb) : std::nullopt;
+    return mhz ? lossAt(ladder, *mhz) : std::nullopt;
 }
 
-CellFigures figuresOf(const Ladder& ladder, TipoCella cell, double cutoffMHz, std::optional<double> operatingMHz,
-                      const VerificationResult& r) {
-    CellFigures f;
+LadderFigures figuresOf(const Ladder& ladder, TipoCella cell, double cutoffMHz, std::optional<double> operatingMHz,
+                        const VerificationResult& r) {
+    LadderFigures f;
     // The search spans four decades around the cut-off; beyond them the
     // ladder is so far off that no figure would help the builder.
     f.minus3DbMHz = frequencyAt3Db(ladder, passBandOf(cell), cutoffMHz / 100, cutoffMHz * 100);
@@ -56,16 +48,16 @@ void design(const VerificationInput& in, VerificationResult& r) {
         r.designed = synthesize(in.cell, butterworthPrototype(d.elements), in.cutoffMHz, in.impedanceOhm);
         if (!r.designed) return;
         r.designCutoffMHz = in.cutoffMHz;
-        if (d.elements != 3) return;
-        r.capacitors = capacitorChoice(r.designed->elements[distinctCapacitors(in.cell, 3)[0]].value);
+        if (!d.isCell()) return;
+        const double c1 = outerCapacitorPf(*r.designed).value_or(0);
+        r.capacitors = capacitorChoice(c1);
         // What the filter window's truncated captions would give.
-        if (positive(in.c1Pf) && positive(in.l1uH)) {
-            const Ladder shown = cellLadder(in.cell, {.c1Pf = in.c1Pf, .l1uH = in.l1uH}, in.impedanceOhm);
+        if (positive(in.shown.c1Pf) && positive(in.shown.l1uH)) {
+            const Ladder shown = cellLadder(in.cell, in.shown, in.impedanceOhm);
             const auto f3 = frequencyAt3Db(shown, passBandOf(in.cell), in.cutoffMHz / 100, in.cutoffMHz * 100);
             if (f3 && std::abs(*f3 / in.cutoffMHz - 1) > kTruncationShift) r.truncatedMinus3DbMHz = f3;
         }
-        if (positive(in.builtCapacitorPf) &&
-            *in.builtCapacitorPf > kMostCapacitorRatio * r.designed->elements[distinctCapacitors(in.cell, 3)[0]].value)
+        if (positive(in.builtCapacitorPf) && *in.builtCapacitorPf > kMostCapacitorRatio * c1)
             add(r, Problem::CapacitorTooLarge);
         return;
     }
@@ -74,7 +66,7 @@ void design(const VerificationInput& in, VerificationResult& r) {
     const std::size_t distinct = distinctCapacitors(in.cell, d.elements).size();
     if (!positive(in.builtCapacitorPf)) return;
     const auto cell = synthesize(in.cell, butterworthPrototype(3), in.cutoffMHz, in.impedanceOhm);
-    if (cell && *in.builtCapacitorPf > kMostCapacitorRatio * cell->elements[distinctCapacitors(in.cell, 3)[0]].value) {
+    if (cell && *in.builtCapacitorPf > kMostCapacitorRatio * outerCapacitorPf(*cell).value_or(0)) {
         add(r, Problem::CapacitorTooLarge);
         return;
     }
@@ -104,14 +96,14 @@ void design(const VerificationInput& in, VerificationResult& r) {
 // One inductance made as the choice says: its winding, and what it gives.
 InductorPart wound(const VerificationInput& in, InductorPart part, VerificationResult& r) {
     switch (in.winding.kind) {
-        case WindingChoice::Kind::Exact: part.builtUH = part.wantedUH; break;
+        case WindingChoice::Kind::Exact: part.builtuH = part.wanteduH; break;
         case WindingChoice::Kind::Toroid: {
-            part.toroid = windOnToroid(in.winding.core, part.wantedUH);
+            part.toroid = windOnToroid(in.winding.core, part.wanteduH);
             if (part.toroid->mix && positive(in.operatingMHz))
                 r.outsideMixRange = r.outsideMixRange || *in.operatingMHz < part.toroid->mix->fromMHz ||
                                     *in.operatingMHz > part.toroid->mix->toMHz;
             if (part.toroid->outcome != ToroidWinding::Outcome::Wound) break;
-            part.builtUH = part.toroid->inductanceuH;
+            part.builtuH = part.toroid->inductanceuH;
             part.wire = thickestWire(in.winding.core, part.toroid->turns);
             part.noWireFits = !part.wire;
             break;
@@ -124,8 +116,8 @@ InductorPart wound(const VerificationInput& in, InductorPart part, VerificationR
                 break;
             }
             if (!dia || !len) break;
-            part.airCoil = windInAir(*dia, *len, part.wantedUH);
-            if (part.airCoil->outcome == AirCoilWinding::Outcome::Wound) part.builtUH = part.airCoil->inductanceuH;
+            part.airCoil = windInAir(*dia, *len, part.wanteduH);
+            if (part.airCoil->outcome == AirCoilWinding::Outcome::Wound) part.builtuH = part.airCoil->inductanceuH;
             break;
         }
     }
@@ -135,7 +127,7 @@ InductorPart wound(const VerificationInput& in, InductorPart part, VerificationR
 // The ladder as it will be built: its capacitors bought, its inductors wound.
 void build(const VerificationInput& in, VerificationResult& r) {
     const Ladder& designed = *r.designed;
-    const bool cell = in.design.response == Response::Butterworth && in.design.elements == 3;
+    const bool cell = in.design.isCell();
     Ladder built = designed;
     if (cell) {
         // A cell keeps its cut-off with the capacitor bought: the inductance
@@ -170,8 +162,8 @@ void build(const VerificationInput& in, VerificationResult& r) {
             r.capacitorParts.push_back(c);
             continue;
         }
-        InductorPart l = wound(in, {.name = p.name, .count = p.count, .wantedUH = e.value}, r);
-        complete = complete && l.builtUH;
+        InductorPart l = wound(in, {.name = p.name, .count = p.count, .wanteduH = e.value}, r);
+        complete = complete && l.builtuH;
         r.inductorParts.push_back(l);
     }
     if (!complete) return;
@@ -180,7 +172,7 @@ void build(const VerificationInput& in, VerificationResult& r) {
         if (e.part != LadderElement::Part::Inductor) continue;
         const std::string name = elementName(built.elements, i);
         for (const InductorPart& l : r.inductorParts)
-            if (l.name == name) e.value = *l.builtUH;
+            if (l.name == name) e.value = *l.builtuH;
         e.q = in.inductorQ;
     }
     r.built = std::move(built);
@@ -208,11 +200,10 @@ std::vector<double> suggestedCapacitors(TipoCella cell, const DesignChoice& d, d
     const auto ladder = synthesize(cell, g, cutoffMHz, impedanceOhm);
     std::vector<double> out;
     if (!ladder) return out;
-    if (d.response == Response::Butterworth && d.elements == 3) {
+    if (d.isCell()) {
         // A cell's capacitor: the nearest lower E24 value, stray
         // capacitance adds the rest.
-        if (const auto c = capacitorChoice(ladder->elements[distinctCapacitors(cell, 3)[0]].value))
-            out.push_back(c->suggestedPf);
+        if (const auto c = capacitorChoice(outerCapacitorPf(*ladder).value_or(0))) out.push_back(c->suggestedPf);
         return out;
     }
     for (std::size_t i : distinctCapacitors(cell, d.elements))

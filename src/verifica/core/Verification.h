@@ -31,6 +31,9 @@ struct DesignChoice {
     int elements = 3;
     Series series = Series::E12;
     std::optional<double> maxSwr = kDefaultMaxSwr;  // a Chebyshev ladder with one distinct capacitor ripples up to it
+
+    // The filter window's own cell: three elements, Butterworth.
+    bool isCell() const { return response == Response::Butterworth && elements == kFewestElements; }
 };
 
 // What the verification starts from: the filter window's last result and
@@ -40,8 +43,7 @@ struct VerificationInput {
     TipoCella cell;
     double cutoffMHz;
     double impedanceOhm;
-    double c1Pf;  // as the filter window shows them: truncated
-    double l1uH;
+    Cella shown;  // the values the filter window shows: truncated
     std::optional<double> operatingMHz = {};
     // The capacitors nearest the ports: for a three-element Butterworth cell
     // the one bought, for a Chebyshev ladder the one its design starts from.
@@ -56,7 +58,7 @@ struct VerificationInput {
 
 // The figures of one ladder at the operating frequency and its harmonics
 // (for a high-pass ladder, at a half and a third of it).
-struct CellFigures {
+struct LadderFigures {
     std::optional<double> minus3DbMHz;
     std::optional<double> lossDb;
     std::optional<double> swr;
@@ -78,12 +80,12 @@ struct CapacitorPart {
 struct InductorPart {
     std::string name;
     int count;
-    double wantedUH;  // what the design (or the capacitor bought) asks
+    double wanteduH;  // what the design (or the capacitor bought) asks
     std::optional<ToroidWinding> toroid = {};
     std::optional<AirCoilWinding> airCoil = {};
     std::optional<std::string_view> wire = {};  // the thickest wire the toroid takes
     bool noWireFits = false;
-    std::optional<double> builtUH = {};  // what the winding gives; none: it cannot be made
+    std::optional<double> builtuH = {};  // what the winding gives; none: it cannot be made
 };
 
 // Inputs outside the domain of the figures: each empties what depends on it.
@@ -113,8 +115,8 @@ struct VerificationResult {
     std::optional<double> harmonic3MHz;  // 3 f or f/3
     std::optional<Ladder> designed;
     std::optional<Ladder> built;
-    CellFigures asDesigned;
-    CellFigures asBuilt;
+    LadderFigures asDesigned;
+    LadderFigures asBuilt;
     std::optional<std::vector<PartStress>> stress;  // per element of the built ladder, else the designed one
     std::vector<Problem> problems;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "verifica/core/FigureText.h"
 #include "verifica/core/Verification.h"
 
 #include <array>
@@ -28,7 +29,7 @@ struct PartText {
 
 struct VerificationText {
     std::array<FigureRow, 5> figures;   // -3 dB, loss, SWR, 2nd and 3rd harmonic
-    std::string design;                 // what the design is: response, elements, cut-off, values
+    std::string summary;                // what the design is: response, elements, cut-off, values
     std::string mounting;               // how many of each part the ladder takes
     std::string capacitors;             // the standard values chosen
     std::string pair;                   // a cell's C1 as two E12 values in parallel
@@ -41,17 +42,16 @@ struct VerificationText {
     std::vector<PartText> parts;
     std::string builtC1;  // "C1 = 430 pF", for the drawing
     std::string builtL1;
+
+    // What to buy and wind, line by line: the parts to mount, the standard
+    // values, a cell's E12 pair and inductance, each winding. The window and
+    // the build sheet both list it.
+    std::vector<std::string> partsList() const;
 };
 
 VerificationText verificationText(const VerificationInput& input, const VerificationResult& result);
 
 // The captions of the figures' rows, for a low-pass or a high-pass ladder.
 std::array<std::string, 5> figureCaptions(bool lowPass);
-
-// A figure rounded to the given decimals, as decimal text with the comma.
-std::string figureText(std::optional<double> value, int decimals);
-
-// A figure rounded to the given significant digits.
-std::string significantText(std::optional<double> value, int digits);
 
 }  // namespace ombrana

@@ -1,13 +1,13 @@
-#include "app/DesignedCells.h"
+#include "app/ComputedCells.h"
 
 namespace ombrana {
 
-DesignedCells& DesignedCells::instance() {
-    static DesignedCells cells;
+ComputedCells& ComputedCells::instance() {
+    static ComputedCells cells;
     return cells;
 }
 
-void DesignedCells::publish(const QString& window, std::optional<DesignedCell> cell) {
+void ComputedCells::publish(const QString& window, std::optional<ComputedCell> cell) {
     if (cell)
         m_cells.insert(window, *cell);
     else
@@ -15,7 +15,7 @@ void DesignedCells::publish(const QString& window, std::optional<DesignedCell> c
     emit changed(window);
 }
 
-std::optional<DesignedCell> DesignedCells::last(const QString& window) const {
+std::optional<ComputedCell> ComputedCells::last(const QString& window) const {
     const auto it = m_cells.constFind(window);
     if (it == m_cells.cend()) return std::nullopt;
     return *it;
