@@ -11,7 +11,7 @@
 #include "help/HelpWindows.h"
 #include "inductors/InductorWindows.h"
 #include "toroids/ToroidWindows.h"
-#include "verifica/VerificaWindow.h"
+#include "verifica/VerificaWindows.h"
 
 #include <QApplication>
 #include <QPixmapCache>

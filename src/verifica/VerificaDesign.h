@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <array>
 #include <vector>
 
 namespace ombrana {
@@ -29,24 +30,13 @@ WindowDesign verificaDesign(const VerificaVariant& v);
 std::vector<design::Control> verificaControls(const VerificaVariant& v);
 
 // The figures' grid: a caption and two read-outs per row.
-inline constexpr const char* kFigureNames[5][3] = {
+inline constexpr std::array<std::array<const char*, 3>, 5> kFigureNames{{
     {"cutoffCaption", "cutoffDesigned", "cutoffBuilt"},
     {"lossCaption", "lossDesigned", "lossBuilt"},
     {"swrCaption", "swrDesigned", "swrBuilt"},
     {"harmonic2Caption", "harmonic2Designed", "harmonic2Built"},
     {"harmonic3Caption", "harmonic3Designed", "harmonic3Built"},
-};
-
-// The first two entries of the winding list; the catalogue's cores follow.
-inline const QString kWindingExact = QStringLiteral("Valori esatti");
-inline const QString kWindingAirCoil = QStringLiteral("Bobina in aria");
-inline const QString kNoBand = QStringLiteral("Nessuna");
-
-// The element counts offered; the last lets the proposal choose.
-inline const QStringList kElementChoices{QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("7"),
-                                         QStringLiteral("9"), QStringLiteral("automatico")};
-inline const QStringList kResponseChoices{QStringLiteral("Butterworth"), QStringLiteral("Chebyshev")};
-inline const QStringList kSeriesChoices{QStringLiteral("E12"), QStringLiteral("E24")};
+}};
 
 // The capacitor field's caption: a cell's capacitor is the one bought, a
 // longer ladder's the outer one of its design.

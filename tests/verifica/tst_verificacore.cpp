@@ -87,6 +87,10 @@ private slots:
     void badInputsGiveNoFigureAndNoNonsense_data();
     void badInputsGiveNoFigureAndNoNonsense();
     void csvReadsBackToTheCurve();
+    void stressOfTheCellAsBuilt_data();
+    void stressOfTheCellAsBuilt();
+    void adviceSaysWhichWayToMove_data();
+    void adviceSaysWhichWayToMove();
 };
 
 void TestVerificaCore::butterworthLoss_data() {
@@ -194,6 +198,7 @@ void TestVerificaCore::standardValues_data() {
     QTest::newRow("nF range") << 12345.0 << QList<double>{12000, 15000, 12000, 13000, 12000, 330} << 12000.0;
     QTest::newRow("600 pF") << 600.0 << QList<double>{560, 680, 560, 620, 330, 270} << 560.0;
     QTest::newRow("620 pF") << 620.0 << QList<double>{560, 680, 620, 620, 470, 150} << 620.0;
+    QTest::newRow("20 pF: two equal parts") << 20.0 << QList<double>{18, 22, 20, 20, 10, 10} << 20.0;
     // clang-format on
 }
 
@@ -445,12 +450,13 @@ void TestVerificaCore::longerLadders_data() {
     QTest::addColumn<QList<double>>("built");   // the distinct capacitors as built
     QTest::addColumn<QList<int>>("inductors");  // how many of each distinct inductor
     QTest::addColumn<double>("cutoff");         // of the design
+    QTest::addColumn<QList<bool>>("given");     // which capacitors are the builder's own
     const std::optional<double> none;
     // clang-format off
-    QTest::newRow("Chebyshev 7, 270 / 680 pF") << int(Response::Chebyshev) << 7 << std::optional(270.0) << std::optional(680.0) << QList<double>{270, 680} << QList<int>{2, 1} << 7.3623;
-    QTest::newRow("Chebyshev 9, 330 / 750 pF") << int(Response::Chebyshev) << 9 << std::optional(330.0) << std::optional(750.0) << QList<double>{330, 750, 820} << QList<int>{2, 2} << 7.5327;
-    QTest::newRow("Chebyshev 3, one capacitor") << int(Response::Chebyshev) << 3 << std::optional(470.0) << none << QList<double>{470} << QList<int>{1} << 5.5446;
-    QTest::newRow("Butterworth 5 at the nearest E12") << int(Response::Butterworth) << 5 << none << none << QList<double>{270, 820} << QList<int>{2} << 7.0;
+    QTest::newRow("Chebyshev 7, 270 / 680 pF") << int(Response::Chebyshev) << 7 << std::optional(270.0) << std::optional(680.0) << QList<double>{270, 680} << QList<int>{2, 1} << 7.3623 << QList<bool>{true, true};
+    QTest::newRow("Chebyshev 9, 330 / 750 pF") << int(Response::Chebyshev) << 9 << std::optional(330.0) << std::optional(750.0) << QList<double>{330, 750, 820} << QList<int>{2, 2} << 7.5327 << QList<bool>{true, true, false};
+    QTest::newRow("Chebyshev 3, one capacitor") << int(Response::Chebyshev) << 3 << std::optional(470.0) << none << QList<double>{470} << QList<int>{1} << 5.5446 << QList<bool>{true};
+    QTest::newRow("Butterworth 5 at the nearest E12") << int(Response::Butterworth) << 5 << none << none << QList<double>{270, 820} << QList<int>{2} << 7.0 << QList<bool>{false, false};
     // clang-format on
 }
 
@@ -462,6 +468,7 @@ void TestVerificaCore::longerLadders() {
     QFETCH(QList<double>, built);
     QFETCH(QList<int>, inductors);
     QFETCH(double, cutoff);
+    QFETCH(QList<bool>, given);
     const VerificationInput in{
         .cell = TipoCella::PassaBassoPiGreco,
         .cutoffMHz = 7,
@@ -478,8 +485,10 @@ void TestVerificaCore::longerLadders() {
     QCOMPARE(r.built->elements.size(), std::size_t(elements));
     QVERIFY2(std::abs(*r.designCutoffMHz / cutoff - 1) < 1e-4, qPrintable(QString::number(*r.designCutoffMHz)));
     QList<double> capacitors;
-    for (const CapacitorPart& c : r.capacitorParts) capacitors << c.builtPf;
+    QList<bool> own;
+    for (const CapacitorPart& c : r.capacitorParts) capacitors << c.builtPf, own << c.given;
     QCOMPARE(capacitors, built);
+    QCOMPARE(own, given);
     QList<int> counts;
     for (const InductorPart& l : r.inductorParts) {
         counts << l.count;
@@ -641,6 +650,70 @@ void TestVerificaCore::csvReadsBackToTheCurve() {
         QVERIFY(std::abs(v[2] - analyse(built, v[0])->insertionLossDb) <= 1e-9 * std::max(1.0, v[2]));
         QVERIFY(std::abs(v[3] - analyse(built, v[0])->swr) <= 1e-9 * v[3]);
     }
+}
+
+// The 7 MHz cell as a builder has it: 430 pF bought, L1 on T50/2, 100 W
+// into a load of SWR 2. The stress is the built ladder's, each part's worst
+// over the load's phase; the capacitor's rating follows the worst peak.
+void TestVerificaCore::stressOfTheCellAsBuilt_data() {
+    QTest::addColumn<double>("operating");
+    QTest::addColumn<double>("power");
+    QTest::addColumn<double>("loadSwr");
+    QTest::addColumn<QStringList>("stress");
+    QTest::addColumn<QStringList>("problems");
+    // clang-format off
+    QTest::newRow("100 W at 6,3 MHz") << 6.3 << 100.0 << 2.0 << QStringList{"C1: 156 V di picco (174 V con ROS 2): da 500 V", "L1: 1,47 A efficaci (1,88 A con ROS 2)"} << QStringList{};
+    QTest::newRow("37 W: rated on the worst peak") << 6.3 << 37.0 << 2.0 << QStringList{"C1: 95 V di picco (106 V con ROS 2): da 300 V", "L1: 0,9 A efficaci (1,14 A con ROS 2)"} << QStringList{};
+    QTest::newRow("load SWR under 1") << 6.3 << 100.0 << 0.5 << QStringList{"C1: 156 V di picco: da 500 V", "L1: 1,47 A efficaci"} << QStringList{"ROS del carico sotto 1: tensioni e correnti col carico adattato"};
+    // clang-format on
+}
+
+void TestVerificaCore::stressOfTheCellAsBuilt() {
+    QFETCH(double, operating);
+    QFETCH(double, power);
+    QFETCH(double, loadSwr);
+    QFETCH(QStringList, stress);
+    QFETCH(QStringList, problems);
+    const VerificationInput in{.cell = TipoCella::PassaBassoPiGreco,
+                               .cutoffMHz = 7,
+                               .impedanceOhm = 50,
+                               .shown = {.c1Pf = 454.7, .l1uH = 2.27},
+                               .operatingMHz = operating,
+                               .builtCapacitorPf = 430,
+                               .winding = {.kind = WindingChoice::Kind::Toroid, .core = "T50/2"},
+                               .powerW = power,
+                               .loadSwr = loadSwr};
+    const VerificationText t = verificationText(in, verify(in));
+    QStringList said, saidProblems;
+    for (const std::string& s : t.stress) said << QString::fromStdString(s);
+    for (const std::string& s : t.problems) saidProblems << QString::fromStdString(s);
+    QCOMPARE(said, stress);
+    QCOMPARE(saidProblems, problems);
+}
+
+// Below the cut-off a low-pass cell loses too much: the cut-off must go
+// above the band; a high-pass one's below it.
+void TestVerificaCore::adviceSaysWhichWayToMove_data() {
+    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<QString>("way");
+    // clang-format off
+    QTest::newRow("low-pass pi") << TipoCella::PassaBassoPiGreco << "va sopra la banda";
+    QTest::newRow("low-pass T") << TipoCella::PassaBassoT << "va sopra la banda";
+    QTest::newRow("high-pass pi") << TipoCella::PassaAltoPiGreco << "va sotto la banda";
+    QTest::newRow("high-pass T") << TipoCella::PassaAltoT << "va sotto la banda";
+    // clang-format on
+}
+
+void TestVerificaCore::adviceSaysWhichWayToMove() {
+    QFETCH(TipoCella, cell);
+    QFETCH(QString, way);
+    const VerificationInput in{.cell = cell,
+                               .cutoffMHz = 7,
+                               .impedanceOhm = 50,
+                               .shown = butterworth(cell),
+                               .operatingMHz = defaultOperatingMHz(cell, 7)};
+    const QString advice = QString::fromStdString(verificationText(in, verify(in)).advice);
+    QVERIFY2(advice.contains(way), qPrintable(advice));
 }
 
 QTEST_GUILESS_MAIN(TestVerificaCore)

@@ -7,6 +7,7 @@
 #include "tests/support/WindowTestSupport.h"
 #include "tests/verifica/VerificaTestSupport.h"
 #include "verifica/VerificaWindow.h"
+#include "verifica/VerificaWindows.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -7,6 +7,7 @@
 #include "verifica/ResponsePlot.h"
 #include "verifica/VerificaDesign.h"
 #include "verifica/VerificaWindow.h"
+#include "verifica/VerificaWindows.h"
 
 #include <QAction>
 #include <QComboBox>

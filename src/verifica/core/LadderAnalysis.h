@@ -19,6 +19,12 @@ struct LadderResponse {
 inline constexpr double kLossCapDb = 400.0;
 inline constexpr double kSwrCap = 1e9;
 
+// A range of frequencies, both ends included.
+struct FrequencySpan {
+    double fromMHz;
+    double toMHz;
+};
+
 // Exact analysis with complex two-port (ABCD) arithmetic. Nothing when the
 // frequency, the impedance or an element value is zero, negative or not
 // finite, or when the arithmetic leaves no finite answer.

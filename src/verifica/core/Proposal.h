@@ -2,6 +2,7 @@
 
 #include "app/core/Ladder.h"
 #include "app/core/TipoCella.h"
+#include "verifica/core/LadderAnalysis.h"
 #include "verifica/core/StandardValues.h"
 
 #include <optional>
@@ -36,10 +37,6 @@ double jobHarmonicMHz(const Job& job, int order);
 
 // Where the SWR is held: from near 0 to the band's top behind a low-pass
 // filter, from the band's bottom to a hundred times it behind a high-pass.
-struct FrequencySpan {
-    double fromMHz;
-    double toMHz;
-};
 FrequencySpan jobPassBand(const Job& job);
 
 // One equal-ripple ladder whose capacitors are all standard values.

@@ -1,22 +1,35 @@
 #include "verifica/core/ResponseCurve.h"
 
 #include "app/core/NumberText.h"
+#include "verifica/core/LadderMaths.h"
 
 #include <cmath>
 #include <limits>
 
 namespace ombrana {
 
-std::vector<ResponsePoint> responseCurve(const Ladder& designed, const Ladder& built, double cutoffMHz) {
+namespace {
+
+// The span's ends from the cut-off.
+constexpr double kSpanDecade = 10;
+
+}  // namespace
+
+FrequencySpan responseSpan(double cutoffMHz) {
+    return {.fromMHz = cutoffMHz / kSpanDecade, .toMHz = cutoffMHz * kSpanDecade};
+}
+
+std::vector<ResponsePoint> responseCurve(const Ladder& designed, const std::optional<Ladder>& built, double cutoffMHz) {
     std::vector<ResponsePoint> points;
-    if (!std::isfinite(cutoffMHz) || cutoffMHz <= 0) return points;
+    if (!positive(cutoffMHz)) return points;
     constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
-    const double from = cutoffMHz / 10;
+    const FrequencySpan span = responseSpan(cutoffMHz);
     points.reserve(kResponsePoints);
     for (int i = 0; i < kResponsePoints; ++i) {
-        const double f = from * std::pow(100.0, static_cast<double>(i) / (kResponsePoints - 1));
+        const double f =
+            span.fromMHz * std::pow(span.toMHz / span.fromMHz, static_cast<double>(i) / (kResponsePoints - 1));
         const auto d = analyse(designed, f);
-        const auto b = analyse(built, f);
+        const auto b = built ? analyse(*built, f) : std::nullopt;
         points.push_back({.frequencyMHz = f,
                           .lossDesignedDb = d ? d->insertionLossDb : kNone,
                           .lossBuiltDb = b ? b->insertionLossDb : kNone,

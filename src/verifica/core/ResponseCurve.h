@@ -2,6 +2,7 @@
 
 #include "verifica/core/LadderAnalysis.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,12 @@ struct ResponsePoint {
 
 inline constexpr int kResponsePoints = 401;
 
-// kResponsePoints frequencies in equal ratios from a tenth to ten times the
-// cut-off, both ladders analysed at each.
-std::vector<ResponsePoint> responseCurve(const Ladder& designed, const Ladder& built, double cutoffMHz);
+// Where the response is shown: from a tenth to ten times the cut-off.
+FrequencySpan responseSpan(double cutoffMHz);
+
+// kResponsePoints frequencies in equal ratios over the response span, both
+// ladders analysed at each; without a built ladder its figures are NaN.
+std::vector<ResponsePoint> responseCurve(const Ladder& designed, const std::optional<Ladder>& built, double cutoffMHz);
 
 // The curve as text for a spreadsheet: a head row, then one row per point,
 // semicolons between the fields and the decimal comma.

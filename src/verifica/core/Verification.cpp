@@ -216,15 +216,15 @@ VerificationResult verify(const VerificationInput& in) {
     if (!positive(in.cutoffMHz) || !positive(in.impedanceOhm)) return r;
 
     design(in, r);
-    std::optional<double> operating;
     if (positive(in.operatingMHz)) {
         const double f = *in.operatingMHz;
         const double cutoff = r.designCutoffMHz.value_or(in.cutoffMHz);
         if (f > kHighestOperatingMHz || f < cutoff / 100)
             add(r, Problem::OperatingOutOfRange);
         else
-            operating = f;
+            r.operatingMHz = f;
     }
+    const std::optional<double> operating = r.operatingMHz;
     if (operating) {
         const bool low = passaBasso(in.cell);
         r.harmonic2MHz = low ? 2 * *operating : *operating / 2;
@@ -238,8 +238,10 @@ VerificationResult verify(const VerificationInput& in) {
     build(atOperating, r);
     if (r.built) r.asBuilt = figuresOf(*r.built, in.cell, *r.designCutoffMHz, operating, r);
 
+    if (in.loadSwr && *in.loadSwr < 1) add(r, Problem::LoadSwrUnderOne);
     if (operating && positive(in.powerW))
-        r.stress = partStress(r.built.value_or(*r.designed), *operating, *in.powerW, in.loadSwr.value_or(1));
+        r.stress =
+            partStress(r.built.value_or(*r.designed), *operating, *in.powerW, std::max(1.0, in.loadSwr.value_or(1)));
     return r;
 }
 

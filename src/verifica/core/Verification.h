@@ -2,6 +2,7 @@
 
 #include "app/core/Ladder.h"
 #include "app/core/TipoCella.h"
+#include "verifica/core/AmateurBands.h"
 #include "verifica/core/LadderAnalysis.h"
 #include "verifica/core/PartStress.h"
 #include "verifica/core/Proposal.h"
@@ -20,7 +21,7 @@ namespace ombrana {
 struct WindingChoice {
     enum class Kind { Exact, Toroid, AirCoil };
     Kind kind = Kind::Exact;                // Exact: the inductance the design asks for
-    std::string core;                       // for Toroid: a catalogue designation
+    std::string core = {};                  // for Toroid: a catalogue designation
     std::optional<double> diameterMm = {};  // for AirCoil; zero or less is refused
     std::optional<double> lengthMm = {};
 };
@@ -45,6 +46,7 @@ struct VerificationInput {
     double impedanceOhm;
     Cella shown;  // the values the filter window shows: truncated
     std::optional<double> operatingMHz = {};
+    std::optional<AmateurBand> band = {};  // the band the operating frequency lies in, when one is chosen
     // The capacitors nearest the ports: for a three-element Butterworth cell
     // the one bought, for a Chebyshev ladder the one its design starts from.
     std::optional<double> builtCapacitorPf = {};
@@ -53,7 +55,7 @@ struct VerificationInput {
     WindingChoice winding = {};
     std::optional<double> inductorQ = {};  // none: lossless coils
     std::optional<double> powerW = {};
-    std::optional<double> loadSwr = {};
+    std::optional<double> loadSwr = {};  // 1 or more; none: a matched load
 };
 
 // The figures of one ladder at the operating frequency and its harmonics
@@ -95,6 +97,7 @@ enum class Problem {
     CapacitorTooLarge,       // more than ten times the design's
     SecondCapacitorMissing,  // a Chebyshev ladder with two distinct capacitors
     NoChebyshev,             // the capacitors give no equal ripple up to 3 dB
+    LoadSwrUnderOne,         // no load has it: the stress is worked out for a matched load
 };
 
 inline constexpr double kHighestOperatingMHz = 1000;
@@ -111,6 +114,7 @@ struct VerificationResult {
     std::vector<CapacitorPart> capacitorParts;
     std::vector<InductorPart> inductorParts;
     bool outsideMixRange = false;        // the operating frequency lies outside the core mix's range
+    std::optional<double> operatingMHz;  // the operating frequency the figures are at, once accepted
     std::optional<double> harmonic2MHz;  // 2 f or f/2
     std::optional<double> harmonic3MHz;  // 3 f or f/3
     std::optional<Ladder> designed;

@@ -93,6 +93,7 @@ std::string problemText(Problem p, const VerificationInput& in, const Verificati
                    figureText(kHighestOperatingMHz, 0) + " MHz";
         case Problem::CapacitorTooLarge: return "Condensatore oltre dieci volte quello di progetto";
         case Problem::SecondCapacitorMissing: return "Indicare anche il secondo condensatore (C2)";
+        case Problem::LoadSwrUnderOne: return "ROS del carico sotto 1: tensioni e correnti col carico adattato";
         case Problem::NoChebyshev: {
             std::string text = "Con questi condensatori nessun Chebyshev fino a 3 dB";
             if (r.chebyshevRatios)

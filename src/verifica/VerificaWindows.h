@@ -1,0 +1,8 @@
+#pragma once
+
+namespace ombrana {
+
+// Registers the four verification windows, one for each filter window.
+void registerVerificaWindows();
+
+}  // namespace ombrana
