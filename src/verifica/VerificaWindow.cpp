@@ -4,27 +4,25 @@
 #include "app/CellDrawing.h"
 #include "app/ComputedCells.h"
 #include "app/FramePanel.h"
-#include "app/MessageBox.h"
 #include "app/PrintJob.h"
 #include "app/SelectableOnHover.h"
 #include "app/WindowRegistry.h"
 #include "app/core/NumberText.h"
 #include "verifica/CoreTyping.h"
 #include "verifica/PickLists.h"
+#include "verifica/ProposalList.h"
 #include "verifica/ResponsePlot.h"
 #include "verifica/TextLines.h"
+#include "verifica/VerificationExport.h"
 #include "verifica/VerificationPlot.h"
 #include "verifica/VerificationSheet.h"
-#include "verifica/core/ProposalText.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollArea>
 
 #include <cmath>
@@ -34,7 +32,6 @@ namespace {
 
 using design::place;
 
-const QString kProposalsCaption = QStringLiteral("Filtri con condensatori commerciali, il migliore per primo");
 const QString kNoCellNotice =
     QStringLiteral("Premere CALCOLA nella finestra del filtro: la verifica parte dai valori calcolati");
 
@@ -73,8 +70,7 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
 
 void VerificaWindow::findControls() {
     m_notice = control<QLabel>("notice");
-    m_proposals = control<QListWidget>("designs");
-    m_proposalsCaption = control<QLabel>("designsCaption");
+    m_proposals = new ProposalList(control<QListWidget>("designs"), control<QLabel>("designsCaption"));
     m_summary = control<QLabel>("designedCell");
     m_builtC1 = control<QLabel>("builtC1");
     m_builtL1 = control<QLabel>("builtL1");
@@ -122,7 +118,6 @@ void VerificaWindow::fillInputs() {
         m_notice->setText(QStringLiteral("Nessun nucleo %1 nel catalogo").arg(designation));
         m_notice->show();
     });
-    m_proposals->setAccessibleName(QStringLiteral("Filtri proposti"));
 }
 
 void VerificaWindow::connectInputs() {
@@ -137,14 +132,14 @@ void VerificaWindow::connectInputs() {
     for (QComboBox* list : {f.response, f.elements, f.series})
         connect(list, &QComboBox::currentIndexChanged, this, &VerificaWindow::designChanged);
     connect(control<QPushButton>("propose"), &QPushButton::clicked, this, &VerificaWindow::proponi);
-    connect(m_proposals, &QListWidget::currentRowChanged, this, &VerificaWindow::designChosen);
+    connect(m_proposals, &ProposalList::chosen, this, &VerificaWindow::designChosen);
     connect(control<QPushButton>("close"), &QPushButton::clicked, this, &QWidget::close);
 
     setTabOrder({"operatingFrequency", "band", "maxSwr", "minLoss", "power", "response", "elements", "series",
                  "capacitor", "capacitor2", "core", "diameter", "length", "coilQ", "loadSwr", "propose", "designs",
                  "close"});
     // The parts' scroll area comes after the proposals, before CHIUDI.
-    QWidget::setTabOrder(m_proposals, m_partsScroll);
+    QWidget::setTabOrder(control("designs"), m_partsScroll);
     QWidget::setTabOrder(m_partsScroll, control("close"));
 }
 
@@ -217,40 +212,20 @@ void VerificaWindow::designChanged() {
 
 // A change to what the proposals answered leaves their list behind.
 void VerificaWindow::jobChanged() {
-    if (!m_filling) {
-        const QSignalBlocker quiet(m_proposals);
-        m_proposals->clear();
-        m_job.reset();
-        m_proposal = {};
-        m_proposalsCaption->setText(kProposalsCaption);
-    }
+    if (!m_filling) m_proposals->clear();
     refresh();
 }
 
 void VerificaWindow::proponi() {
-    const QSignalBlocker quiet(m_proposals);
-    m_proposals->clear();
-    m_job = m_input ? m_form.job(m_v.cell, m_input->impedanceOhm) : std::nullopt;
-    if (!m_job) {
-        m_proposal = {};
-        m_proposalsCaption->setText(
-            QStringLiteral("Indicare banda o frequenza di lavoro, ROS massimo e perdita minima"));
-        return;
-    }
-    m_proposal = propose(*m_job);
-    for (const ProposedDesign& d : m_proposal.designs) m_proposals->addItem(qText(proposalRowText(*m_job, d)));
-    m_proposalsCaption->setText(qText(proposalSummary(*m_job, m_proposal)));
-    m_proposals->setCurrentRow(-1);
+    m_proposals->propose(m_input ? m_form.job(m_v.cell, m_input->impedanceOhm) : std::nullopt);
 }
 
 // A row chosen from the proposals fills the window with its design.
-void VerificaWindow::designChosen(int row) {
-    if (!m_job || row < 0 || row >= int(m_proposal.designs.size())) return;
-    const ProposedDesign& d = m_proposal.designs[std::size_t(row)];
+void VerificaWindow::designChosen(const ProposedDesign& d, Series series) {
     m_filling = true;
     picklists::chooseResponse(m_form.response, Response::Chebyshev);
     picklists::chooseElementCount(m_form.elements, d.elements);
-    picklists::chooseSeries(m_form.series, m_job->series);
+    picklists::chooseSeries(m_form.series, series);
     {
         const QSignalBlocker quiet1(m_form.capacitor), quiet2(m_form.capacitor2);
         m_form.capacitor->setText(number(d.capacitorsPf[0]));
@@ -341,27 +316,12 @@ BuildSheet VerificaWindow::buildSheet() const {
     return verificationSheet(title, *m_input, m_text, m_plot->data());
 }
 
-void VerificaWindow::reportError(const QString& message) {
-    showMessage(this, {.title = QStringLiteral("Verifica"), .text = message});
-}
-
 bool VerificaWindow::writePdf(const QString& path) {
-    QString error;
-    if (writeBuildSheetPdf(path, buildSheet(), &error)) return true;
-    reportError(QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, error));
-    return false;
+    return exportSheetPdf(this, path, buildSheet());
 }
 
 bool VerificaWindow::writeCsv(const QString& path) {
-    const QByteArray bytes = QByteArray::fromStdString(responseCsv(m_curve));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        reportError(QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, reason));
-        return false;
-    }
-    return true;
+    return exportCurveCsv(this, path, m_curve);
 }
 
 void VerificaWindow::stampa() {
@@ -373,14 +333,12 @@ void VerificaWindow::stampa() {
 }
 
 void VerificaWindow::esportaPdf() {
-    const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Esporta PDF\u2026"), QString(),
-                                                      QStringLiteral("PDF (*.pdf)"));
+    const QString path = askExportPath(this, m_pdfEntry->text(), QStringLiteral("PDF (*.pdf)"));
     if (!path.isEmpty()) writePdf(path);
 }
 
 void VerificaWindow::esportaCsv() {
-    const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("Esporta CSV\u2026"), QString(),
-                                                      QStringLiteral("CSV (*.csv)"));
+    const QString path = askExportPath(this, m_csvEntry->text(), QStringLiteral("CSV (*.csv)"));
     if (!path.isEmpty()) writeCsv(path);
 }
 

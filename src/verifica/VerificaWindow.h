@@ -14,11 +14,11 @@
 
 class QAction;
 class QLabel;
-class QListWidget;
 
 namespace ombrana {
 
 class CellDrawing;
+class ProposalList;
 class ResponsePlot;
 
 // The filter of one filter window as it will be built: its cell, or a
@@ -59,12 +59,11 @@ private:
     void operatingTyped();
     void designChanged();
     void jobChanged();
-    void designChosen(int row);
+    void designChosen(const ProposedDesign& design, Series series);
     void fillCapacitors();
     void showChoice();
     void showResult();
     void showParts();
-    void reportError(const QString& text);
 
     const VerificaVariant& m_v;
     VerificationForm m_form;
@@ -72,13 +71,10 @@ private:
     VerificationResult m_result;
     VerificationText m_text;
     std::vector<ResponsePoint> m_curve;  // what the plot and the CSV show
-    std::optional<Job> m_job;            // the job the list of proposals answers
-    Proposal m_proposal;
-    bool m_filling = false;  // the window itself is setting its inputs
+    bool m_filling = false;              // the window itself is setting its inputs
 
     QLabel* m_notice;
-    QListWidget* m_proposals;
-    QLabel* m_proposalsCaption;
+    ProposalList* m_proposals;
     QLabel* m_summary;
     QLabel* m_builtC1;
     QLabel* m_builtL1;
