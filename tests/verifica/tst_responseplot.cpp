@@ -1,3 +1,4 @@
+#include "tests/support/TextRecorder.h"
 #include "verifica/ResponsePlot.h"
 
 #include <QApplication>
@@ -38,6 +39,15 @@ PlotData withRange(double fromMHz, double toMHz) {
 bool near(QRgb pixel, const QColor& c, int tolerance = 40) {
     const auto close = [&](int a, int b) { return std::abs(a - b) <= tolerance; };
     return close(qRed(pixel), c.red()) && close(qGreen(pixel), c.green()) && close(qBlue(pixel), c.blue());
+}
+
+// The texts a plot paints on a 640 x 400 surface at 96 dpi.
+std::vector<test::TextRecorder::Run> textsOf(const PlotData& data) {
+    test::RecordingDevice surface(640 * 25.4 / 96, 400 * 25.4 / 96, 96);
+    QPainter p(&surface);
+    ResponsePlot::paint(p, QRectF(0, 0, 640, 400), data);
+    p.end();
+    return surface.engine.runs;
 }
 
 int countNear(const QImage& image, const QColor& colour, int tolerance = 40) {
@@ -270,6 +280,44 @@ private slots:
         QVERIFY(plot.minimumSizeHint().width() >= 320 && plot.minimumSizeHint().height() >= 200);
         QVERIFY(plot.sizeHint().width() >= plot.minimumSizeHint().width());
         QVERIFY(plot.sizeHint().height() >= plot.minimumSizeHint().height());
+    }
+
+    // The range's ends are read to three digits, as off the axis itself.
+    void endsReadToThreeDigits_data() {
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("to");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("notShown");
+        // clang-format off
+        QTest::newRow("0,73623 to 73,623") << 0.73623 << 73.623 << QStringList{"0,736", "73,6"} << QStringList{"0,7362", "73,62"};
+        QTest::newRow("1,4472 to 144,72") << 1.4472 << 144.72 << QStringList{"1,45", "145"} << QStringList{"1,447", "144,7"};
+        // clang-format on
+    }
+    void endsReadToThreeDigits() {
+        QFETCH(double, from);
+        QFETCH(double, to);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, notShown);
+        PlotData data = withRange(from, to);
+        data.markers.clear();
+        QStringList texts;
+        for (const auto& run : textsOf(data)) texts << run.text;
+        for (const QString& t : shown) QVERIFY2(texts.contains(t), qPrintable(texts.join(" | ")));
+        for (const QString& t : notShown) QVERIFY2(!texts.contains(t), qPrintable(t));
+    }
+
+    // Markers too close for one row take turns on two: 2f beside f goes on
+    // the upper row, 3f far from both back on the lower one.
+    void closeMarkersAreStaggered() {
+        PlotData data = withRange(0.7, 70);
+        data.markers = {{7.2, "f"}, {7.6, "2f"}, {21.6, "3f"}};
+        const auto runs = textsOf(data);
+        const auto* f = test::findRun(runs, "f");
+        const auto* f2 = test::findRun(runs, "2f");
+        const auto* f3 = test::findRun(runs, "3f");
+        QVERIFY(f && f2 && f3);
+        QVERIFY2(f2->ink.bottom() < f->ink.top(), "2f must stand above f");
+        QVERIFY(std::abs(f3->ink.center().y() - f->ink.center().y()) < 1);
     }
 
     void readoutFollowsThePointer() {
