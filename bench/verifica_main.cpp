@@ -10,7 +10,7 @@
 #include "bench/support/FirstPaint.h"
 #include "tools/WindowShots.h"
 #include "verifica/ResponsePlot.h"
-#include "verifica/VerificaWindow.h"
+#include "verifica/VerificationWindow.h"
 #include "verifica/core/Proposal.h"
 
 #include <QApplication>
@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
 
     // Every output recomputed from a changed capacitor, then the plot
     // repainted at once.
-    auto* window = qobject_cast<VerificaWindow*>(finestre().open(nomi::verificaPassaBassoPiGreco));
+    auto* window = qobject_cast<VerificationWindow*>(finestre().open(nomi::verificaPassaBassoPiGreco));
     QApplication::processEvents();
     auto* capacitor = window->findChild<QLineEdit*>(QStringLiteral("capacitor"));
     auto* plot = window->findChild<ResponsePlot*>(QStringLiteral("responsePlot"));
@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
 
     // PROPONI for 40 m, nine elements of E24 capacitors: every pair of the
     // series tried, in the core alone and through the window's button.
-    const Job job{.cell = TipoCella::PassaBassoPiGreco,
+    const Job job{.kind = TipoCella::PassaBassoPiGreco,
                   .impedanceOhm = 50,
                   .fromMHz = 7.0,
                   .toMHz = 7.2,

@@ -11,7 +11,7 @@
 #include "help/HelpWindows.h"
 #include "inductors/InductorWindows.h"
 #include "toroids/ToroidWindows.h"
-#include "verifica/VerificaWindows.h"
+#include "verifica/VerificationWindows.h"
 
 #include <QApplication>
 #include <QPixmapCache>
@@ -26,7 +26,7 @@ void registerAllWindows() {
     registerToroidWindows();
     registerCalculatorWindows();
     registerHelpWindows();
-    registerVerificaWindows();
+    registerVerificationWindows();
 }
 
 void prepareApplication(QApplication& app) {

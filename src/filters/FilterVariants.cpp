@@ -16,7 +16,7 @@ QString titleOf(std::initializer_list<std::pair<const char*, int>> parts) {
 const FilterVariant& passaBassoPiGrecoVariant() {
     static const FilterVariant v{
         .windowName = nomi::passaBassoPiGreco,
-        .cell = TipoCella::PassaBassoPiGreco,
+        .kind = TipoCella::PassaBassoPiGreco,
         .title = titleOf({{"Passa Basso", 5}, {"PI - GRECO", 42}, {"by  QUENDAL", 19}, {"rev  1.02", 0}}),
         .heightTwips = 7800,
         .alertName = "errore6",
@@ -42,7 +42,7 @@ const FilterVariant& passaBassoPiGrecoVariant() {
 const FilterVariant& passaAltoPiGrecoVariant() {
     static const FilterVariant v{
         .windowName = nomi::passaAltoPiGreco,
-        .cell = TipoCella::PassaAltoPiGreco,
+        .kind = TipoCella::PassaAltoPiGreco,
         .title = titleOf({{" Passa Alto", 4}, {"PI - GRECO", 46}, {"by", 3}, {"QUENDAL", 28}, {"rev  1.02", 0}}),
         .heightTwips = 7605,
         .alertName = "ERRORE4",
@@ -69,7 +69,7 @@ const FilterVariant& passaAltoPiGrecoVariant() {
 const FilterVariant& passaBassoTVariant() {
     static const FilterVariant v{
         .windowName = nomi::passaBassoT,
-        .cell = TipoCella::PassaBassoT,
+        .kind = TipoCella::PassaBassoT,
         .title = titleOf({{"Passa  Basso a T", 55}, {"by", 3}, {"QUENDAL", 30}, {"rev 1.02", 0}}),
         .heightTwips = 8340,
         .alertName = "errore5",
@@ -93,7 +93,7 @@ const FilterVariant& passaBassoTVariant() {
 const FilterVariant& passaAltoTVariant() {
     static const FilterVariant v{
         .windowName = nomi::passaAltoT,
-        .cell = TipoCella::PassaAltoT,
+        .kind = TipoCella::PassaAltoT,
         .title = titleOf({{"Passa Alto a T", 64}, {"by", 3}, {"QUENDAL", 19}, {"rev 1.02", 0}}),
         .heightTwips = 8175,
         .alertName = "errore3",

@@ -12,7 +12,7 @@ namespace ombrana {
 // behaviour. Whether the cell is a low-pass follows from its TipoCella.
 struct FilterVariant {
     QString windowName;
-    TipoCella cell;
+    TipoCella kind;
     QString title;
     int heightTwips;
     const char* alertName;  // the alert procedure's name

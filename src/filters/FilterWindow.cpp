@@ -1,8 +1,8 @@
 #include "filters/FilterWindow.h"
 
-#include "app/CellDrawing.h"
 #include "app/DesignLook.h"
 #include "app/InputAlert.h"
+#include "app/LadderDrawing.h"
 #include "app/WindowNames.h"
 #include "app/WindowPrinter.h"
 #include "app/WindowRegistry.h"
@@ -21,8 +21,8 @@ namespace {
 using namespace design;
 
 std::vector<Control> controlsOf(const FilterVariant& v) {
-    const int frameCaption = passaBasso(v.cell) ? kWhite : kYellow;
-    const char* frequencyTip = passaBasso(v.cell) ? "Digitare la massima frequenza transitabile nel filtro"
+    const int frameCaption = passaBasso(v.kind) ? kWhite : kYellow;
+    const char* frequencyTip = passaBasso(v.kind) ? "Digitare la massima frequenza transitabile nel filtro"
                                                   : "Digitare la minima frequenza transitabile nel filtro";
     // clang-format off
     return {
@@ -64,7 +64,7 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
     control<QLabel>("Label13")->setAlignment(Qt::AlignCenter);
 
     // The cell, drawn above the row of results.
-    auto* drawing = new CellDrawing(m_v.cell, CellStyle{}, CellOptions{}, control("Frame2"));
+    auto* drawing = new LadderDrawing(m_v.kind, DrawingStyle{}, DrawingOptions{}, control("Frame2"));
     drawing->setObjectName(QStringLiteral("cella"));
     place(drawing, {60, 240, 4095, 2280});
     drawing->lower();
@@ -108,7 +108,7 @@ FilterWindow::FilterWindow(const FilterVariant& variant, QWidget* parent)
 
 void FilterWindow::calcola() {
     const EsitoFiltro esito =
-        calcolaFiltro(m_v.cell, m_frequency->text().toStdString(), m_impedance->text().toStdString());
+        calcolaFiltro(m_v.kind, m_frequency->text().toStdString(), m_impedance->text().toStdString());
     switch (esito.azione) {
         case EsitoFiltro::Azione::SvuotaRisultati:
             m_c1->clear();

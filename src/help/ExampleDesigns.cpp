@@ -51,13 +51,13 @@ constexpr std::array kEsempiControls{
 // clang-format on
 
 constexpr std::array kEsempiCells{
-    ExampleCell{.frame = "Frame1", .cell = TipoCella::PassaBassoPiGreco, .inPort = true},
-    ExampleCell{.frame = "Frame2", .cell = TipoCella::PassaBassoPiGreco, .outPort = true},
-    ExampleCell{.frame = "Frame3", .cell = TipoCella::PassaBassoT, .inPort = true},
-    ExampleCell{.frame = "Frame4", .cell = TipoCella::PassaBassoT, .outPort = true},
-    ExampleCell{.frame = "Frame5", .cell = TipoCella::PassaBassoPiGreco, .inPort = true},
-    ExampleCell{.frame = "Frame6", .cell = TipoCella::PassaBassoPiGreco},
-    ExampleCell{.frame = "Frame7", .cell = TipoCella::PassaBassoPiGreco, .outPort = true},
+    ExampleCell{.frame = "Frame1", .kind = TipoCella::PassaBassoPiGreco, .inPort = true},
+    ExampleCell{.frame = "Frame2", .kind = TipoCella::PassaBassoPiGreco, .outPort = true},
+    ExampleCell{.frame = "Frame3", .kind = TipoCella::PassaBassoT, .inPort = true},
+    ExampleCell{.frame = "Frame4", .kind = TipoCella::PassaBassoT, .outPort = true},
+    ExampleCell{.frame = "Frame5", .kind = TipoCella::PassaBassoPiGreco, .inPort = true},
+    ExampleCell{.frame = "Frame6", .kind = TipoCella::PassaBassoPiGreco},
+    ExampleCell{.frame = "Frame7", .kind = TipoCella::PassaBassoPiGreco, .outPort = true},
 };
 
 constexpr const char* kTestoBandaT =
@@ -99,14 +99,14 @@ constexpr std::array kPassabandaControls{
 // clang-format on
 
 constexpr std::array kPassabandaCells{
-    ExampleCell{.frame = "Frame1", .cell = TipoCella::PassaAltoT, .inPort = true},
-    ExampleCell{.frame = "Frame2", .cell = TipoCella::PassaBassoPiGreco, .outPort = true},
-    ExampleCell{.frame = "Frame3", .cell = TipoCella::PassaAltoPiGreco, .inPort = true},
-    ExampleCell{.frame = "Frame4", .cell = TipoCella::PassaBassoPiGreco, .outPort = true},
+    ExampleCell{.frame = "Frame1", .kind = TipoCella::PassaAltoT, .inPort = true},
+    ExampleCell{.frame = "Frame2", .kind = TipoCella::PassaBassoPiGreco, .outPort = true},
+    ExampleCell{.frame = "Frame3", .kind = TipoCella::PassaAltoPiGreco, .inPort = true},
+    ExampleCell{.frame = "Frame4", .kind = TipoCella::PassaBassoPiGreco, .outPort = true},
 };
 
 // Dark drawings on the pale frames of the multi-cell examples.
-CellStyle esempiStyle() {
+DrawingStyle esempiStyle() {
     return {.wire = colour(kBlack),
             .plate = colour(kDarkBlue),
             .coilBorder = colour(kBlack),
@@ -115,7 +115,7 @@ CellStyle esempiStyle() {
 }
 
 // White wires and labels, light blue plates on the dark blue frames.
-CellStyle passabandaStyle() {
+DrawingStyle passabandaStyle() {
     return {.wire = colour(kWhite),
             .plate = colour(kSkyBlue),
             .coilBorder = colour(kWhite),

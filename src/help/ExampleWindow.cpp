@@ -21,12 +21,12 @@ ExampleWindow::ExampleWindow(const ExampleDesign& d, QWidget* parent) : Designed
     build(d.controls);
     for (const ExampleCell& example : d.cells) {
         QWidget* frame = control(QString::fromUtf8(example.frame));
-        const CellOptions options{.inPort = example.inPort,
-                                  .outPort = example.outPort,
-                                  .ground = passaBasso(example.cell),
-                                  .coilLengthTwips = cellaAT(example.cell) ? 735 : 855,
-                                  .railsToEdges = true};
-        auto* drawing = new CellDrawing(example.cell, d.style, options, frame);
+        const DrawingOptions options{.inPort = example.inPort,
+                                     .outPort = example.outPort,
+                                     .ground = passaBasso(example.kind),
+                                     .coilLengthTwips = cellaAT(example.kind) ? 735 : 855,
+                                     .railsToEdges = true};
+        auto* drawing = new LadderDrawing(example.kind, d.style, options, frame);
         drawing->setObjectName(QStringLiteral("cella"));
         const double dpi = frame->logicalDpiX();
         const int top = design::twipsToPixels(kCaptionRoom, dpi);

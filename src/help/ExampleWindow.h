@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CellDrawing.h"
 #include "app/DesignedWindow.h"
+#include "app/LadderDrawing.h"
 
 #include <span>
 
@@ -10,7 +10,7 @@ namespace ombrana {
 // One frame of an example row and the cell drawn in it.
 struct ExampleCell {
     const char* frame;
-    TipoCella cell;        // a low-pass cell carries a ground sign
+    TipoCella kind;        // a low-pass cell carries a ground sign
     bool inPort = false;   // "in" at its input
     bool outPort = false;  // "out" at its output
 };
@@ -19,7 +19,7 @@ struct ExampleDesign {
     WindowDesign window;
     std::span<const design::Control> controls;
     std::span<const ExampleCell> cells;
-    CellStyle style;
+    DrawingStyle style;
 };
 
 // A window of drawn multi-cell filters: rows of overlapping frames with a

@@ -1,7 +1,7 @@
 #include "verifica/BuildSheet.h"
 
-#include "app/CellDrawing.h"
 #include "app/DesignLook.h"
+#include "app/LadderDrawing.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -187,9 +187,9 @@ private:
 
         if (fits(std::max(box.height(), dataHeight)) && m_paint) {
             m_p.fillRect(box, colour(design::kNavy));
-            const CellOptions options{.penScale = m_mm * 25.4 / 96};
+            const DrawingOptions options{.penScale = m_mm * 25.4 / 96};
             m_p.setFont(m_fonts.bold);
-            CellDrawing::paint(m_p, drawing, m_sheet.shape, CellStyle{}, options, m_mm * 25.4 / 1440);
+            LadderDrawing::paint(m_p, drawing, m_sheet.shape, DrawingStyle{}, options, m_mm * 25.4 / 1440);
             m_p.setPen(colour(design::kWhite));
             double y = drawing.bottom() + pad;
             for (const Block& b : values) {

@@ -10,9 +10,9 @@ namespace {
 constexpr int kCurveDesigned = design::kDarkBlue;
 constexpr int kCurveBuilt = design::kRed;
 
-std::vector<PlotMarker> markersOf(TipoCella cell, const VerificationResult& r) {
+std::vector<PlotMarker> markersOf(TipoCella kind, const VerificationResult& r) {
     if (!r.operatingMHz || !r.harmonic2MHz || !r.harmonic3MHz) return {};
-    const bool low = passaBasso(cell);
+    const bool low = passaBasso(kind);
     return {{*r.operatingMHz, QStringLiteral("f")},
             {*r.harmonic2MHz, low ? QStringLiteral("2f") : QStringLiteral("f/2")},
             {*r.harmonic3MHz, low ? QStringLiteral("3f") : QStringLiteral("f/3")}};
@@ -23,7 +23,7 @@ std::vector<PlotMarker> markersOf(TipoCella cell, const VerificationResult& r) {
 PlotData verificationPlot(const VerificationInput& in, const VerificationResult& r,
                           const std::vector<ResponsePoint>& curve) {
     const FrequencySpan span = responseSpan(r.designCutoffMHz.value_or(in.cutoffMHz));
-    PlotData plot{.fromMHz = span.fromMHz, .toMHz = span.toMHz, .curves = {}, .markers = markersOf(in.cell, r)};
+    PlotData plot{.fromMHz = span.fromMHz, .toMHz = span.toMHz, .curves = {}, .markers = markersOf(in.kind, r)};
     PlotCurve designed{.label = QStringLiteral("Progetto"), .colour = design::colour(kCurveDesigned), .points = {}};
     PlotCurve built{.label = QStringLiteral("Costruito"), .colour = design::colour(kCurveBuilt), .points = {}};
     for (const ResponsePoint& p : curve) {

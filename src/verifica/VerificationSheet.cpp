@@ -29,7 +29,7 @@ QStringList basisOf(const VerificationInput& in, const VerificationText& t) {
 BuildSheet verificationSheet(const QString& title, const VerificationInput& in, const VerificationText& t,
                              PlotData plot) {
     BuildSheet sheet{.title = title,
-                     .shape = ladderShape(in.cell, in.design.elements),
+                     .shape = ladderShape(in.kind, in.design.elements),
                      .builtC1 = qText(t.builtC1),
                      .builtL1 = qText(t.builtL1),
                      .design = basisOf(in, t),

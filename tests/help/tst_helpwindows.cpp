@@ -1,8 +1,8 @@
-#include "app/CellDrawing.h"
 #include "app/ControlTable.h"
 #include "app/DesignedWindow.h"
 #include "app/Fonts.h"
 #include "app/FramePanel.h"
+#include "app/LadderDrawing.h"
 #include "app/WindowNames.h"
 #include "app/WindowPrinter.h"
 #include "help/HelpWindows.h"
@@ -270,8 +270,8 @@ void TestHelpWindows::exampleFrames() {
     QCOMPARE(f->caption(), caption);
     QCOMPARE(f->geometry(), geometry);
     QCOMPARE(f->palette().color(QPalette::Window), ground);
-    FIND_CHILD(CellDrawing, drawing, f, QString());
-    QCOMPARE(drawing->cell(), layout);
+    FIND_CHILD(LadderDrawing, drawing, f, QString());
+    QCOMPARE(drawing->kind(), layout);
     // The drawing spans the frame so its rails meet the neighbours'.
     QCOMPARE(drawing->x(), 0);
     QCOMPARE(drawing->width(), f->width());
@@ -339,10 +339,10 @@ void TestHelpWindows::rowsReadAsOneFilter() {
     FIND_CHILD(QWidget, a, w, left);
     FIND_CHILD(QWidget, b, w, right);
     QCOMPARE(a->geometry().right(), b->geometry().left());
-    FIND_CHILD(CellDrawing, cell, a, QString());
+    FIND_CHILD(LadderDrawing, cell, a, QString());
     const QImage image = w->grab().toImage();
     const double scale = cell->logicalDpiX() / 1440.0;
-    const CellRails rails = CellDrawing::rails(cell->height(), {.railsToEdges = true}, scale);
+    const LadderRails rails = LadderDrawing::rails(cell->height(), {.railsToEdges = true}, scale);
     for (const double y : {rails.top, rails.bottom}) {
         const QPoint joint = cell->mapTo(w, QPoint(cell->width() - 1, int(y)));
         bool found = false;

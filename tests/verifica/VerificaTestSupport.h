@@ -2,7 +2,7 @@
 
 #include "app/WindowNames.h"
 #include "tests/support/WindowTestSupport.h"
-#include "verifica/VerificaWindow.h"
+#include "verifica/VerificationWindow.h"
 
 #include <QAction>
 
@@ -22,12 +22,12 @@ inline QWidget* computeCell(const QString& filter, const QString& frequency = QS
 
 // Computes the cell and opens its verification from the menu entry;
 // nullptr when it cannot.
-inline VerificaWindow* verifyFrom(const QString& filter, const QString& frequency = QStringLiteral("7")) {
+inline VerificationWindow* verifyFrom(const QString& filter, const QString& frequency = QStringLiteral("7")) {
     QWidget* w = computeCell(filter, frequency);
     if (!w) return nullptr;
     FIND_CHILD(QAction, verifica, w, "verifica", nullptr);
     verifica->trigger();
-    return qobject_cast<VerificaWindow*>(finestre().find(nomi::verifica(filter)));
+    return qobject_cast<VerificationWindow*>(finestre().find(nomi::verifica(filter)));
 }
 
 // What a label of the window shows.

@@ -128,7 +128,7 @@ void TestLadderDesign::rippleAsSwr() {
 }
 
 void TestLadderDesign::threeElementButterworthIsTheCell_data() {
-    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<TipoCella>("kind");
     QTest::addColumn<double>("f");
     QTest::addColumn<double>("z");
     for (TipoCella t : kAllCells)
@@ -140,13 +140,13 @@ void TestLadderDesign::threeElementButterworthIsTheCell_data() {
 // The cells' own formulas, before their truncation, are the 3-element
 // Butterworth ladder with rounded constants (0.318 for 1/pi, ...).
 void TestLadderDesign::threeElementButterworthIsTheCell() {
-    QFETCH(TipoCella, cell);
+    QFETCH(TipoCella, kind);
     QFETCH(double, f);
     QFETCH(double, z);
-    const CostantiCella k = costantiCella(cell);
+    const CostantiCella k = costantiCella(kind);
     const double c = k.kc / (f * z);
     const double l = k.kl * z / f;
-    const auto ladder = synthesize(cell, butterworthPrototype(3), f, z);
+    const auto ladder = synthesize(kind, butterworthPrototype(3), f, z);
     QVERIFY(ladder);
     QCOMPARE(ladder->elements.size(), std::size_t(3));
     for (const LadderElement& e : ladder->elements)
@@ -207,7 +207,7 @@ void TestLadderDesign::solverMatchesPublishedDesigns() {
 }
 
 void TestLadderDesign::solverFindsTheRippleOfAnyDesign_data() {
-    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<TipoCella>("kind");
     QTest::addColumn<int>("n");
     QTest::addColumn<double>("rippleSwr");
     QTest::addColumn<int>("distinct");  // capacitors of different value
@@ -228,15 +228,15 @@ void TestLadderDesign::solverFindsTheRippleOfAnyDesign_data() {
 // Any Chebyshev design's own capacitors give back its ripple, its cut-off
 // and its inductors.
 void TestLadderDesign::solverFindsTheRippleOfAnyDesign() {
-    QFETCH(TipoCella, cell);
+    QFETCH(TipoCella, kind);
     QFETCH(int, n);
     QFETCH(double, rippleSwr);
     QFETCH(int, distinct);
-    const Ladder design = *synthesize(cell, chebyshevPrototype(n, rippleSwr), 3.7, kZ);
+    const Ladder design = *synthesize(kind, chebyshevPrototype(n, rippleSwr), 3.7, kZ);
     std::vector<double> capacitors;
-    for (std::size_t i : distinctCapacitors(cell, n)) capacitors.push_back(design.elements[i].value);
+    for (std::size_t i : distinctCapacitors(kind, n)) capacitors.push_back(design.elements[i].value);
     QCOMPARE(capacitors.size(), std::size_t(distinct));
-    const ChebyshevSolution s = solveFromCapacitors(cell, n, capacitors, rippleSwr, kZ);
+    const ChebyshevSolution s = solveFromCapacitors(kind, n, capacitors, rippleSwr, kZ);
     QVERIFY(s.design);
     QVERIFY(near(s.design->rippleSwr, rippleSwr, 1e-9));
     QVERIFY(near(s.design->cutoffMHz, 3.7, 1e-9));
@@ -289,7 +289,7 @@ void TestLadderDesign::highestSwrOfKnownLadders() {
 }
 
 void TestLadderDesign::proposalRanksTheDesignsThatMeetTheJob_data() {
-    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<TipoCella>("kind");
     QTest::addColumn<double>("from");
     QTest::addColumn<double>("to");
     QTest::addColumn<int>("series");
@@ -315,7 +315,7 @@ void TestLadderDesign::proposalRanksTheDesignsThatMeetTheJob_data() {
 // Every row meets the job, as a fine sweep of its own finds; the rows run
 // fewest elements first when the count is free, then most loss.
 void TestLadderDesign::proposalRanksTheDesignsThatMeetTheJob() {
-    QFETCH(TipoCella, cell);
+    QFETCH(TipoCella, kind);
     QFETCH(double, from);
     QFETCH(double, to);
     QFETCH(int, series);
@@ -325,7 +325,7 @@ void TestLadderDesign::proposalRanksTheDesignsThatMeetTheJob() {
     QFETCH(std::vector<double>, first);
     QFETCH(double, firstLoss);
     QFETCH(int, shortfall);
-    const Job job{.cell = cell,
+    const Job job{.kind = kind,
                   .impedanceOhm = kZ,
                   .fromMHz = from,
                   .toMHz = to,
@@ -349,7 +349,7 @@ void TestLadderDesign::proposalRanksTheDesignsThatMeetTheJob() {
         QCOMPARE(p.designs[0].capacitorsPf, first);
         QVERIFY2(std::abs(p.designs[0].loss2Db - firstLoss) < 0.01, QByteArray::number(p.designs[0].loss2Db));
     }
-    const bool low = passaBasso(cell);
+    const bool low = passaBasso(kind);
     for (std::size_t i = 0; i < p.designs.size(); ++i) {
         const ProposedDesign& d = p.designs[i];
         // Swept here ten times finer than the proposal's own sweep, the row

@@ -82,8 +82,8 @@ QList<double> simulate(const QString& ngspice, const QString& circuit) {
     return out;
 }
 
-Ladder chebyshev(TipoCella cell, int n, double rippleSwr, double cutoff, std::optional<double> q = {}) {
-    Ladder l = *synthesize(cell, chebyshevPrototype(n, rippleSwr), cutoff, kZ);
+Ladder chebyshev(TipoCella kind, int n, double rippleSwr, double cutoff, std::optional<double> q = {}) {
+    Ladder l = *synthesize(kind, chebyshevPrototype(n, rippleSwr), cutoff, kZ);
     for (LadderElement& e : l.elements)
         if (e.part == LadderElement::Part::Inductor) e.q = q;
     return l;

@@ -94,12 +94,12 @@ private slots:
 };
 
 void TestVerificaCore::butterworthLoss_data() {
-    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<TipoCella>("kind");
     QTest::addColumn<double>("ratio");  // frequency over the cut-off
     QTest::addColumn<double>("lossDb");
     struct Row {
         const char* name;
-        TipoCella cell;
+        TipoCella kind;
         bool low;
     };
     for (const Row& r :
@@ -107,39 +107,39 @@ void TestVerificaCore::butterworthLoss_data() {
           Row{"high-pass pi", TipoCella::PassaAltoPiGreco, false}, Row{"high-pass T", TipoCella::PassaAltoT, false}}) {
         for (const auto& [k, loss] : {std::pair{1.0, 3.0103}, std::pair{2.0, 18.1291}, std::pair{3.0, 28.6332}}) {
             const QByteArray name = QByteArray(r.name) + " at " + QByteArray::number(k) + (r.low ? " x fc" : " : fc");
-            QTest::newRow(name.constData()) << r.cell << (r.low ? k : 1 / k) << loss;
+            QTest::newRow(name.constData()) << r.kind << (r.low ? k : 1 / k) << loss;
         }
     }
 }
 
 void TestVerificaCore::butterworthLoss() {
-    QFETCH(TipoCella, cell);
+    QFETCH(TipoCella, kind);
     QFETCH(double, ratio);
     QFETCH(double, lossDb);
-    const auto r = analyse(cellLadder(cell, butterworth(cell), kZ), ratio);
+    const auto r = analyse(cellLadder(kind, butterworth(kind), kZ), ratio);
     QVERIFY(r);
     QVERIFY2(std::abs(r->insertionLossDb - lossDb) < 0.01, qPrintable(QString::number(r->insertionLossDb)));
 }
 
 void TestVerificaCore::losslessConservesPower_data() {
-    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<TipoCella>("kind");
     QTest::addColumn<std::optional<double>>("q");
-    for (auto [name, cell] :
+    for (auto [name, kind] :
          {std::pair{"low-pass pi", TipoCella::PassaBassoPiGreco}, std::pair{"low-pass T", TipoCella::PassaBassoT},
           std::pair{"high-pass pi", TipoCella::PassaAltoPiGreco}, std::pair{"high-pass T", TipoCella::PassaAltoT}}) {
         // clang-format off
-        QTest::newRow(name) << cell << std::optional<double>{};
-        QTest::newRow((QByteArray(name) + " with Q 50").constData()) << cell << std::optional<double>{50.0};
+        QTest::newRow(name) << kind << std::optional<double>{};
+        QTest::newRow((QByteArray(name) + " with Q 50").constData()) << kind << std::optional<double>{50.0};
         // clang-format on
     }
 }
 
 void TestVerificaCore::losslessConservesPower() {
-    QFETCH(TipoCella, cell);
+    QFETCH(TipoCella, kind);
     QFETCH(std::optional<double>, q);
-    Cella v = butterworth(cell);
+    Cella v = butterworth(kind);
     v.c1Pf *= 1.37;  // off the design, so the match is not perfect anywhere
-    const Ladder ladder = cellLadder(cell, v, kZ, q);
+    const Ladder ladder = cellLadder(kind, v, kZ, q);
     for (double f = 0.001; f < 1000; f *= 1.3) {
         const auto r = analyse(ladder, f);
         QVERIFY(r);
@@ -154,11 +154,11 @@ void TestVerificaCore::losslessConservesPower() {
         QCOMPARE_LE(r->insertionLossDb, kLossCapDb);
     }
     // Far into the pass band a low-pass cell is a plain wire.
-    if (passaBasso(cell) && !q) QVERIFY(std::abs(analyse(ladder, 1e-4)->swr - 1) < 1e-3);
+    if (passaBasso(kind) && !q) QVERIFY(std::abs(analyse(ladder, 1e-4)->swr - 1) < 1e-3);
 }
 
 void TestVerificaCore::minus3DbOfTheDesignedCells_data() {
-    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<TipoCella>("kind");
     QTest::addColumn<double>("cutoff");
     // clang-format off
     QTest::newRow("PassaBpig 7 MHz") << TipoCella::PassaBassoPiGreco << 7.0;
@@ -169,19 +169,19 @@ void TestVerificaCore::minus3DbOfTheDesignedCells_data() {
 }
 
 void TestVerificaCore::minus3DbOfTheDesignedCells() {
-    QFETCH(TipoCella, cell);
+    QFETCH(TipoCella, kind);
     QFETCH(double, cutoff);
-    const auto cella = calcolaCella(costantiCella(cell), cutoff, kZ);
+    const auto cella = calcolaCella(costantiCella(kind), cutoff, kZ);
     QVERIFY(cella);
-    const Ladder ladder = cellLadder(cell, *cella, kZ);
-    const auto f3 = frequencyAt3Db(ladder, passBandOf(cell), cutoff / 100, cutoff * 100);
+    const Ladder ladder = cellLadder(kind, *cella, kZ);
+    const auto f3 = frequencyAt3Db(ladder, passBandOf(kind), cutoff / 100, cutoff * 100);
     QVERIFY(f3);
     QVERIFY2(std::abs(*f3 / cutoff - 1) < 0.02, qPrintable(QString::number(*f3)));
     // The -3 dB point is where half the power is lost.
     const double halfPower = 10 * std::log10(2.0);
     QVERIFY(std::abs(analyse(ladder, *f3)->insertionLossDb - halfPower) < 1e-6);
     // The crossing nearest the pass band: the pass band side is under it.
-    const double inside = passaBasso(cell) ? *f3 * 0.98 : *f3 * 1.02;
+    const double inside = passaBasso(kind) ? *f3 * 0.98 : *f3 * 1.02;
     QVERIFY(analyse(ladder, inside)->insertionLossDb < halfPower);
 }
 
@@ -253,7 +253,7 @@ void TestVerificaCore::nearestStandard() {
 }
 
 void TestVerificaCore::inductanceMatchesTheInductanceWindows_data() {
-    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<TipoCella>("kind");
     QTest::addColumn<double>("capacitance");
     QTest::addColumn<double>("cutoff");
     QTest::addColumn<double>("k");
@@ -266,11 +266,11 @@ void TestVerificaCore::inductanceMatchesTheInductanceWindows_data() {
 }
 
 void TestVerificaCore::inductanceMatchesTheInductanceWindows() {
-    QFETCH(TipoCella, cell);
+    QFETCH(TipoCella, kind);
     QFETCH(double, capacitance);
     QFETCH(double, cutoff);
     QFETCH(double, k);
-    const auto l = inductanceForCapacitor(cell, capacitance, cutoff);
+    const auto l = inductanceForCapacitor(kind, capacitance, cutoff);
     QVERIFY(l);
     const EsitoInduttanza window = calcolaInduttanza(k, scriviNumero(capacitance), scriviNumero(cutoff));
     QCOMPARE(scriviNumero(troncaDecimali(*l, 2)), window.testo);
@@ -346,7 +346,7 @@ void TestVerificaCore::airCoilWinding() {
 }
 
 void TestVerificaCore::passaBpigAt7MHz() {
-    const VerificationInput in{.cell = TipoCella::PassaBassoPiGreco,
+    const VerificationInput in{.kind = TipoCella::PassaBassoPiGreco,
                                .cutoffMHz = 7,
                                .impedanceOhm = 50,
                                .shown = {.c1Pf = 454.7, .l1uH = 2.27},
@@ -398,7 +398,7 @@ void TestVerificaCore::passaBpigAt7MHz() {
 }
 
 void TestVerificaCore::highPassCellsLookBelow_data() {
-    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<TipoCella>("kind");
     QTest::addColumn<QString>("mounting");
     // clang-format off
     QTest::newRow("PassaApig") << TipoCella::PassaAltoPiGreco << "Da montare: 1 condensatore C1 da 220 pF, 2 induttanze L1 da ";
@@ -409,10 +409,10 @@ void TestVerificaCore::highPassCellsLookBelow_data() {
 // Behind a high-pass cell the harmonics are a half and a third of the
 // operating frequency, and the cell mounts its own count of parts.
 void TestVerificaCore::highPassCellsLookBelow() {
-    QFETCH(TipoCella, cell);
+    QFETCH(TipoCella, kind);
     QFETCH(QString, mounting);
-    const auto cella = calcolaCella(costantiCella(cell), 7, 50);
-    const VerificationInput in{.cell = cell,
+    const auto cella = calcolaCella(costantiCella(kind), 7, 50);
+    const VerificationInput in{.kind = kind,
                                .cutoffMHz = 7,
                                .impedanceOhm = 50,
                                .shown = {.c1Pf = cella->c1Pf, .l1uH = cella->l1uH},
@@ -427,7 +427,7 @@ void TestVerificaCore::highPassCellsLookBelow() {
 }
 
 void TestVerificaCore::coilQReachesTheBuiltLadder() {
-    VerificationInput in{.cell = TipoCella::PassaBassoPiGreco,
+    VerificationInput in{.kind = TipoCella::PassaBassoPiGreco,
                          .cutoffMHz = 7,
                          .impedanceOhm = 50,
                          .shown = {.c1Pf = 454.7, .l1uH = 2.27},
@@ -470,7 +470,7 @@ void TestVerificaCore::longerLadders() {
     QFETCH(double, cutoff);
     QFETCH(QList<bool>, given);
     const VerificationInput in{
-        .cell = TipoCella::PassaBassoPiGreco,
+        .kind = TipoCella::PassaBassoPiGreco,
         .cutoffMHz = 7,
         .impedanceOhm = 50,
         .shown = {.c1Pf = 454.7, .l1uH = 2.27},
@@ -511,7 +511,7 @@ void TestVerificaCore::truncatedCaptionsAreNotAnalysed() {
     // 145 MHz, 50 ohm: the filter window shows L1 = 0,1 for 0,1097 uH.
     const auto cella = calcolaCella(costantiCella(TipoCella::PassaBassoPiGreco), 145, 50);
     QCOMPARE(cella->l1uH, 0.1);
-    const VerificationInput in{.cell = TipoCella::PassaBassoPiGreco,
+    const VerificationInput in{.kind = TipoCella::PassaBassoPiGreco,
                                .cutoffMHz = 145,
                                .impedanceOhm = 50,
                                .shown = {.c1Pf = cella->c1Pf, .l1uH = cella->l1uH},
@@ -591,7 +591,7 @@ void TestVerificaCore::badInputsGiveNoFigureAndNoNonsense() {
     QFETCH(bool, built);
     QFETCH(int, problem);
     const VerificationResult r = verify(
-        {.cell = TipoCella::PassaBassoT,
+        {.kind = TipoCella::PassaBassoT,
          .cutoffMHz = 7,
          .impedanceOhm = 50,
          .shown = {.c1Pf = 909.4, .l1uH = 1.13},
@@ -614,7 +614,7 @@ void TestVerificaCore::badInputsGiveNoFigureAndNoNonsense() {
     if (r.stress)
         for (const PartStress& s : *r.stress) QVERIFY(std::isfinite(s.worst) && s.worst >= s.matched);
     // Every problem is said.
-    QCOMPARE(verificationText({.cell = TipoCella::PassaBassoT,
+    QCOMPARE(verificationText({.kind = TipoCella::PassaBassoT,
                                .cutoffMHz = 7,
                                .impedanceOhm = 50,
                                .shown = {.c1Pf = 909.4, .l1uH = 1.13}},
@@ -674,7 +674,7 @@ void TestVerificaCore::stressOfTheCellAsBuilt() {
     QFETCH(double, loadSwr);
     QFETCH(QStringList, stress);
     QFETCH(QStringList, problems);
-    const VerificationInput in{.cell = TipoCella::PassaBassoPiGreco,
+    const VerificationInput in{.kind = TipoCella::PassaBassoPiGreco,
                                .cutoffMHz = 7,
                                .impedanceOhm = 50,
                                .shown = {.c1Pf = 454.7, .l1uH = 2.27},
@@ -694,7 +694,7 @@ void TestVerificaCore::stressOfTheCellAsBuilt() {
 // Below the cut-off a low-pass cell loses too much: the cut-off must go
 // above the band; a high-pass one's below it.
 void TestVerificaCore::adviceSaysWhichWayToMove_data() {
-    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<TipoCella>("kind");
     QTest::addColumn<QString>("way");
     // clang-format off
     QTest::newRow("low-pass pi") << TipoCella::PassaBassoPiGreco << "va sopra la banda";
@@ -705,13 +705,13 @@ void TestVerificaCore::adviceSaysWhichWayToMove_data() {
 }
 
 void TestVerificaCore::adviceSaysWhichWayToMove() {
-    QFETCH(TipoCella, cell);
+    QFETCH(TipoCella, kind);
     QFETCH(QString, way);
-    const VerificationInput in{.cell = cell,
+    const VerificationInput in{.kind = kind,
                                .cutoffMHz = 7,
                                .impedanceOhm = 50,
-                               .shown = butterworth(cell),
-                               .operatingMHz = defaultOperatingMHz(cell, 7)};
+                               .shown = butterworth(kind),
+                               .operatingMHz = defaultOperatingMHz(kind, 7)};
     const QString advice = QString::fromStdString(verificationText(in, verify(in)).advice);
     QVERIFY2(advice.contains(way), qPrintable(advice));
 }

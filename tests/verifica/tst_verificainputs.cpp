@@ -1,11 +1,11 @@
 // The verification window's inputs as a builder uses them: the band and the
 // operating frequency, the pick lists' values, the load's SWR, and the
 // figures under their headings.
-#include "app/CellDrawing.h"
+#include "app/LadderDrawing.h"
 #include "filters/FilterWindow.h"
 #include "tests/support/WindowTestSupport.h"
 #include "tests/verifica/VerificaTestSupport.h"
-#include "verifica/VerificaWindows.h"
+#include "verifica/VerificationWindows.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>
@@ -20,7 +20,7 @@ class TestVerificaInputs : public QObject {
 private slots:
     void initTestCase() {
         registerFilterWindows();
-        registerVerificaWindows();
+        registerVerificationWindows();
     }
     void cleanup() { closeAllWindows(); }
 
@@ -50,7 +50,7 @@ void TestVerificaInputs::bandKeepsItsEdges_data() {
 void TestVerificaInputs::bandKeepsItsEdges() {
     QFETCH(QString, typed);
     QFETCH(QString, band);
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("8"));
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("8"));
     QVERIFY(v);
     FIND_CHILD(QComboBox, bands, v, "band");
     FIND_CHILD(QLineEdit, operating, v, "operatingFrequency");
@@ -64,13 +64,13 @@ void TestVerificaInputs::bandKeepsItsEdges() {
 // Each list is read by the value its entry carries: a list in another order
 // still means what its entries say.
 void TestVerificaInputs::pickListsAreReadByValue() {
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco);
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco);
     QVERIFY(v);
     FIND_CHILD(QComboBox, response, v, "response");
     FIND_CHILD(QComboBox, elements, v, "elements");
     FIND_CHILD(QComboBox, series, v, "series");
     FIND_CHILD(QComboBox, bands, v, "band");
-    FIND_CHILD(CellDrawing, drawing, v, "cella");
+    FIND_CHILD(LadderDrawing, drawing, v, "cella");
     for (QComboBox* list : {response, elements, series, bands}) list->model()->sort(0, Qt::DescendingOrder);
     elements->setCurrentIndex(elements->findText(QStringLiteral("5")));
     series->setCurrentIndex(series->findText(QStringLiteral("E24")));
@@ -86,7 +86,7 @@ void TestVerificaInputs::pickListsAreReadByValue() {
 // A load SWR under 1 is no load there is: the stress is worked out for a
 // matched load, and the notice says so.
 void TestVerificaInputs::loadSwrUnderOneIsSaid() {
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco);
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco);
     QVERIFY(v);
     FIND_CHILD(QComboBox, core, v, "core");
     FIND_CHILD(QLineEdit, loadSwr, v, "loadSwr");
@@ -104,7 +104,7 @@ void TestVerificaInputs::loadSwrUnderOneIsSaid() {
 // Each read-out stands under its column's heading: "Progetto", then
 // "Costruito".
 void TestVerificaInputs::figuresStandUnderTheirHeadings() {
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco);
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco);
     QVERIFY(v);
     FIND_CHILD(QLabel, designedHead, v, "designedHead");
     FIND_CHILD(QLabel, builtHead, v, "builtHead");
@@ -135,7 +135,7 @@ void TestVerificaInputs::butterworthCellReadsItsDesignFrequency_data() {
 void TestVerificaInputs::butterworthCellReadsItsDesignFrequency() {
     QFETCH(QString, filter);
     QFETCH(QString, frequency);
-    VerificaWindow* v = verifyFrom(filter, frequency);
+    VerificationWindow* v = verifyFrom(filter, frequency);
     QVERIFY(v);
     QCOMPARE(label(v, "cutoffDesigned"), frequency);
 }

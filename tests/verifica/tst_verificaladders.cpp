@@ -1,13 +1,13 @@
 // The verification window with longer ladders: the proposals for a band,
 // a row chosen, the builder's own capacitors, the inputs outside the
 // figures' domain, and the texts that must fit their places.
-#include "app/CellDrawing.h"
+#include "app/LadderDrawing.h"
 #include "app/core/NumberText.h"
 #include "filters/FilterWindow.h"
 #include "tests/support/WindowTestSupport.h"
 #include "tests/verifica/VerificaTestSupport.h"
-#include "verifica/VerificaWindow.h"
-#include "verifica/VerificaWindows.h"
+#include "verifica/VerificationWindow.h"
+#include "verifica/VerificationWindows.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -72,7 +72,7 @@ class TestVerificaLadders : public QObject {
 private slots:
     void initTestCase() {
         registerFilterWindows();
-        registerVerificaWindows();
+        registerVerificationWindows();
     }
     void cleanup() { closeAllWindows(); }
 
@@ -97,7 +97,7 @@ private slots:
 };
 
 void TestVerificaLadders::proposesForTheBandAndFillsTheChosenRow() {
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, operatingFrequency, v, "operatingFrequency");
     FIND_CHILD(QComboBox, response, v, "response");
@@ -122,7 +122,7 @@ void TestVerificaLadders::proposesForTheBandAndFillsTheChosenRow() {
     QCOMPARE(elements->currentText(), QStringLiteral("7"));
     QCOMPARE(capacitor->text(), QStringLiteral("330"));
     QCOMPARE(capacitor2->text(), QStringLiteral("750"));
-    FIND_CHILD(CellDrawing, drawing, v, QStringLiteral("cella"));
+    FIND_CHILD(LadderDrawing, drawing, v, QStringLiteral("cella"));
     QCOMPARE(drawing->shape().size(), std::size_t(7));
     QCOMPARE(label(v, "builtC1"), QStringLiteral("C1 = 330 pF   C2 = 750 pF"));
     QVERIFY(label(v, "designedCell").contains(QStringLiteral("Chebyshev 7 elementi, taglio 7,225 MHz")));
@@ -152,7 +152,7 @@ void TestVerificaLadders::saysHowCloseTheBestComes() {
     QFETCH(QString, series);
     QFETCH(QString, maxSwr);
     QFETCH(QString, said);
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, maxSwrField, v, "maxSwr");
     FIND_CHILD(QListWidget, designs, v, "designs");
@@ -166,7 +166,7 @@ void TestVerificaLadders::saysHowCloseTheBestComes() {
 }
 
 void TestVerificaLadders::takesTheBuildersCapacitors() {
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLabel, notice, v, "notice");
     choose(v, "response", QStringLiteral("Chebyshev"));
@@ -194,7 +194,7 @@ void TestVerificaLadders::takesTheBuildersCapacitors() {
 }
 
 void TestVerificaLadders::butterworthLadderShowsItsStandardValues() {
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, capacitor2, v, "capacitor2");
     choose(v, "elements", QStringLiteral("5"));
@@ -209,7 +209,7 @@ void TestVerificaLadders::butterworthLadderShowsItsStandardValues() {
 }
 
 void TestVerificaLadders::bandFollowsTheOperatingFrequency() {
-    VerificaWindow* v = verifyFrom(nomi::passaAltoPiGreco, QStringLiteral("7"));
+    VerificationWindow* v = verifyFrom(nomi::passaAltoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, operatingFrequency, v, "operatingFrequency");
     FIND_CHILD(QComboBox, band, v, "band");
@@ -242,7 +242,7 @@ void TestVerificaLadders::outOfDomainInputsAreSaid() {
     QFETCH(QString, text);
     QFETCH(QString, said);
     QFETCH(QStringList, emptied);
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, diameter, v, "diameter");
     FIND_CHILD(QLineEdit, length, v, "length");
@@ -261,7 +261,7 @@ void TestVerificaLadders::outOfDomainInputsAreSaid() {
 }
 
 void TestVerificaLadders::coilQRefreshesTheWindow() {
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, coilQ, v, "coilQ");
     const QString lossless = label(v, "lossBuilt");
@@ -275,7 +275,7 @@ void TestVerificaLadders::coilQRefreshesTheWindow() {
 }
 
 void TestVerificaLadders::adviceWhenTheCellLosesAtTheOperatingFrequency() {
-    VerificaWindow* v = verifyFrom(nomi::passaBassoT, QStringLiteral("7"));
+    VerificationWindow* v = verifyFrom(nomi::passaBassoT, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, operatingFrequency, v, "operatingFrequency");
     QVERIFY(label(v, "advice").contains(QStringLiteral("PROPONI")));
@@ -314,7 +314,7 @@ void TestVerificaLadders::coreListTakesTheMakersDesignation() {
     QFETCH(QString, typed);
     QFETCH(QString, chosen);
     QFETCH(bool, said);
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLabel, notice, v, "notice");
     FIND_CHILD(QComboBox, core, v, "core");
@@ -343,7 +343,7 @@ void TestVerificaLadders::everyTextFits() {
     QFETCH(QString, filter);
     QFETCH(QString, response);
     QFETCH(QString, elements);
-    VerificaWindow* v = verifyFrom(filter, QStringLiteral("7"));
+    VerificationWindow* v = verifyFrom(filter, QStringLiteral("7"));
     QVERIFY(v);
     choose(v, "response", response);
     choose(v, "elements", elements);
@@ -361,7 +361,7 @@ void TestVerificaLadders::everyTextFits() {
 // The build sheet of a nine-element design: one page, every part's value
 // and every figure on it.
 void TestVerificaLadders::nineElementSheetIsOnePage() {
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     FIND_CHILD(QLineEdit, capacitor, v, "capacitor");
     FIND_CHILD(QLineEdit, capacitor2, v, "capacitor2");
@@ -395,7 +395,7 @@ void TestVerificaLadders::nineElementSheetIsOnePage() {
 // Tab runs down each column of inputs, then to PROPONI, its list, the
 // parts and CHIUDI; fields that the design does not take are passed over.
 void TestVerificaLadders::tabWalksTheInputsThenTheProposals() {
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco, QStringLiteral("7"));
     QVERIFY(v);
     choose(v, "response", QStringLiteral("Chebyshev"));
     choose(v, "elements", QStringLiteral("7"));
@@ -408,7 +408,7 @@ void TestVerificaLadders::tabWalksTheInputsThenTheProposals() {
 
 // A figure can be selected with the mouse once the pointer is over it.
 void TestVerificaLadders::figuresBecomeSelectableUnderThePointer() {
-    VerificaWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
+    VerificationWindow* v = verifyFrom(QStringLiteral("PassaBpig"), QStringLiteral("7"));
     QVERIFY(v);
     for (const char* name : {"lossBuilt", "parts", "designedCell"}) {
         FIND_CHILD(QLabel, l, v, QString::fromLatin1(name));

@@ -13,8 +13,8 @@ Q_DECLARE_METATYPE(ombrana::TipoCella)
 namespace {
 
 // The 7 MHz cell of each kind with 430 pF bought, wound on T50/2.
-VerificationInput cellAt7MHz(TipoCella cell, std::optional<double> operating) {
-    return {.cell = cell,
+VerificationInput cellAt7MHz(TipoCella kind, std::optional<double> operating) {
+    return {.kind = kind,
             .cutoffMHz = 7,
             .impedanceOhm = 50,
             .shown = {.c1Pf = 454.7, .l1uH = 2.27},
@@ -43,7 +43,7 @@ private slots:
 };
 
 void TestVerificationSheet::plotSpansTwoDecadesAroundTheCutoff_data() {
-    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<TipoCella>("kind");
     QTest::addColumn<double>("operating");
     QTest::addColumn<QStringList>("markers");
     // clang-format off
@@ -56,10 +56,10 @@ void TestVerificationSheet::plotSpansTwoDecadesAroundTheCutoff_data() {
 // From a tenth to ten times the cut-off, both curves over it, the operating
 // frequency and its harmonics marked.
 void TestVerificationSheet::plotSpansTwoDecadesAroundTheCutoff() {
-    QFETCH(TipoCella, cell);
+    QFETCH(TipoCella, kind);
     QFETCH(double, operating);
     QFETCH(QStringList, markers);
-    const VerificationInput in = cellAt7MHz(cell, operating);
+    const VerificationInput in = cellAt7MHz(kind, operating);
     const VerificationResult r = verify(in);
     QVERIFY(r.designed && r.built);
     const PlotData plot = verificationPlot(in, r, responseCurve(*r.designed, r.built, 7));

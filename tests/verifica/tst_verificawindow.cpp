@@ -5,9 +5,9 @@
 #include "tests/support/WindowTestSupport.h"
 #include "tests/verifica/VerificaTestSupport.h"
 #include "verifica/ResponsePlot.h"
-#include "verifica/VerificaDesign.h"
-#include "verifica/VerificaWindow.h"
-#include "verifica/VerificaWindows.h"
+#include "verifica/VerificationLayout.h"
+#include "verifica/VerificationWindow.h"
+#include "verifica/VerificationWindows.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -35,7 +35,7 @@ class TestVerificaWindow : public QObject {
 private slots:
     void initTestCase() {
         registerFilterWindows();
-        registerVerificaWindows();
+        registerVerificationWindows();
     }
     void init() { setMessageHookForTests({}); }
     void cleanup() { closeAllWindows(); }
@@ -81,7 +81,7 @@ void TestVerificaWindow::opensFromEachFilterWindow() {
     QCOMPARE((*(stampa + 1))->objectName(), QStringLiteral("verifica"));
     QCOMPARE((*(stampa + 1))->text(), QStringLiteral("Verifica"));
 
-    VerificaWindow* v = verifyFrom(filter);
+    VerificationWindow* v = verifyFrom(filter);
     QVERIFY(v);
     FIND_CHILD(QLabel, notice, v, "notice");
     FIND_CHILD(QLineEdit, operatingFrequency, v, "operatingFrequency");
@@ -163,7 +163,7 @@ void TestVerificaWindow::badInputEmptiesWhatDependsOnIt() {
     QFETCH(QString, core);
     QFETCH(QStringList, emptied);
     QFETCH(QStringList, kept);
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco);
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco);
     QVERIFY(v);
     FIND_CHILD(QLineEdit, diameter, v, "diameter");
     FIND_CHILD(QLineEdit, length, v, "length");
@@ -186,7 +186,7 @@ void TestVerificaWindow::badInputEmptiesWhatDependsOnIt() {
 }
 
 void TestVerificaWindow::csvReadsBackToThePlot() {
-    VerificaWindow* v = verifyFrom(nomi::passaAltoT);
+    VerificationWindow* v = verifyFrom(nomi::passaAltoT);
     QVERIFY(v);
     FIND_CHILD(QComboBox, core, v, "core");
     core->setCurrentText(QStringLiteral("T37/6"));
@@ -222,7 +222,7 @@ void TestVerificaWindow::csvReadsBackToThePlot() {
 }
 
 void TestVerificaWindow::pdfIsOnePageWithTheWindowsValues() {
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco);
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco);
     QVERIFY(v);
     FIND_CHILD(QComboBox, core, v, "core");
     core->setCurrentText(QStringLiteral("T50/2"));
@@ -247,7 +247,7 @@ void TestVerificaWindow::pdfIsOnePageWithTheWindowsValues() {
 }
 
 void TestVerificaWindow::aFileThatCannotBeWrittenIsReportedAndNotLeft() {
-    VerificaWindow* v = verifyFrom(nomi::passaBassoPiGreco);
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco);
     QVERIFY(v);
     QStringList messages;
     setMessageHookForTests([&messages](const MessageText& m) { messages << m.text; });
@@ -261,7 +261,7 @@ void TestVerificaWindow::aFileThatCannotBeWrittenIsReportedAndNotLeft() {
 }
 
 void TestVerificaWindow::eachCellHasItsOwnVariant_data() {
-    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<TipoCella>("kind");
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("window");
     // clang-format off
@@ -274,11 +274,11 @@ void TestVerificaWindow::eachCellHasItsOwnVariant_data() {
 
 // No cell borrows another's verification window.
 void TestVerificaWindow::eachCellHasItsOwnVariant() {
-    QFETCH(TipoCella, cell);
+    QFETCH(TipoCella, kind);
     QFETCH(QString, filter);
     QFETCH(QString, window);
-    const VerificaVariant& v = verificaVariant(cell);
-    QCOMPARE(v.cell, cell);
+    const VerificationVariant& v = verificationVariant(kind);
+    QCOMPARE(v.kind, kind);
     QCOMPARE(v.filterWindow, filter);
     QCOMPARE(v.windowName, window);
 }

@@ -4,15 +4,15 @@
 
 namespace ombrana {
 
-std::vector<LadderElement> ladderShape(TipoCella cell, int elements) {
+std::vector<LadderElement> ladderShape(TipoCella kind, int elements) {
     using Part = LadderElement::Part;
     using Placement = LadderElement::Placement;
     if (elements < kFewestElements || elements > kMostElements || elements % 2 == 0) return {};
     // The first element: a pi cell starts with a shunt element, a T cell
     // with a series one; a low-pass cell's shunt elements are capacitors.
-    const Placement first = cellaAT(cell) ? Placement::Series : Placement::Shunt;
-    const Part shuntPart = passaBasso(cell) ? Part::Capacitor : Part::Inductor;
-    const Part seriesPart = passaBasso(cell) ? Part::Inductor : Part::Capacitor;
+    const Placement first = cellaAT(kind) ? Placement::Series : Placement::Shunt;
+    const Part shuntPart = passaBasso(kind) ? Part::Capacitor : Part::Inductor;
+    const Part seriesPart = passaBasso(kind) ? Part::Inductor : Part::Capacitor;
     std::vector<LadderElement> shape;
     shape.reserve(std::size_t(elements));
     for (int i = 0; i < elements; ++i) {
@@ -23,8 +23,8 @@ std::vector<LadderElement> ladderShape(TipoCella cell, int elements) {
     return shape;
 }
 
-Ladder cellLadder(TipoCella cell, Cella v, double impedanceOhm, std::optional<double> inductorQ) {
-    Ladder ladder{.elements = ladderShape(cell, 3), .impedanceOhm = impedanceOhm};
+Ladder cellLadder(TipoCella kind, Cella v, double impedanceOhm, std::optional<double> inductorQ) {
+    Ladder ladder{.elements = ladderShape(kind, 3), .impedanceOhm = impedanceOhm};
     for (LadderElement& e : ladder.elements) {
         const bool capacitor = e.part == LadderElement::Part::Capacitor;
         e.value = capacitor ? v.c1Pf : v.l1uH;

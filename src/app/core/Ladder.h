@@ -36,10 +36,10 @@ inline constexpr int kMostElements = 9;
 // The elements of a ladder of the cell's kind, its own three continued
 // alternately (a low-pass pi: shunt C, series L, shunt C, series L, ...),
 // values 0. Nothing for a count other than 3, 5, 7 or 9.
-std::vector<LadderElement> ladderShape(TipoCella cell, int elements);
+std::vector<LadderElement> ladderShape(TipoCella kind, int elements);
 
 // The cell as a three-element ladder, its coils of that Q (none: lossless).
-Ladder cellLadder(TipoCella cell, Cella values, double impedanceOhm, std::optional<double> inductorQ = {});
+Ladder cellLadder(TipoCella kind, Cella values, double impedanceOhm, std::optional<double> inductorQ = {});
 
 // "C1", "L2": the element's kind and its place among the elements of its
 // kind, counted from the nearer port. The ladders are symmetric, so equal

@@ -40,8 +40,8 @@ std::optional<double> swrAt(const Ladder& ladder, double frequencyMHz);
 // loss never crosses it in the range, or already exceeds it where the
 // search starts.
 enum class PassBand { Low, High };
-inline PassBand passBandOf(TipoCella cell) {
-    return passaBasso(cell) ? PassBand::Low : PassBand::High;
+inline PassBand passBandOf(TipoCella kind) {
+    return passaBasso(kind) ? PassBand::Low : PassBand::High;
 }
 std::optional<double> frequencyAt3Db(const Ladder& ladder, PassBand band, double fromMHz, double toMHz);
 

@@ -55,7 +55,7 @@ double swrOrWorst(const Ladder& ladder, double mhz) {
 // The peaks of an exact equal-ripple ladder lie at cos(k pi / n) of the
 // edge; with the band's end they bound the highest SWR from below.
 double swrLowerBound(const Job& job, const Candidate& c, int n) {
-    const bool low = passaBasso(job.cell);
+    const bool low = passaBasso(job.kind);
     const FrequencySpan band = jobPassBand(job);
     double most = swrOrWorst(c.built, low ? band.toMHz : band.fromMHz);
     for (int k = 1; k <= n / 2; ++k) {
@@ -70,7 +70,7 @@ double swrLowerBound(const Job& job, const Candidate& c, int n) {
 // band and the harmonic (loss under half power in the band, over it at the
 // harmonic); a loss wanted under half power lets the point go far beyond.
 std::optional<FrequencySpan> halfPowerWindow(const Job& job) {
-    const bool low = passaBasso(job.cell);
+    const bool low = passaBasso(job.kind);
     const double h2 = jobHarmonicMHz(job, 2);
     const double reach = job.minLossDb <= kHalfPowerDb ? kSmallLossReach : 1;
     const FrequencySpan band = jobPassBand(job);
@@ -82,7 +82,7 @@ std::optional<FrequencySpan> halfPowerWindow(const Job& job) {
 // The outer capacitors worth trying, in pF: the Butterworth ones with their
 // -3 dB point in the window, widened for any ripple up to 3 dB.
 std::vector<double> outerCapacitors(const Job& job, int n, std::size_t outer, const FrequencySpan& f3) {
-    const bool low = passaBasso(job.cell);
+    const bool low = passaBasso(job.kind);
     const double gB = butterworthPrototype(n)[outer];
     const auto butterworthPf = [&](double f) {
         const double wz = omega(f) * job.impedanceOhm;
@@ -94,15 +94,15 @@ std::vector<double> outerCapacitors(const Job& job, int n, std::size_t outer, co
 
 // The designs of one element count, each made and screened.
 void candidatesOf(const Job& job, int n, std::vector<Candidate>& out) {
-    const bool low = passaBasso(job.cell);
-    const std::vector<std::size_t> distinct = distinctCapacitors(job.cell, n);
+    const bool low = passaBasso(job.kind);
+    const std::vector<std::size_t> distinct = distinctCapacitors(job.kind, n);
     const std::optional<FrequencySpan> window = halfPowerWindow(job);
     if (distinct.empty() || !window) return;
     const double rippleSwr = std::min(job.maxSwr, swrOfEpsilon(kLargestEpsilon));
     const double h2 = jobHarmonicMHz(job, 2);
 
     const auto consider = [&](const std::vector<double>& capacitors) {
-        const ChebyshevSolution s = solveFromCapacitors(job.cell, n, capacitors, rippleSwr, job.impedanceOhm);
+        const ChebyshevSolution s = solveFromCapacitors(job.kind, n, capacitors, rippleSwr, job.impedanceOhm);
         if (!s.design) return;
         const double h = minus3DbOverEdge(s.design->epsilon, n);
         const double f3 = low ? s.design->cutoffMHz * h : s.design->cutoffMHz / h;
@@ -127,7 +127,7 @@ void candidatesOf(const Job& job, int n, std::vector<Candidate>& out) {
     }
     // The inner capacitor's ratio to the outer lies where ripples up to
     // 3 dB put it.
-    const std::optional<RatioRange> ratios = capacitorRatioRange(job.cell, n);
+    const std::optional<RatioRange> ratios = capacitorRatioRange(job.kind, n);
     if (!ratios) return;
     for (double a : outer)
         for (double b : standardValuesBetween(job.series, a * ratios->least, a * ratios->most)) consider({a, b});
@@ -136,11 +136,11 @@ void candidatesOf(const Job& job, int n, std::vector<Candidate>& out) {
 }  // namespace
 
 double jobHarmonicMHz(const Job& job, int order) {
-    return passaBasso(job.cell) ? job.fromMHz * order : job.fromMHz / order;
+    return passaBasso(job.kind) ? job.fromMHz * order : job.fromMHz / order;
 }
 
 FrequencySpan jobPassBand(const Job& job) {
-    if (passaBasso(job.cell)) return {.fromMHz = job.toMHz / 1000, .toMHz = job.toMHz};
+    if (passaBasso(job.kind)) return {.fromMHz = job.toMHz / 1000, .toMHz = job.toMHz};
     return {.fromMHz = job.fromMHz, .toMHz = job.fromMHz * 100};
 }
 
@@ -150,7 +150,7 @@ Proposal propose(const Job& job) {
         !std::isfinite(job.maxSwr) || !(job.maxSwr > 1) || !std::isfinite(job.minLossDb))
         return out;
 
-    const PassBand passBand = passBandOf(job.cell);
+    const PassBand passBand = passBandOf(job.kind);
     const FrequencySpan band = jobPassBand(job);
     const double limit = job.maxSwr * (1 + kSwrTolerance);
     std::optional<double> lowestSwr, mostLossKeepingSwr;

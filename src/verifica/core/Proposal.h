@@ -20,7 +20,7 @@ inline constexpr double kDefaultLoadSwr = 2;
 // What the filter must do: pass a band (or one frequency) with a low SWR
 // and hold back a harmonic.
 struct Job {
-    TipoCella cell;
+    TipoCella kind;
     double impedanceOhm;
     double fromMHz;  // the band's edges; one frequency has both equal
     double toMHz;

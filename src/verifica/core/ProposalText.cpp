@@ -7,7 +7,7 @@ namespace {
 
 std::string harmonicName(const Job& job, int order) {
     const std::string k = std::to_string(order);
-    return passaBasso(job.cell) ? k + " f" : "f/" + k;
+    return passaBasso(job.kind) ? k + " f" : "f/" + k;
 }
 
 }  // namespace

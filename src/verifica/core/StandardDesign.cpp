@@ -24,17 +24,17 @@ double gRatio(int elements, double epsilon, std::size_t outer, std::size_t inner
 
 }  // namespace
 
-std::optional<RatioRange> capacitorRatioRange(TipoCella cell, int elements) {
-    const std::vector<std::size_t> distinct = distinctCapacitors(cell, elements);
+std::optional<RatioRange> capacitorRatioRange(TipoCella kind, int elements) {
+    const std::vector<std::size_t> distinct = distinctCapacitors(kind, elements);
     if (distinct.size() < 2) return std::nullopt;
     const double most = gRatio(elements, kLeastEpsilon, distinct[0], distinct[1]);
     const double least = gRatio(elements, kLargestEpsilon, distinct[0], distinct[1]);
-    if (passaBasso(cell)) return RatioRange{.least = least, .most = most};
+    if (passaBasso(kind)) return RatioRange{.least = least, .most = most};
     return RatioRange{.least = 1 / most, .most = 1 / least};
 }
 
-std::vector<std::size_t> distinctCapacitors(TipoCella cell, int elements) {
-    const std::vector<LadderElement> shape = ladderShape(cell, elements);
+std::vector<std::size_t> distinctCapacitors(TipoCella kind, int elements) {
+    const std::vector<LadderElement> shape = ladderShape(kind, elements);
     std::vector<std::size_t> firsts;
     for (std::size_t i = 0; i < (shape.size() + 1) / 2; ++i)
         if (shape[i].part == LadderElement::Part::Capacitor) firsts.push_back(i);
@@ -46,16 +46,16 @@ namespace {
 // The ripple factor that the capacitors give: the one the SWR limit
 // allows with one distinct capacitor, the one their ratio fixes with two
 // or more.
-std::optional<double> epsilonOf(TipoCella cell, int elements, const std::vector<double>& capacitorsPf, double rippleSwr,
+std::optional<double> epsilonOf(TipoCella kind, int elements, const std::vector<double>& capacitorsPf, double rippleSwr,
                                 ChebyshevSolution& out) {
-    const std::vector<std::size_t> distinct = distinctCapacitors(cell, elements);
+    const std::vector<std::size_t> distinct = distinctCapacitors(kind, elements);
     if (distinct.size() == 1) {
         const double epsilon = epsilonOfSwr(rippleSwr);
         if (positive(epsilon) && epsilon <= kLargestEpsilon) return epsilon;
         out.failure = ChebyshevSolution::Failure::NoRipple;
         return std::nullopt;
     }
-    const RatioRange range = *capacitorRatioRange(cell, elements);
+    const RatioRange range = *capacitorRatioRange(kind, elements);
     const double ratio = capacitorsPf[1] / capacitorsPf[0];
     if (!(ratio < range.most && ratio > range.least)) {
         out.failure = ChebyshevSolution::Failure::NoRipple;
@@ -64,7 +64,7 @@ std::optional<double> epsilonOf(TipoCella cell, int elements, const std::vector<
     }
     // The g ratio falls steadily as the ripple grows: searched on the
     // logarithm of epsilon between almost none and 3 dB.
-    const double wanted = passaBasso(cell) ? ratio : 1 / ratio;
+    const double wanted = passaBasso(kind) ? ratio : 1 / ratio;
     const auto logEpsilon = rootBetween(
         [&](double m) -> std::optional<double> {
             return gRatio(elements, std::exp(m), distinct[0], distinct[1]) - wanted;
@@ -75,12 +75,12 @@ std::optional<double> epsilonOf(TipoCella cell, int elements, const std::vector<
 }
 
 // The distinct capacitors the design starts from: one, or the outer two.
-std::size_t neededCapacitors(TipoCella cell, int elements) {
-    return std::min<std::size_t>(distinctCapacitors(cell, elements).size(), 2);
+std::size_t neededCapacitors(TipoCella kind, int elements) {
+    return std::min<std::size_t>(distinctCapacitors(kind, elements).size(), 2);
 }
 
-bool capacitorsGiven(TipoCella cell, int elements, const std::vector<double>& capacitorsPf) {
-    const std::size_t needed = neededCapacitors(cell, elements);
+bool capacitorsGiven(TipoCella kind, int elements, const std::vector<double>& capacitorsPf) {
+    const std::size_t needed = neededCapacitors(kind, elements);
     if (needed == 0 || capacitorsPf.size() < needed) return false;
     return std::all_of(capacitorsPf.begin(), capacitorsPf.begin() + std::ptrdiff_t(needed),
                        [](double c) { return positive(c); });
@@ -88,31 +88,31 @@ bool capacitorsGiven(TipoCella cell, int elements, const std::vector<double>& ca
 
 }  // namespace
 
-ChebyshevSolution solveFromCapacitors(TipoCella cell, int elements, const std::vector<double>& capacitorsPf,
+ChebyshevSolution solveFromCapacitors(TipoCella kind, int elements, const std::vector<double>& capacitorsPf,
                                       double rippleSwr, double impedanceOhm) {
     ChebyshevSolution out;
-    if (!capacitorsGiven(cell, elements, capacitorsPf) || !positive(impedanceOhm)) {
+    if (!capacitorsGiven(kind, elements, capacitorsPf) || !positive(impedanceOhm)) {
         out.failure = ChebyshevSolution::Failure::NoCapacitor;
         return out;
     }
-    const auto epsilon = epsilonOf(cell, elements, capacitorsPf, rippleSwr, out);
+    const auto epsilon = epsilonOf(kind, elements, capacitorsPf, rippleSwr, out);
     if (!epsilon) return out;
 
     // The outer capacitor fixes the cut-off: C = g / (w Z) low-pass,
     // 1 / (g w Z) high-pass.
-    const std::vector<std::size_t> distinct = distinctCapacitors(cell, elements);
+    const std::vector<std::size_t> distinct = distinctCapacitors(kind, elements);
     const std::vector<double> g = chebyshevPrototypeOfEpsilon(elements, *epsilon);
     const double gOuter = g[distinct[0]];
     const double farads = capacitorsPf[0] * 1e-6;
-    const double w = passaBasso(cell) ? gOuter / (farads * impedanceOhm) : 1 / (gOuter * farads * impedanceOhm);
+    const double w = passaBasso(kind) ? gOuter / (farads * impedanceOhm) : 1 / (gOuter * farads * impedanceOhm);
     const double cutoff = w / (2 * std::numbers::pi);
-    auto ladder = synthesize(cell, g, cutoff, impedanceOhm);
+    auto ladder = synthesize(kind, g, cutoff, impedanceOhm);
     if (!ladder || !positive(cutoff)) {
         out.failure = ChebyshevSolution::Failure::NoCapacitor;
         return out;
     }
     // The given values themselves, not their round trip through g.
-    for (std::size_t k = 0; k < neededCapacitors(cell, elements); ++k) {
+    for (std::size_t k = 0; k < neededCapacitors(kind, elements); ++k) {
         const std::size_t i = distinct[k];
         ladder->elements[i].value = capacitorsPf[k];
         ladder->elements[ladder->elements.size() - 1 - i].value = capacitorsPf[k];

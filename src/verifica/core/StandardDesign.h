@@ -14,7 +14,7 @@ namespace ombrana {
 // ports inward, each as the index of its first element: a low-pass pi or a
 // high-pass T ladder has 1, 2, 2, 3 of them for 3, 5, 7, 9 elements, a
 // low-pass T or a high-pass pi ladder 1, 1, 2, 2.
-std::vector<std::size_t> distinctCapacitors(TipoCella cell, int elements);
+std::vector<std::size_t> distinctCapacitors(TipoCella kind, int elements);
 
 // The ratios inner / outer of the two outer distinct capacitors that
 // ripples from 3 dB (least) down to almost none (most) give. Nothing for a
@@ -23,7 +23,7 @@ struct RatioRange {
     double least;
     double most;
 };
-std::optional<RatioRange> capacitorRatioRange(TipoCella cell, int elements);
+std::optional<RatioRange> capacitorRatioRange(TipoCella kind, int elements);
 
 // An equal-ripple ladder worked out from capacitors that can be bought.
 struct ChebyshevDesign {
@@ -51,7 +51,7 @@ struct ChebyshevSolution {
 // follows exactly); with one, the capacitor fixes the cut-off for the
 // ripple given as rippleSwr. Inductors are wound to any value, so they
 // follow exactly.
-ChebyshevSolution solveFromCapacitors(TipoCella cell, int elements, const std::vector<double>& capacitorsPf,
+ChebyshevSolution solveFromCapacitors(TipoCella kind, int elements, const std::vector<double>& capacitorsPf,
                                       double rippleSwr, double impedanceOhm);
 
 // The ladder with each capacitor at the nearest value of the series, but

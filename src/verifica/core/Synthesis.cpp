@@ -4,13 +4,13 @@
 
 namespace ombrana {
 
-std::optional<Ladder> synthesize(TipoCella cell, std::span<const double> g, double cutoffMHz, double impedanceOhm) {
+std::optional<Ladder> synthesize(TipoCella kind, std::span<const double> g, double cutoffMHz, double impedanceOhm) {
     if (!positive(cutoffMHz) || !positive(impedanceOhm)) return std::nullopt;
-    Ladder ladder{.elements = ladderShape(cell, int(g.size())), .impedanceOhm = impedanceOhm};
+    Ladder ladder{.elements = ladderShape(kind, int(g.size())), .impedanceOhm = impedanceOhm};
     if (ladder.elements.empty()) return std::nullopt;
     const double w = omega(cutoffMHz);
     const double z = impedanceOhm;
-    const bool low = passaBasso(cell);
+    const bool low = passaBasso(kind);
     for (std::size_t i = 0; i < g.size(); ++i) {
         if (!positive(g[i])) return std::nullopt;
         LadderElement& e = ladder.elements[i];

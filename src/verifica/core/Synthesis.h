@@ -14,6 +14,6 @@ namespace ombrana {
 // high-pass transformation makes them 1/(gwZ) and Z/(gw). Nothing for a
 // prototype of a length no ladder has, or a cut-off or an impedance that is
 // not positive.
-std::optional<Ladder> synthesize(TipoCella cell, std::span<const double> g, double cutoffMHz, double impedanceOhm);
+std::optional<Ladder> synthesize(TipoCella kind, std::span<const double> g, double cutoffMHz, double impedanceOhm);
 
 }  // namespace ombrana

@@ -24,12 +24,12 @@ std::optional<double> lossAt(const Ladder& ladder, std::optional<double> mhz) {
     return mhz ? lossAt(ladder, *mhz) : std::nullopt;
 }
 
-LadderFigures figuresOf(const Ladder& ladder, TipoCella cell, double cutoffMHz, std::optional<double> operatingMHz,
+LadderFigures figuresOf(const Ladder& ladder, TipoCella kind, double cutoffMHz, std::optional<double> operatingMHz,
                         const VerificationResult& r) {
     LadderFigures f;
     // The search spans four decades around the cut-off; beyond them the
     // ladder is so far off that no figure would help the builder.
-    f.minus3DbMHz = frequencyAt3Db(ladder, passBandOf(cell), cutoffMHz / 100, cutoffMHz * 100);
+    f.minus3DbMHz = frequencyAt3Db(ladder, passBandOf(kind), cutoffMHz / 100, cutoffMHz * 100);
     if (operatingMHz) {
         if (const auto a = analyse(ladder, *operatingMHz)) {
             f.lossDb = a->insertionLossDb;
@@ -45,7 +45,7 @@ LadderFigures figuresOf(const Ladder& ladder, TipoCella cell, double cutoffMHz, 
 void design(const VerificationInput& in, VerificationResult& r) {
     const DesignChoice& d = in.design;
     if (d.response == Response::Butterworth) {
-        r.designed = synthesize(in.cell, butterworthPrototype(d.elements), in.cutoffMHz, in.impedanceOhm);
+        r.designed = synthesize(in.kind, butterworthPrototype(d.elements), in.cutoffMHz, in.impedanceOhm);
         if (!r.designed) return;
         r.designCutoffMHz = in.cutoffMHz;
         if (!d.isCell()) return;
@@ -53,8 +53,8 @@ void design(const VerificationInput& in, VerificationResult& r) {
         r.capacitors = capacitorChoice(c1);
         // What the filter window's truncated captions would give.
         if (positive(in.shown.c1Pf) && positive(in.shown.l1uH)) {
-            const Ladder shown = cellLadder(in.cell, in.shown, in.impedanceOhm);
-            const auto f3 = frequencyAt3Db(shown, passBandOf(in.cell), in.cutoffMHz / 100, in.cutoffMHz * 100);
+            const Ladder shown = cellLadder(in.kind, in.shown, in.impedanceOhm);
+            const auto f3 = frequencyAt3Db(shown, passBandOf(in.kind), in.cutoffMHz / 100, in.cutoffMHz * 100);
             if (f3 && std::abs(*f3 / in.cutoffMHz - 1) > kTruncationShift) r.truncatedMinus3DbMHz = f3;
         }
         if (positive(in.builtCapacitorPf) && *in.builtCapacitorPf > kMostCapacitorRatio * c1)
@@ -63,9 +63,9 @@ void design(const VerificationInput& in, VerificationResult& r) {
     }
 
     // Chebyshev: the ladder follows from the capacitors the builder has.
-    const std::size_t distinct = distinctCapacitors(in.cell, d.elements).size();
+    const std::size_t distinct = distinctCapacitors(in.kind, d.elements).size();
     if (!positive(in.builtCapacitorPf)) return;
-    const auto cell = synthesize(in.cell, butterworthPrototype(3), in.cutoffMHz, in.impedanceOhm);
+    const auto cell = synthesize(in.kind, butterworthPrototype(3), in.cutoffMHz, in.impedanceOhm);
     if (cell && *in.builtCapacitorPf > kMostCapacitorRatio * outerCapacitorPf(*cell).value_or(0)) {
         add(r, Problem::CapacitorTooLarge);
         return;
@@ -80,7 +80,7 @@ void design(const VerificationInput& in, VerificationResult& r) {
     }
     if (distinct == 1 && !d.maxSwr) return;
     const ChebyshevSolution s =
-        solveFromCapacitors(in.cell, d.elements, capacitors, d.maxSwr.value_or(0), in.impedanceOhm);
+        solveFromCapacitors(in.kind, d.elements, capacitors, d.maxSwr.value_or(0), in.impedanceOhm);
     if (!s.design) {
         if (s.failure == ChebyshevSolution::Failure::NoRipple) {
             add(r, Problem::NoChebyshev);
@@ -135,10 +135,10 @@ void build(const VerificationInput& in, VerificationResult& r) {
         if (!positive(in.builtCapacitorPf) ||
             std::find(r.problems.begin(), r.problems.end(), Problem::CapacitorTooLarge) != r.problems.end())
             return;
-        r.inductanceForCapacitoruH = inductanceForCapacitor(in.cell, *in.builtCapacitorPf, in.cutoffMHz);
+        r.inductanceForCapacitoruH = inductanceForCapacitor(in.kind, *in.builtCapacitorPf, in.cutoffMHz);
         if (!r.inductanceForCapacitoruH) return;
         built =
-            cellLadder(in.cell, {.c1Pf = *in.builtCapacitorPf, .l1uH = *r.inductanceForCapacitoruH}, in.impedanceOhm);
+            cellLadder(in.kind, {.c1Pf = *in.builtCapacitorPf, .l1uH = *r.inductanceForCapacitoruH}, in.impedanceOhm);
     } else {
         // A Chebyshev ladder's outer two capacitors are the builder's own.
         built = atStandardCapacitors(designed, in.design.series, in.design.response == Response::Chebyshev ? 2 : 0);
@@ -180,24 +180,24 @@ void build(const VerificationInput& in, VerificationResult& r) {
 
 }  // namespace
 
-double defaultOperatingMHz(TipoCella cell, double cutoffMHz) {
-    return cutoffMHz * (passaBasso(cell) ? 0.9 : 1.1);
+double defaultOperatingMHz(TipoCella kind, double cutoffMHz) {
+    return cutoffMHz * (passaBasso(kind) ? 0.9 : 1.1);
 }
 
-std::optional<double> inductanceForCapacitor(TipoCella cell, double capacitancePf, double cutoffMHz) {
+std::optional<double> inductanceForCapacitor(TipoCella kind, double capacitancePf, double cutoffMHz) {
     if (!positive(capacitancePf) || !positive(cutoffMHz)) return std::nullopt;
-    const double k = passaBasso(cell) ? kCostanteInduttanza2 : kCostanteInduttanza;
+    const double k = passaBasso(kind) ? kCostanteInduttanza2 : kCostanteInduttanza;
     const double l = std::pow(k, 2) / (std::pow(cutoffMHz, 2) * (capacitancePf / 2));
     if (!positive(l)) return std::nullopt;
     return l;
 }
 
-std::vector<double> suggestedCapacitors(TipoCella cell, const DesignChoice& d, double cutoffMHz, double impedanceOhm) {
+std::vector<double> suggestedCapacitors(TipoCella kind, const DesignChoice& d, double cutoffMHz, double impedanceOhm) {
     const std::vector<double> g =
         d.response == Response::Butterworth
             ? butterworthPrototype(d.elements)
             : chebyshevPrototype(d.elements, std::min(d.maxSwr.value_or(kDefaultMaxSwr), swrOfEpsilon(1.0)));
-    const auto ladder = synthesize(cell, g, cutoffMHz, impedanceOhm);
+    const auto ladder = synthesize(kind, g, cutoffMHz, impedanceOhm);
     std::vector<double> out;
     if (!ladder) return out;
     if (d.isCell()) {
@@ -206,7 +206,7 @@ std::vector<double> suggestedCapacitors(TipoCella cell, const DesignChoice& d, d
         if (const auto c = capacitorChoice(outerCapacitorPf(*ladder).value_or(0))) out.push_back(c->suggestedPf);
         return out;
     }
-    for (std::size_t i : distinctCapacitors(cell, d.elements))
+    for (std::size_t i : distinctCapacitors(kind, d.elements))
         if (const auto v = nearestStandard(d.series, ladder->elements[i].value)) out.push_back(*v);
     return out;
 }
@@ -226,17 +226,17 @@ VerificationResult verify(const VerificationInput& in) {
     }
     const std::optional<double> operating = r.operatingMHz;
     if (operating) {
-        const bool low = passaBasso(in.cell);
+        const bool low = passaBasso(in.kind);
         r.harmonic2MHz = low ? 2 * *operating : *operating / 2;
         r.harmonic3MHz = low ? 3 * *operating : *operating / 3;
     }
     if (!r.designed) return r;
-    r.asDesigned = figuresOf(*r.designed, in.cell, *r.designCutoffMHz, operating, r);
+    r.asDesigned = figuresOf(*r.designed, in.kind, *r.designCutoffMHz, operating, r);
 
     VerificationInput atOperating = in;
     atOperating.operatingMHz = operating;
     build(atOperating, r);
-    if (r.built) r.asBuilt = figuresOf(*r.built, in.cell, *r.designCutoffMHz, operating, r);
+    if (r.built) r.asBuilt = figuresOf(*r.built, in.kind, *r.designCutoffMHz, operating, r);
 
     if (in.loadSwr && *in.loadSwr < 1) add(r, Problem::LoadSwrUnderOne);
     if (operating && positive(in.powerW))

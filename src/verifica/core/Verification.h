@@ -41,7 +41,7 @@ struct DesignChoice {
 // what the builder has chosen. An input that is missing leaves empty the
 // figures that depend on it.
 struct VerificationInput {
-    TipoCella cell;
+    TipoCella kind;
     double cutoffMHz;
     double impedanceOhm;
     Cella shown;  // the values the filter window shows: truncated
@@ -126,17 +126,17 @@ struct VerificationResult {
 };
 
 // 90 % of the cut-off behind a low-pass cell, 110 % behind a high-pass one.
-double defaultOperatingMHz(TipoCella cell, double cutoffMHz);
+double defaultOperatingMHz(TipoCella kind, double cutoffMHz);
 
 // The inductance that keeps the cut-off with capacitance c, as the
 // inductance windows compute it for the cell's kind: K² / (f² · C/2).
-std::optional<double> inductanceForCapacitor(TipoCella cell, double capacitancePf, double cutoffMHz);
+std::optional<double> inductanceForCapacitor(TipoCella kind, double capacitancePf, double cutoffMHz);
 
 // What the capacitor fields start from: for a cell the nearest lower E24
 // value of its C1; for a longer ladder the design at the cut-off (a
 // Chebyshev one for the ripple of the SWR limit), its distinct capacitors
 // at the nearest values of the series.
-std::vector<double> suggestedCapacitors(TipoCella cell, const DesignChoice& design, double cutoffMHz,
+std::vector<double> suggestedCapacitors(TipoCella kind, const DesignChoice& design, double cutoffMHz,
                                         double impedanceOhm);
 
 VerificationResult verify(const VerificationInput& input);

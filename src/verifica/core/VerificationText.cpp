@@ -106,7 +106,7 @@ std::string problemText(Problem p, const VerificationInput& in, const Verificati
 }
 
 std::array<FigureRow, 5> figureRows(const VerificationInput& in, const VerificationResult& r) {
-    const auto captions = figureCaptions(passaBasso(in.cell));
+    const auto captions = figureCaptions(passaBasso(in.kind));
     const auto row = [&](std::size_t i, std::optional<double> d, std::optional<double> b, int decimals) {
         return FigureRow{.caption = captions[i], .designed = figureText(d, decimals), .built = figureText(b, decimals)};
     };
@@ -245,7 +245,7 @@ std::string adviceText(const VerificationInput& in, const VerificationResult& r)
     if (!(f.lossDb && *f.lossDb > kAdviceLossDb) && !(f.swr && *f.swr > kAdviceSwr)) return {};
     return "Perdita " + figureText(f.lossDb, 2) + " dB e ROS " + swrText(f.swr) +
            " a f lavoro: il taglio \u00e8 il punto a -3 dB; per trasmettere va " +
-           (passaBasso(in.cell) ? "sopra" : "sotto") + " la banda, o servono pi\u00f9 elementi (PROPONI)";
+           (passaBasso(in.kind) ? "sopra" : "sotto") + " la banda, o servono pi\u00f9 elementi (PROPONI)";
 }
 
 // The values as built, under the drawing.

@@ -1,9 +1,9 @@
-#include "verifica/VerificaWindow.h"
+#include "verifica/VerificationWindow.h"
 
 #include "app/AccessibleNames.h"
-#include "app/CellDrawing.h"
 #include "app/ComputedCells.h"
 #include "app/FramePanel.h"
+#include "app/LadderDrawing.h"
 #include "app/PrintJob.h"
 #include "app/SelectableOnHover.h"
 #include "app/WindowRegistry.h"
@@ -47,10 +47,10 @@ const DesignedWindow& builtFrom(DesignedWindow& window, const std::vector<design
 
 }  // namespace
 
-VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
+VerificationWindow::VerificationWindow(const VerificationVariant& variant, QWidget* parent)
     : DesignedWindow(verificaDesign(variant), parent),
       m_v(variant),
-      m_form(builtFrom(*this, verificaControls(variant))) {
+      m_fields(builtFrom(*this, verificationControls(variant))) {
     findControls();
     addDrawings();
     fillInputs();
@@ -68,7 +68,7 @@ VerificaWindow::VerificaWindow(const VerificaVariant& variant, QWidget* parent)
     takeCell();
 }
 
-void VerificaWindow::findControls() {
+void VerificationWindow::findControls() {
     m_notice = control<QLabel>("notice");
     m_proposals = new ProposalList(control<QListWidget>("designs"), control<QLabel>("designsCaption"));
     m_summary = control<QLabel>("designedCell");
@@ -80,9 +80,9 @@ void VerificaWindow::findControls() {
 
 // The ladder's drawing, the plot, and the parts list, which can run longer
 // than its place and scrolls.
-void VerificaWindow::addDrawings() {
+void VerificationWindow::addDrawings() {
     control<QLabel>("Label1")->setAlignment(Qt::AlignCenter);
-    m_drawing = new CellDrawing(m_v.cell, CellStyle{}, CellOptions{}, control("Frame2"));
+    m_drawing = new LadderDrawing(m_v.kind, DrawingStyle{}, DrawingOptions{}, control("Frame2"));
     m_drawing->setObjectName(QStringLiteral("cella"));
     place(m_drawing, {60, 150, 5580, 2040});
     m_drawing->lower();
@@ -112,27 +112,27 @@ void VerificaWindow::addDrawings() {
 
 // Pick lists, not typing: the bands, the cores and the choices are fixed
 // lists, each carrying its values; the cores take a designation typed.
-void VerificaWindow::fillInputs() {
-    m_form.fill(*this, m_v.cell);
-    new CoreTyping(m_form.core, [this](const QString& designation) {
+void VerificationWindow::fillInputs() {
+    m_fields.fill(*this, m_v.kind);
+    new CoreTyping(m_fields.core, [this](const QString& designation) {
         m_notice->setText(QStringLiteral("Nessun nucleo %1 nel catalogo").arg(designation));
         m_notice->show();
     });
 }
 
-void VerificaWindow::connectInputs() {
-    const VerificationForm& f = m_form;
+void VerificationWindow::connectInputs() {
+    const VerificationFields& f = m_fields;
     for (QLineEdit* field : {f.capacitor, f.capacitor2, f.diameter, f.length, f.coilQ, f.power, f.loadSwr})
-        connect(field, &QLineEdit::textChanged, this, &VerificaWindow::refresh);
-    connect(f.operating, &QLineEdit::textChanged, this, &VerificaWindow::operatingTyped);
+        connect(field, &QLineEdit::textChanged, this, &VerificationWindow::refresh);
+    connect(f.operating, &QLineEdit::textChanged, this, &VerificationWindow::operatingTyped);
     for (QLineEdit* field : {f.maxSwr, f.minLoss})
-        connect(field, &QLineEdit::textChanged, this, &VerificaWindow::jobChanged);
-    connect(f.core, &QComboBox::currentIndexChanged, this, &VerificaWindow::refresh);
-    connect(f.band, &QComboBox::currentIndexChanged, this, &VerificaWindow::bandChosen);
+        connect(field, &QLineEdit::textChanged, this, &VerificationWindow::jobChanged);
+    connect(f.core, &QComboBox::currentIndexChanged, this, &VerificationWindow::refresh);
+    connect(f.band, &QComboBox::currentIndexChanged, this, &VerificationWindow::bandChosen);
     for (QComboBox* list : {f.response, f.elements, f.series})
-        connect(list, &QComboBox::currentIndexChanged, this, &VerificaWindow::designChanged);
-    connect(control<QPushButton>("propose"), &QPushButton::clicked, this, &VerificaWindow::proponi);
-    connect(m_proposals, &ProposalList::chosen, this, &VerificaWindow::designChosen);
+        connect(list, &QComboBox::currentIndexChanged, this, &VerificationWindow::designChanged);
+    connect(control<QPushButton>("propose"), &QPushButton::clicked, this, &VerificationWindow::propose);
+    connect(m_proposals, &ProposalList::chosen, this, &VerificationWindow::designChosen);
     connect(control<QPushButton>("close"), &QPushButton::clicked, this, &QWidget::close);
 
     setTabOrder({"operatingFrequency", "band", "maxSwr", "minLoss", "power", "response", "elements", "series",
@@ -143,66 +143,67 @@ void VerificaWindow::connectInputs() {
     QWidget::setTabOrder(m_partsScroll, control("close"));
 }
 
-void VerificaWindow::addMenu() {
-    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this, &VerificaWindow::stampa);
+void VerificationWindow::addMenu() {
+    connect(addMenuEntry("stampa", QStringLiteral("Stampa")), &QAction::triggered, this, &VerificationWindow::print);
     m_pdfEntry = addMenuEntry("esportaPdf", QString::fromUtf8("Esporta PDF\u2026"));
-    connect(m_pdfEntry, &QAction::triggered, this, &VerificaWindow::esportaPdf);
+    connect(m_pdfEntry, &QAction::triggered, this, &VerificationWindow::exportPdf);
     m_csvEntry = addMenuEntry("esportaCsv", QString::fromUtf8("Esporta CSV\u2026"));
-    connect(m_csvEntry, &QAction::triggered, this, &VerificaWindow::esportaCsv);
+    connect(m_csvEntry, &QAction::triggered, this, &VerificationWindow::exportCsv);
 }
 
 // A new result of the filter window: the operating frequency and the
 // capacitors start again from its suggestions.
-void VerificaWindow::takeCell() {
+void VerificationWindow::takeCell() {
     const std::optional<ComputedCell> cell =
         finestre().isOpen(m_v.filterWindow) ? computedCells().last(m_v.filterWindow) : std::nullopt;
     m_filling = true;
     if (!cell) {
         m_input.reset();
     } else {
-        m_input = VerificationInput{.cell = m_v.cell,
+        m_input = VerificationInput{.kind = m_v.kind,
                                     .cutoffMHz = cell->frequencyMHz,
                                     .impedanceOhm = cell->impedanceOhm,
                                     .shown = cell->shown};
-        m_form.operating->setText(number(std::round(defaultOperatingMHz(m_v.cell, cell->frequencyMHz) * 1000) / 1000));
-        picklists::chooseNoBand(m_form.band);
+        m_fields.operating->setText(
+            number(std::round(defaultOperatingMHz(m_v.kind, cell->frequencyMHz) * 1000) / 1000));
+        picklists::chooseNoBand(m_fields.band);
         fillCapacitors();
     }
     m_filling = false;
     jobChanged();
 }
 
-void VerificaWindow::bandChosen() {
-    const auto band = picklists::band(m_form.band);
+void VerificationWindow::bandChosen() {
+    const auto band = picklists::band(m_fields.band);
     if (m_filling || !band) return;
-    const QSignalBlocker quiet(m_form.operating);
-    m_form.operating->setText(number(operatingFrequencyOf(*band, passaBasso(m_v.cell))));
+    const QSignalBlocker quiet(m_fields.operating);
+    m_fields.operating->setText(number(operatingFrequencyOf(*band, passaBasso(m_v.kind))));
     jobChanged();
 }
 
 // The band list follows the operating frequency: a frequency outside the
 // band chosen leaves no band chosen.
-void VerificaWindow::operatingTyped() {
+void VerificationWindow::operatingTyped() {
     if (m_filling) return;
-    if (const auto band = picklists::band(m_form.band)) {
-        const auto f = readField(m_form.operating);
-        if (!f || *f < band->fromMHz || *f > band->toMHz) picklists::chooseNoBand(m_form.band);
+    if (const auto band = picklists::band(m_fields.band)) {
+        const auto f = readField(m_fields.operating);
+        if (!f || *f < band->fromMHz || *f > band->toMHz) picklists::chooseNoBand(m_fields.band);
     }
     jobChanged();
 }
 
 // The capacitor fields as the design asks: the one bought for a cell, the
 // standard values of the design for a longer ladder.
-void VerificaWindow::fillCapacitors() {
+void VerificationWindow::fillCapacitors() {
     if (!m_input) return;
-    const QSignalBlocker quiet1(m_form.capacitor), quiet2(m_form.capacitor2);
+    const QSignalBlocker quiet1(m_fields.capacitor), quiet2(m_fields.capacitor2);
     const std::vector<double> values =
-        suggestedCapacitors(m_v.cell, m_form.designChoice(), m_input->cutoffMHz, m_input->impedanceOhm);
-    m_form.capacitor->setText(values.size() > 0 ? number(values[0]) : QString());
-    m_form.capacitor2->setText(values.size() > 1 ? number(values[1]) : QString());
+        suggestedCapacitors(m_v.kind, m_fields.designChoice(), m_input->cutoffMHz, m_input->impedanceOhm);
+    m_fields.capacitor->setText(values.size() > 0 ? number(values[0]) : QString());
+    m_fields.capacitor2->setText(values.size() > 1 ? number(values[1]) : QString());
 }
 
-void VerificaWindow::designChanged() {
+void VerificationWindow::designChanged() {
     if (m_filling) return;
     m_filling = true;
     fillCapacitors();
@@ -211,33 +212,33 @@ void VerificaWindow::designChanged() {
 }
 
 // A change to what the proposals answered leaves their list behind.
-void VerificaWindow::jobChanged() {
+void VerificationWindow::jobChanged() {
     if (!m_filling) m_proposals->clear();
     refresh();
 }
 
-void VerificaWindow::proponi() {
-    m_proposals->propose(m_input ? m_form.job(m_v.cell, m_input->impedanceOhm) : std::nullopt);
+void VerificationWindow::propose() {
+    m_proposals->propose(m_input ? m_fields.job(m_v.kind, m_input->impedanceOhm) : std::nullopt);
 }
 
 // A row chosen from the proposals fills the window with its design.
-void VerificaWindow::designChosen(const ProposedDesign& d, Series series) {
+void VerificationWindow::designChosen(const ProposedDesign& d, Series series) {
     m_filling = true;
-    picklists::chooseResponse(m_form.response, Response::Chebyshev);
-    picklists::chooseElementCount(m_form.elements, d.elements);
-    picklists::chooseSeries(m_form.series, series);
+    picklists::chooseResponse(m_fields.response, Response::Chebyshev);
+    picklists::chooseElementCount(m_fields.elements, d.elements);
+    picklists::chooseSeries(m_fields.series, series);
     {
-        const QSignalBlocker quiet1(m_form.capacitor), quiet2(m_form.capacitor2);
-        m_form.capacitor->setText(number(d.capacitorsPf[0]));
-        m_form.capacitor2->setText(d.capacitorsPf.size() > 1 ? number(d.capacitorsPf[1]) : QString());
+        const QSignalBlocker quiet1(m_fields.capacitor), quiet2(m_fields.capacitor2);
+        m_fields.capacitor->setText(number(d.capacitorsPf[0]));
+        m_fields.capacitor2->setText(d.capacitorsPf.size() > 1 ? number(d.capacitorsPf[1]) : QString());
     }
     m_filling = false;
     refresh();
 }
 
-void VerificaWindow::refresh() {
+void VerificationWindow::refresh() {
     if (m_input) {
-        m_form.read(*m_input);
+        m_fields.read(*m_input);
         m_result = verify(*m_input);
         m_text = verificationText(*m_input, m_result);
         m_curve = m_result.designed ? responseCurve(*m_result.designed, m_result.built,
@@ -255,26 +256,26 @@ void VerificaWindow::refresh() {
 // Which inputs the design takes: a cell's capacitor is the one bought; a
 // Butterworth ladder's are its nearest standard values, shown, not typed;
 // a Chebyshev ladder starts from one or two capacitors.
-void VerificaWindow::showChoice() {
-    const DesignChoice d = m_form.designChoice();
+void VerificationWindow::showChoice() {
+    const DesignChoice d = m_fields.designChoice();
     const bool chebyshev = d.response == Response::Chebyshev;
     control<QLabel>("capacitorCaption")->setText(d.isCell() ? kCellCapacitorCaption : kLadderCapacitorCaption);
-    m_form.capacitor->setEnabled(chebyshev || d.isCell());
-    m_form.capacitor2->setEnabled(chebyshev && distinctCapacitors(m_v.cell, d.elements).size() >= 2);
+    m_fields.capacitor->setEnabled(chebyshev || d.isCell());
+    m_fields.capacitor2->setEnabled(chebyshev && distinctCapacitors(m_v.kind, d.elements).size() >= 2);
     if (!chebyshev && !d.isCell()) {
-        const QSignalBlocker quiet1(m_form.capacitor), quiet2(m_form.capacitor2);
+        const QSignalBlocker quiet1(m_fields.capacitor), quiet2(m_fields.capacitor2);
         QStringList shown;
         for (const CapacitorPart& c : m_result.capacitorParts) shown << number(c.builtPf);
-        m_form.capacitor->setText(shown.value(0));
-        m_form.capacitor2->setText(shown.value(1));
+        m_fields.capacitor->setText(shown.value(0));
+        m_fields.capacitor2->setText(shown.value(1));
     }
     control<FramePanel>("Frame2")->setCaption(d.isCell() ? QStringLiteral("Cella come costruita")
                                                          : QStringLiteral("Filtro come costruito"));
-    m_drawing->setShape(ladderShape(m_v.cell, d.elements));
+    m_drawing->setShape(ladderShape(m_v.kind, d.elements));
 }
 
-void VerificaWindow::showResult() {
-    const auto captions = figureCaptions(passaBasso(m_v.cell));
+void VerificationWindow::showResult() {
+    const auto captions = figureCaptions(passaBasso(m_v.kind));
     for (std::size_t i = 0; i < kFigureNames.size(); ++i) {
         const auto& names = kFigureNames[i];
         const QString caption = qText(captions[i]);
@@ -300,12 +301,12 @@ void VerificaWindow::showResult() {
 }
 
 // What to buy and wind, then the stress and the warnings.
-void VerificaWindow::showParts() {
+void VerificationWindow::showParts() {
     m_parts->setText(
         (qLines(m_text.partsList()) << qLines(m_text.stress) << qLines(m_text.warnings)).join(QLatin1Char('\n')));
 }
 
-BuildSheet VerificaWindow::buildSheet() const {
+BuildSheet VerificationWindow::buildSheet() const {
     const QString title = QString::fromUtf8(m_v.heading);
     if (!m_input) {
         BuildSheet empty;
@@ -316,15 +317,15 @@ BuildSheet VerificaWindow::buildSheet() const {
     return verificationSheet(title, *m_input, m_text, m_plot->data());
 }
 
-bool VerificaWindow::writePdf(const QString& path) {
+bool VerificationWindow::writePdf(const QString& path) {
     return exportSheetPdf(this, path, buildSheet());
 }
 
-bool VerificaWindow::writeCsv(const QString& path) {
+bool VerificationWindow::writeCsv(const QString& path) {
     return exportCurveCsv(this, path, m_curve);
 }
 
-void VerificaWindow::stampa() {
+void VerificationWindow::print() {
     // A refused job is not reported, as elsewhere.
     printOnDefaultPrinter(
         {.docName = QString::fromUtf8(m_v.heading),
@@ -332,12 +333,12 @@ void VerificaWindow::stampa() {
          .paint = [this](QPagedPaintDevice& printer) { return printBuildSheet(printer, buildSheet()); }});
 }
 
-void VerificaWindow::esportaPdf() {
+void VerificationWindow::exportPdf() {
     const QString path = askExportPath(this, m_pdfEntry->text(), QStringLiteral("PDF (*.pdf)"));
     if (!path.isEmpty()) writePdf(path);
 }
 
-void VerificaWindow::esportaCsv() {
+void VerificationWindow::exportCsv() {
     const QString path = askExportPath(this, m_csvEntry->text(), QStringLiteral("CSV (*.csv)"));
     if (!path.isEmpty()) writeCsv(path);
 }

@@ -1,4 +1,4 @@
-#include "app/CellDrawing.h"
+#include "app/LadderDrawing.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -17,8 +17,8 @@ const QColor kHatch(0xFF, 0x00, 0x00);
 const QColor kText(0xFF, 0x00, 0xFF);
 constexpr double kScale = 1.0 / 15;  // pixels per twip at 96 dpi
 
-CellStyle testStyle() {
-    CellStyle s;
+DrawingStyle testStyle() {
+    DrawingStyle s;
     s.wire = kWire;
     s.plate = kPlate;
     s.coilBorder = QColor(0xFF, 0xFF, 0x00);
@@ -27,19 +27,19 @@ CellStyle testStyle() {
     return s;
 }
 
-QImage render(TipoCella layout, const CellOptions& options, QSize size = {281, 145}) {
+QImage render(TipoCella layout, const DrawingOptions& options, QSize size = {281, 145}) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(kGround);
     QPainter p(&image);
-    CellDrawing::paint(p, QRectF(QPointF(0, 0), QSizeF(size)), layout, testStyle(), options, kScale);
+    LadderDrawing::paint(p, QRectF(QPointF(0, 0), QSizeF(size)), layout, testStyle(), options, kScale);
     return image;
 }
 
-QImage render(std::span<const LadderElement> shape, const CellOptions& options, QSize size) {
+QImage render(std::span<const LadderElement> shape, const DrawingOptions& options, QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(kGround);
     QPainter p(&image);
-    CellDrawing::paint(p, QRectF(QPointF(0, 0), QSizeF(size)), shape, testStyle(), options, kScale);
+    LadderDrawing::paint(p, QRectF(QPointF(0, 0), QSizeF(size)), shape, testStyle(), options, kScale);
     return image;
 }
 
@@ -76,7 +76,7 @@ QRectF grown(const QRectF& r, double by) {
 // shunt element, "-" for one in series.
 struct LadderRow {
     const char* name;
-    TipoCella cell;
+    TipoCella kind;
     int count;
     const char* names;
     const char* placements;
@@ -140,11 +140,11 @@ void TestCellDrawing::rails() {
     QFETCH(TipoCella, layout);
     QFETCH(bool, toEdges);
     QFETCH(bool, ground);
-    CellOptions options;
+    DrawingOptions options;
     options.railsToEdges = toEdges;
     options.ground = ground;
     const QImage image = render(layout, options);
-    const CellRails r = CellDrawing::rails(image.height(), options, kScale);
+    const LadderRails r = LadderDrawing::rails(image.height(), options, kScale);
     QVERIFY(r.top > 0 && r.bottom > r.top && r.bottom < image.height());
 
     const int last = image.width() - 1;
@@ -181,11 +181,11 @@ void TestCellDrawing::elementsStandWhereTheLayoutSays_data() {
 void TestCellDrawing::elementsStandWhereTheLayoutSays() {
     QFETCH(TipoCella, layout);
     QFETCH(QString, elements);
-    CellOptions options;
+    DrawingOptions options;
     options.railsToEdges = true;
     options.coilLengthTwips = (layout == TipoCella::PassaBassoT || layout == TipoCella::PassaAltoT) ? 735 : 855;
     const QImage image = render(layout, options);
-    const CellRails r = CellDrawing::rails(image.height(), options, kScale);
+    const LadderRails r = LadderDrawing::rails(image.height(), options, kScale);
     const double mid = (r.top + r.bottom) / 2;
     const double where[3] = {0.22, 0.5, 0.78};
     const QStringList list = elements.split(QLatin1Char(','));
@@ -205,12 +205,12 @@ void TestCellDrawing::elementsStandWhereTheLayoutSays() {
 // Two chained cells of one row, one with a ground sign and one without,
 // keep their rails at the same heights so that they join.
 void TestCellDrawing::chainedRailsLineUpWithAndWithoutGround() {
-    CellOptions withGround;
+    DrawingOptions withGround;
     withGround.railsToEdges = true;
-    CellOptions without = withGround;
+    DrawingOptions without = withGround;
     without.ground = false;
-    const CellRails a = CellDrawing::rails(161, withGround, kScale);
-    const CellRails b = CellDrawing::rails(161, without, kScale);
+    const LadderRails a = LadderDrawing::rails(161, withGround, kScale);
+    const LadderRails b = LadderDrawing::rails(161, without, kScale);
     QCOMPARE(a.top, b.top);
     QCOMPARE(a.bottom, b.bottom);
 
@@ -221,7 +221,7 @@ void TestCellDrawing::chainedRailsLineUpWithAndWithoutGround() {
 }
 
 void TestCellDrawing::laddersKeepTheirPartsApart_data() {
-    QTest::addColumn<TipoCella>("cell");
+    QTest::addColumn<TipoCella>("kind");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("names");
     QTest::addColumn<QString>("placements");
@@ -230,7 +230,7 @@ void TestCellDrawing::laddersKeepTheirPartsApart_data() {
     const std::pair<const char*, QSize> sizes[] = {{"window", {5500, 1900}}, {"sheet", {5443, 2268}}};
     for (const auto& [where, twips] : sizes)
         for (const LadderRow& row : kLadders)
-            QTest::addRow("%s, %s", row.name, where) << row.cell << row.count << row.names << row.placements << twips;
+            QTest::addRow("%s, %s", row.name, where) << row.kind << row.count << row.names << row.placements << twips;
 }
 
 // Every element of a ladder stands in order from input to output, in the
@@ -238,18 +238,18 @@ void TestCellDrawing::laddersKeepTheirPartsApart_data() {
 // touches another or a port's name, and all of it lies inside the drawing.
 // The painted pixels keep to those places.
 void TestCellDrawing::laddersKeepTheirPartsApart() {
-    QFETCH(TipoCella, cell);
+    QFETCH(TipoCella, kind);
     QFETCH(int, count);
     QFETCH(QString, names);
     QFETCH(QString, placements);
     QFETCH(QSize, twips);
-    const std::vector<LadderElement> shape = ladderShape(cell, count);
+    const std::vector<LadderElement> shape = ladderShape(kind, count);
     QCOMPARE(int(shape.size()), count);
     const QSize size(qRound(twips.width() * kScale), qRound(twips.height() * kScale));
-    const QImage image = render(shape, CellOptions{}, size);
-    const QFont font = CellDrawing::nameFont(QFont());
+    const QImage image = render(shape, DrawingOptions{}, size);
+    const QFont font = LadderDrawing::nameFont(QFont());
     const LadderLayout layout =
-        CellDrawing::layout(QRectF(image.rect()), shape, CellOptions{}, kScale, QFontMetricsF(font, &image));
+        LadderDrawing::layout(QRectF(image.rect()), shape, DrawingOptions{}, kScale, QFontMetricsF(font, &image));
 
     QCOMPARE(layout.elements.size(), shape.size());
     QCOMPARE(layout.ports.size(), std::size_t(2));
@@ -295,7 +295,7 @@ void TestCellDrawing::laddersKeepTheirPartsApart() {
 // The window's drawing paints the ladder it was given, not its cell.
 void TestCellDrawing::theWidgetDrawsItsShape() {
     const std::vector<LadderElement> shape = ladderShape(TipoCella::PassaAltoT, 7);
-    CellDrawing widget(TipoCella::PassaAltoT, testStyle(), CellOptions{});
+    LadderDrawing widget(TipoCella::PassaAltoT, testStyle(), DrawingOptions{});
     widget.resize(367, 127);
     widget.setShape(shape);
     QCOMPARE(widget.shape().size(), shape.size());
@@ -307,11 +307,11 @@ void TestCellDrawing::theWidgetDrawsItsShape() {
     {
         QPainter p(&expected);
         p.setFont(widget.font());
-        CellDrawing::paint(p, QRectF(expected.rect()), shape, testStyle(), CellOptions{},
-                           widget.logicalDpiX() / 1440.0);
+        LadderDrawing::paint(p, QRectF(expected.rect()), shape, testStyle(), DrawingOptions{},
+                             widget.logicalDpiX() / 1440.0);
     }
     QCOMPARE(drawn, expected);
 }
 
 QTEST_MAIN(TestCellDrawing)
-#include "tst_celldrawing.moc"
+#include "tst_ladderdrawing.moc"

@@ -3,6 +3,6 @@
 namespace ombrana {
 
 // Registers the four verification windows, one for each filter window.
-void registerVerificaWindows();
+void registerVerificationWindows();
 
 }  // namespace ombrana

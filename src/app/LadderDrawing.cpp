@@ -1,4 +1,4 @@
-#include "app/CellDrawing.h"
+#include "app/LadderDrawing.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -50,7 +50,7 @@ private:
 // Draws in twips relative to the cell's rectangle.
 class Pen {
 public:
-    Pen(QPainter& p, const Twips& twips, const CellStyle& style, double penScale)
+    Pen(QPainter& p, const Twips& twips, const DrawingStyle& style, double penScale)
         : m_p(p), m_t(twips), m_style(style), m_width(penScale) {}
 
     QRectF box(double cx, double cy, double w, double h) const { return m_t.box(cx, cy, w, h); }
@@ -87,7 +87,7 @@ public:
 private:
     QPainter& m_p;
     const Twips& m_t;
-    const CellStyle& m_style;
+    const DrawingStyle& m_style;
     double m_width;  // a thin line
 };
 
@@ -112,7 +112,7 @@ double halfWidth(const LadderElement& e, double coilLength) {
 // keeps a whole pitch to its port, as to its neighbours, and its coil is
 // shortened to leave rail on both sides; an end element in shunt keeps three
 // quarters of a pitch, or the room that its name and the port's need.
-void placeElements(Frame& f, std::span<const LadderElement> shape, const CellOptions& options, double scale,
+void placeElements(Frame& f, std::span<const LadderElement> shape, const DrawingOptions& options, double scale,
                    const QFontMetricsF& names) {
     const std::size_t n = shape.size();
     const double span = f.xOut - f.xIn;
@@ -155,11 +155,11 @@ void placeElements(Frame& f, std::span<const LadderElement> shape, const CellOpt
     f.coilLength = std::clamp(2 * pitch - 2 * kJunctionRoom, 0.0, double(options.coilLengthTwips));
 }
 
-Frame frameOf(const QRectF& rect, std::span<const LadderElement> shape, const CellOptions& options, double scale,
+Frame frameOf(const QRectF& rect, std::span<const LadderElement> shape, const DrawingOptions& options, double scale,
               const QFontMetricsF& names) {
     Frame f;
     f.width = rect.width() / scale;
-    const auto [topPx, bottomPx] = CellDrawing::rails(rect.height(), options, scale);
+    const auto [topPx, bottomPx] = LadderDrawing::rails(rect.height(), options, scale);
     f.top = topPx / scale;
     f.bottom = bottomPx / scale;
     f.portLines = !options.railsToEdges;
@@ -226,7 +226,7 @@ struct PortText {
 
 // The ports' names: on the port lines, or above the rail ends of chained
 // cells.
-std::vector<PortText> portTexts(const CellOptions& options, const Frame& f) {
+std::vector<PortText> portTexts(const DrawingOptions& options, const Frame& f) {
     std::vector<PortText> texts;
     const double mid = (f.top + f.bottom) / 2;
     if (options.railsToEdges) {
@@ -241,22 +241,22 @@ std::vector<PortText> portTexts(const CellOptions& options, const Frame& f) {
 
 }  // namespace
 
-CellDrawing::CellDrawing(TipoCella cell, CellStyle style, CellOptions options, QWidget* parent)
-    : QWidget(parent), m_cell(cell), m_shape(ladderShape(cell, 3)), m_style(style), m_options(options) {
+LadderDrawing::LadderDrawing(TipoCella kind, DrawingStyle style, DrawingOptions options, QWidget* parent)
+    : QWidget(parent), m_kind(kind), m_shape(ladderShape(kind, 3)), m_style(style), m_options(options) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void CellDrawing::setShape(std::vector<LadderElement> shape) {
+void LadderDrawing::setShape(std::vector<LadderElement> shape) {
     m_shape = std::move(shape);
     update();
 }
 
-void CellDrawing::paintEvent(QPaintEvent*) {
+void LadderDrawing::paintEvent(QPaintEvent*) {
     QPainter p(this);
     paint(p, rect(), m_shape, m_style, m_options, logicalDpiX() / 1440.0);
 }
 
-CellRails CellDrawing::rails(double heightPixels, const CellOptions& options, double pixelsPerTwip) {
+LadderRails LadderDrawing::rails(double heightPixels, const DrawingOptions& options, double pixelsPerTwip) {
     const double h = heightPixels / pixelsPerTwip;
     const double top = qMax(480.0, h * 0.22);
     const bool groundRoom = options.ground || options.railsToEdges;
@@ -264,12 +264,12 @@ CellRails CellDrawing::rails(double heightPixels, const CellOptions& options, do
     return {top * pixelsPerTwip, bottom * pixelsPerTwip};
 }
 
-QFont CellDrawing::nameFont(const QFont& base) {
+QFont LadderDrawing::nameFont(const QFont& base) {
     return design::makeFont(design::kCellNames, base);
 }
 
-LadderLayout CellDrawing::layout(const QRectF& rect, std::span<const LadderElement> shape, const CellOptions& options,
-                                 double pixelsPerTwip, const QFontMetricsF& names) {
+LadderLayout LadderDrawing::layout(const QRectF& rect, std::span<const LadderElement> shape,
+                                   const DrawingOptions& options, double pixelsPerTwip, const QFontMetricsF& names) {
     LadderLayout out{.elements = {}, .ports = {}, .rails = rails(rect.height(), options, pixelsPerTwip)};
     if (shape.empty()) return out;
     const Frame f = frameOf(rect, shape, options, pixelsPerTwip, names);
@@ -288,13 +288,13 @@ LadderLayout CellDrawing::layout(const QRectF& rect, std::span<const LadderEleme
     return out;
 }
 
-void CellDrawing::paint(QPainter& painter, const QRectF& rect, TipoCella cell, const CellStyle& style,
-                        const CellOptions& options, double pixelsPerTwip) {
-    paint(painter, rect, ladderShape(cell, 3), style, options, pixelsPerTwip);
+void LadderDrawing::paint(QPainter& painter, const QRectF& rect, TipoCella kind, const DrawingStyle& style,
+                          const DrawingOptions& options, double pixelsPerTwip) {
+    paint(painter, rect, ladderShape(kind, 3), style, options, pixelsPerTwip);
 }
 
-void CellDrawing::paint(QPainter& painter, const QRectF& rect, std::span<const LadderElement> shape,
-                        const CellStyle& style, const CellOptions& options, double pixelsPerTwip) {
+void LadderDrawing::paint(QPainter& painter, const QRectF& rect, std::span<const LadderElement> shape,
+                          const DrawingStyle& style, const DrawingOptions& options, double pixelsPerTwip) {
     if (shape.empty()) return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

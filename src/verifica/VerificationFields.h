@@ -15,17 +15,17 @@ namespace ombrana {
 // the filter must do, how it is designed, how it is made. It reads its
 // fields into the verification's input and the proposals' job; the window
 // wires it.
-struct VerificationForm {
-    explicit VerificationForm(const DesignedWindow& window);
+struct VerificationFields {
+    explicit VerificationFields(const DesignedWindow& window);
 
     // The pick lists with their values, the defaults and the captions that
     // depend on the cell.
-    void fill(const DesignedWindow& window, TipoCella cell);
+    void fill(const DesignedWindow& window, TipoCella kind);
 
     DesignChoice designChoice() const;
     // The job the inputs describe: the band chosen, or the operating
     // frequency alone; nothing when a limit or the frequency is missing.
-    std::optional<Job> job(TipoCella cell, double impedanceOhm) const;
+    std::optional<Job> job(TipoCella kind, double impedanceOhm) const;
     // Everything but what the filter window gives.
     void read(VerificationInput& input) const;
 

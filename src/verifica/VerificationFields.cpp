@@ -1,4 +1,4 @@
-#include "verifica/VerificationForm.h"
+#include "verifica/VerificationFields.h"
 
 #include "app/core/NumberText.h"
 #include "verifica/PickLists.h"
@@ -31,7 +31,7 @@ std::optional<double> readField(const QLineEdit* field) {
     return x;
 }
 
-VerificationForm::VerificationForm(const DesignedWindow& w)
+VerificationFields::VerificationFields(const DesignedWindow& w)
     : operating(w.control<QLineEdit>("operatingFrequency")),
       band(w.control<QComboBox>("band")),
       maxSwr(w.control<QLineEdit>("maxSwr")),
@@ -48,7 +48,7 @@ VerificationForm::VerificationForm(const DesignedWindow& w)
       coilQ(w.control<QLineEdit>("coilQ")),
       loadSwr(w.control<QLineEdit>("loadSwr")) {}
 
-void VerificationForm::fill(const DesignedWindow& w, TipoCella cell) {
+void VerificationFields::fill(const DesignedWindow& w, TipoCella kind) {
     picklists::fillBands(band);
     picklists::fillWindings(core);
     picklists::fillResponses(response);
@@ -59,12 +59,12 @@ void VerificationForm::fill(const DesignedWindow& w, TipoCella cell) {
     power->setText(number(kDefaultPowerW));
     loadSwr->setText(number(kDefaultLoadSwr));
     w.control<QLabel>("minLossCaption")
-        ->setText(passaBasso(cell) ? QStringLiteral("Perdita minima a 2 f  dB")
+        ->setText(passaBasso(kind) ? QStringLiteral("Perdita minima a 2 f  dB")
                                    : QStringLiteral("Perdita minima a f/2  dB"));
     coilQ->setToolTip(QStringLiteral("Vuoto: bobine ideali, senza perdite"));
 }
 
-DesignChoice VerificationForm::designChoice() const {
+DesignChoice VerificationFields::designChoice() const {
     const auto swr = readField(maxSwr);
     return {.response = picklists::response(response),
             .elements = picklists::elementCount(elements).value_or(kFewestElements),
@@ -72,11 +72,11 @@ DesignChoice VerificationForm::designChoice() const {
             .maxSwr = swr && *swr > 1 ? swr : std::nullopt};
 }
 
-std::optional<Job> VerificationForm::job(TipoCella cell, double impedanceOhm) const {
+std::optional<Job> VerificationFields::job(TipoCella kind, double impedanceOhm) const {
     const DesignChoice d = designChoice();
     const auto loss = readField(minLoss);
     if (!d.maxSwr || !loss) return std::nullopt;
-    Job j{.cell = cell,
+    Job j{.kind = kind,
           .impedanceOhm = impedanceOhm,
           .fromMHz = 0,
           .toMHz = 0,
@@ -95,7 +95,7 @@ std::optional<Job> VerificationForm::job(TipoCella cell, double impedanceOhm) co
     return j;
 }
 
-void VerificationForm::read(VerificationInput& in) const {
+void VerificationFields::read(VerificationInput& in) const {
     in.operatingMHz = readField(operating);
     in.band = picklists::band(band);
     in.builtCapacitorPf = readField(capacitor);

@@ -1,4 +1,4 @@
-#include "verifica/VerificaDesign.h"
+#include "verifica/VerificationLayout.h"
 
 #include "app/DesignLook.h"
 #include "app/WindowNames.h"
@@ -66,7 +66,7 @@ constexpr int kRowPitch = 345;
 
 }  // namespace
 
-std::vector<Control> verificaControls(const VerificaVariant& v) {
+std::vector<Control> verificationControls(const VerificationVariant& v) {
     // clang-format off
     std::vector<Control> rows{
         {.kind = Kind::Label, .name = "Label1", .at = {120, 15, 11670, 435}, .text = v.heading, .font = kBold18, .fg = kRed, .bg = kTeal, .flags = Centre},
@@ -128,39 +128,39 @@ std::vector<Control> verificaControls(const VerificaVariant& v) {
     return rows;
 }
 
-WindowDesign verificaDesign(const VerificaVariant& v) {
+WindowDesign verificaDesign(const VerificationVariant& v) {
     return {.title = QStringLiteral("Verifica") + blanks(5) + QString::fromUtf8(v.cellName) + blanks(30) +
                      QStringLiteral("by  QUENDAL") + blanks(20) + QStringLiteral("rev  1.02"),
             .widthTwips = 11910,
             .heightTwips = 8700};
 }
 
-const VerificaVariant& verificaVariant(TipoCella cell) {
-    static const VerificaVariant variants[] = {
+const VerificationVariant& verificationVariant(TipoCella kind) {
+    static const VerificationVariant variants[] = {
         {.windowName = nomi::verificaPassaBassoPiGreco,
          .filterWindow = nomi::passaBassoPiGreco,
-         .cell = TipoCella::PassaBassoPiGreco,
+         .kind = TipoCella::PassaBassoPiGreco,
          .heading = "VERIFICA  PASSA  BASSO  PI - GRECO",
          .cellName = "Passa Basso  PI - GRECO"},
         {.windowName = nomi::verificaPassaAltoPiGreco,
          .filterWindow = nomi::passaAltoPiGreco,
-         .cell = TipoCella::PassaAltoPiGreco,
+         .kind = TipoCella::PassaAltoPiGreco,
          .heading = "VERIFICA  PASSA  ALTO  PI - GRECO",
          .cellName = "Passa Alto  PI - GRECO"},
         {.windowName = nomi::verificaPassaBassoT,
          .filterWindow = nomi::passaBassoT,
-         .cell = TipoCella::PassaBassoT,
+         .kind = TipoCella::PassaBassoT,
          .heading = "VERIFICA  PASSA  BASSO  a  T",
          .cellName = "Passa Basso a T"},
         {.windowName = nomi::verificaPassaAltoT,
          .filterWindow = nomi::passaAltoT,
-         .cell = TipoCella::PassaAltoT,
+         .kind = TipoCella::PassaAltoT,
          .heading = "VERIFICA  PASSA  ALTO  a  T",
          .cellName = "Passa Alto a T"},
     };
-    for (const VerificaVariant& v : variants)
-        if (v.cell == cell) return v;
-    qFatal("verificaVariant: no verification window for cell %d", static_cast<int>(cell));
+    for (const VerificationVariant& v : variants)
+        if (v.kind == kind) return v;
+    qFatal("verificationVariant: no verification window for cell kind %d", static_cast<int>(kind));
 }
 
 }  // namespace ombrana

@@ -18,7 +18,7 @@ class QPainter;
 
 namespace ombrana {
 
-struct CellStyle {
+struct DrawingStyle {
     QColor wire = design::colour(design::kWhite);
     QColor plate = design::colour(design::kLavender);
     QColor coilBorder = design::colour(design::kWhite);
@@ -26,7 +26,7 @@ struct CellStyle {
     QColor text = design::colour(design::kWhite);
 };
 
-struct CellOptions {
+struct DrawingOptions {
     bool inPort = true;         // vertical port line with "in" at the left edge
     bool outPort = true;        // and with "out" at the right edge
     bool ground = true;         // ground sign under the bottom rail
@@ -43,7 +43,7 @@ struct CellOptions {
 };
 
 // Where a cell's rails run, in pixels from the top of its rectangle.
-struct CellRails {
+struct LadderRails {
     double top;
     double bottom;
 };
@@ -57,19 +57,19 @@ struct LadderLayout {
     };
     std::vector<Element> elements;  // from input to output
     std::vector<QRectF> ports;      // the "in" and "out" texts
-    CellRails rails;
+    LadderRails rails;
 };
 
 // The drawing of a filter: a top rail from input to output, a ground rail
 // along the foot, and the elements of a cell or of any ladder of 3 to 9
 // elements, each with its name. One painter serves the windows, printed
 // pages and test images alike.
-class CellDrawing : public QWidget {
+class LadderDrawing : public QWidget {
     Q_OBJECT
 public:
-    CellDrawing(TipoCella cell, CellStyle style, CellOptions options, QWidget* parent = nullptr);
+    LadderDrawing(TipoCella kind, DrawingStyle style, DrawingOptions options, QWidget* parent = nullptr);
 
-    TipoCella cell() const { return m_cell; }
+    TipoCella kind() const { return m_kind; }
 
     // Draws that ladder instead of the cell's three elements.
     void setShape(std::vector<LadderElement> shape);
@@ -77,16 +77,16 @@ public:
 
     // Paints the cell in rect; sizes are worked out in twips and scaled by
     // pixelsPerTwip (1/15 at 96 dpi).
-    static void paint(QPainter& painter, const QRectF& rect, TipoCella cell, const CellStyle& style,
-                      const CellOptions& options, double pixelsPerTwip);
+    static void paint(QPainter& painter, const QRectF& rect, TipoCella kind, const DrawingStyle& style,
+                      const DrawingOptions& options, double pixelsPerTwip);
     static void paint(QPainter& painter, const QRectF& rect, std::span<const LadderElement> shape,
-                      const CellStyle& style, const CellOptions& options, double pixelsPerTwip);
+                      const DrawingStyle& style, const DrawingOptions& options, double pixelsPerTwip);
 
-    static CellRails rails(double heightPixels, const CellOptions& options, double pixelsPerTwip);
+    static LadderRails rails(double heightPixels, const DrawingOptions& options, double pixelsPerTwip);
 
     // What paint() puts where, its names measured with names (the metrics of
     // nameFont() on the painter's device).
-    static LadderLayout layout(const QRectF& rect, std::span<const LadderElement> shape, const CellOptions& options,
+    static LadderLayout layout(const QRectF& rect, std::span<const LadderElement> shape, const DrawingOptions& options,
                                double pixelsPerTwip, const QFontMetricsF& names);
 
     // The names' font: the painter's family, 8.25 points, bold.
@@ -96,10 +96,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TipoCella m_cell;
+    TipoCella m_kind;
     std::vector<LadderElement> m_shape;
-    CellStyle m_style;
-    CellOptions m_options;
+    DrawingStyle m_style;
+    DrawingOptions m_options;
 };
 
 }  // namespace ombrana

@@ -2,8 +2,8 @@
 
 #include "app/DesignedWindow.h"
 #include "verifica/BuildSheet.h"
-#include "verifica/VerificaDesign.h"
-#include "verifica/VerificationForm.h"
+#include "verifica/VerificationFields.h"
+#include "verifica/VerificationLayout.h"
 #include "verifica/core/Proposal.h"
 #include "verifica/core/ResponseCurve.h"
 #include "verifica/core/Verification.h"
@@ -17,7 +17,7 @@ class QLabel;
 
 namespace ombrana {
 
-class CellDrawing;
+class LadderDrawing;
 class ProposalList;
 class ResponsePlot;
 
@@ -26,10 +26,10 @@ class ResponsePlot;
 // harmonics and the stress of the transmitter's power, beside the design.
 // The window reads its fields, asks the verification core and shows what it
 // says; the sheet and the plot are made from the same result.
-class VerificaWindow : public DesignedWindow {
+class VerificationWindow : public DesignedWindow {
     Q_OBJECT
 public:
-    explicit VerificaWindow(const VerificaVariant& variant, QWidget* parent = nullptr);
+    explicit VerificationWindow(const VerificationVariant& variant, QWidget* parent = nullptr);
 
     // Reads the inputs, recomputes every figure and redraws the curves.
     void refresh();
@@ -43,10 +43,10 @@ public:
 private:
     // Handlers of the button and the menu entries, named by the caption they
     // answer.
-    void proponi();
-    void stampa();
-    void esportaPdf();
-    void esportaCsv();
+    void propose();
+    void print();
+    void exportPdf();
+    void exportCsv();
 
     void findControls();
     void addDrawings();
@@ -65,8 +65,8 @@ private:
     void showResult();
     void showParts();
 
-    const VerificaVariant& m_v;
-    VerificationForm m_form;
+    const VerificationVariant& m_v;
+    VerificationFields m_fields;
     std::optional<VerificationInput> m_input;
     VerificationResult m_result;
     VerificationText m_text;
@@ -80,7 +80,7 @@ private:
     QLabel* m_builtL1;
     QLabel* m_parts;
     QLabel* m_advice;
-    CellDrawing* m_drawing;
+    LadderDrawing* m_drawing;
     ResponsePlot* m_plot;
     QWidget* m_partsScroll;
     QAction* m_pdfEntry;

@@ -12,22 +12,22 @@
 namespace ombrana {
 
 // What tells the four verification windows apart.
-struct VerificaVariant {
+struct VerificationVariant {
     QString windowName;
     QString filterWindow;  // the filter window whose cell it verifies
-    TipoCella cell;
+    TipoCella kind;
     const char* heading;
     const char* cellName;  // for the title bar
 };
 
-const VerificaVariant& verificaVariant(TipoCella cell);
+const VerificationVariant& verificationVariant(TipoCella kind);
 
-WindowDesign verificaDesign(const VerificaVariant& v);
+WindowDesign verificaDesign(const VerificationVariant& v);
 
 // The window's controls: the heading and notice, the ladder's frame, the
 // inputs' frame in three columns, the proposals, the grid of figures, the
 // advice and the parts.
-std::vector<design::Control> verificaControls(const VerificaVariant& v);
+std::vector<design::Control> verificationControls(const VerificationVariant& v);
 
 // The figures' grid: a caption and two read-outs per row.
 inline constexpr std::array<std::array<const char*, 3>, 5> kFigureNames{{
