@@ -20,24 +20,20 @@ void add(VerificationResult& r, Problem p) {
     if (std::find(r.problems.begin(), r.problems.end(), p) == r.problems.end()) r.problems.push_back(p);
 }
 
-std::optional<double> lossAt(const Ladder& ladder, std::optional<double> mhz) {
-    return mhz ? lossAt(ladder, *mhz) : std::nullopt;
-}
-
-LadderFigures figuresOf(const Ladder& ladder, TipoCella kind, double cutoffMHz, std::optional<double> operatingMHz,
-                        const VerificationResult& r) {
+// The ladder's figures at the frequencies the result has accepted.
+LadderFigures figuresOf(const Ladder& ladder, TipoCella kind, double cutoffMHz, const VerificationResult& r) {
     LadderFigures f;
     // The search spans four decades around the cut-off; beyond them the
     // ladder is so far off that no figure would help the builder.
     f.minus3DbMHz = frequencyAt3Db(ladder, passBandOf(kind), cutoffMHz / 100, cutoffMHz * 100);
-    if (operatingMHz) {
-        if (const auto a = analyse(ladder, *operatingMHz)) {
+    if (r.operatingMHz) {
+        if (const auto a = analyse(ladder, *r.operatingMHz)) {
             f.lossDb = a->insertionLossDb;
             f.swr = a->swr;
         }
     }
-    f.loss2Db = lossAt(ladder, r.harmonic2MHz);
-    f.loss3Db = lossAt(ladder, r.harmonic3MHz);
+    if (r.harmonic2MHz) f.loss2Db = lossAt(ladder, *r.harmonic2MHz);
+    if (r.harmonic3MHz) f.loss3Db = lossAt(ladder, *r.harmonic3MHz);
     return f;
 }
 
@@ -99,9 +95,9 @@ InductorPart wound(const VerificationInput& in, InductorPart part, VerificationR
         case WindingChoice::Kind::Exact: part.builtuH = part.wanteduH; break;
         case WindingChoice::Kind::Toroid: {
             part.toroid = windOnToroid(in.winding.core, part.wanteduH);
-            if (part.toroid->mix && positive(in.operatingMHz))
-                r.outsideMixRange = r.outsideMixRange || *in.operatingMHz < part.toroid->mix->fromMHz ||
-                                    *in.operatingMHz > part.toroid->mix->toMHz;
+            if (part.toroid->mix && r.operatingMHz)
+                r.outsideMixRange = r.outsideMixRange || *r.operatingMHz < part.toroid->mix->fromMHz ||
+                                    *r.operatingMHz > part.toroid->mix->toMHz;
             if (part.toroid->outcome != ToroidWinding::Outcome::Wound) break;
             part.builtuH = part.toroid->inductanceuH;
             part.wire = thickestWire(in.winding.core, part.toroid->turns);
@@ -178,6 +174,22 @@ void build(const VerificationInput& in, VerificationResult& r) {
     r.built = std::move(built);
 }
 
+// The operating frequency, when the figures can be had there, and its
+// harmonics: twice and three times it behind a low-pass ladder, a half and
+// a third behind a high-pass one.
+void acceptOperating(const VerificationInput& in, VerificationResult& r) {
+    if (!positive(in.operatingMHz)) return;
+    const double f = *in.operatingMHz;
+    if (f > kHighestOperatingMHz || f < r.designCutoffMHz.value_or(in.cutoffMHz) / 100) {
+        add(r, Problem::OperatingOutOfRange);
+        return;
+    }
+    const bool low = passaBasso(in.kind);
+    r.operatingMHz = f;
+    r.harmonic2MHz = low ? 2 * f : f / 2;
+    r.harmonic3MHz = low ? 3 * f : f / 3;
+}
+
 }  // namespace
 
 double defaultOperatingMHz(TipoCella kind, double cutoffMHz) {
@@ -216,32 +228,15 @@ VerificationResult verify(const VerificationInput& in) {
     if (!positive(in.cutoffMHz) || !positive(in.impedanceOhm)) return r;
 
     design(in, r);
-    if (positive(in.operatingMHz)) {
-        const double f = *in.operatingMHz;
-        const double cutoff = r.designCutoffMHz.value_or(in.cutoffMHz);
-        if (f > kHighestOperatingMHz || f < cutoff / 100)
-            add(r, Problem::OperatingOutOfRange);
-        else
-            r.operatingMHz = f;
-    }
-    const std::optional<double> operating = r.operatingMHz;
-    if (operating) {
-        const bool low = passaBasso(in.kind);
-        r.harmonic2MHz = low ? 2 * *operating : *operating / 2;
-        r.harmonic3MHz = low ? 3 * *operating : *operating / 3;
-    }
-    if (!r.designed) return r;
-    r.asDesigned = figuresOf(*r.designed, in.kind, *r.designCutoffMHz, operating, r);
-
-    VerificationInput atOperating = in;
-    atOperating.operatingMHz = operating;
-    build(atOperating, r);
-    if (r.built) r.asBuilt = figuresOf(*r.built, in.kind, *r.designCutoffMHz, operating, r);
-
+    acceptOperating(in, r);
     if (in.loadSwr && *in.loadSwr < 1) add(r, Problem::LoadSwrUnderOne);
-    if (operating && positive(in.powerW))
-        r.stress =
-            partStress(r.built.value_or(*r.designed), *operating, *in.powerW, std::max(1.0, in.loadSwr.value_or(1)));
+    if (!r.designed) return r;
+    r.asDesigned = figuresOf(*r.designed, in.kind, *r.designCutoffMHz, r);
+    build(in, r);
+    if (r.built) r.asBuilt = figuresOf(*r.built, in.kind, *r.designCutoffMHz, r);
+    if (r.operatingMHz && positive(in.powerW))
+        r.stress = partStress(r.built.value_or(*r.designed), *r.operatingMHz, *in.powerW,
+                              std::max(1.0, in.loadSwr.value_or(1)));
     return r;
 }
 
