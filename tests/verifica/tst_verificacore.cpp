@@ -3,6 +3,7 @@
 #include "filters/core/CellFormulas.h"
 #include "inductors/core/AirCoil.h"
 #include "inductors/core/InductanceCalculation.h"
+#include "tests/verifica/SevenMegahertzCell.h"
 #include "toroids/core/CalcoloSpire.h"
 #include "verifica/core/LadderAnalysis.h"
 #include "verifica/core/ResponseCurve.h"
@@ -346,15 +347,8 @@ void TestVerificaCore::airCoilWinding() {
 }
 
 void TestVerificaCore::passaBpigAt7MHz() {
-    const VerificationInput in{.kind = TipoCella::PassaBassoPiGreco,
-                               .cutoffMHz = 7,
-                               .impedanceOhm = 50,
-                               .shown = {.c1Pf = 454.7, .l1uH = 2.27},
-                               .operatingMHz = defaultOperatingMHz(TipoCella::PassaBassoPiGreco, 7),
-                               .builtCapacitorPf = 430,
-                               .winding = {.kind = WindingChoice::Kind::Toroid, .core = "T50/2"},
-                               .powerW = 100,
-                               .loadSwr = 2};
+    const VerificationInput in =
+        test::sevenMegahertzCell(TipoCella::PassaBassoPiGreco, defaultOperatingMHz(TipoCella::PassaBassoPiGreco, 7));
     const VerificationResult r = verify(in);
     QVERIFY(r.capacitors);
     QCOMPARE(r.capacitors->suggestedPf, 430.0);
@@ -674,15 +668,9 @@ void TestVerificaCore::stressOfTheCellAsBuilt() {
     QFETCH(double, loadSwr);
     QFETCH(QStringList, stress);
     QFETCH(QStringList, problems);
-    const VerificationInput in{.kind = TipoCella::PassaBassoPiGreco,
-                               .cutoffMHz = 7,
-                               .impedanceOhm = 50,
-                               .shown = {.c1Pf = 454.7, .l1uH = 2.27},
-                               .operatingMHz = operating,
-                               .builtCapacitorPf = 430,
-                               .winding = {.kind = WindingChoice::Kind::Toroid, .core = "T50/2"},
-                               .powerW = power,
-                               .loadSwr = loadSwr};
+    VerificationInput in = test::sevenMegahertzCell(TipoCella::PassaBassoPiGreco, operating);
+    in.powerW = power;
+    in.loadSwr = loadSwr;
     const VerificationText t = verificationText(in, verify(in));
     QStringList said, saidProblems;
     for (const std::string& s : t.stress) said << QString::fromStdString(s);

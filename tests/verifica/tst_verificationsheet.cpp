@@ -1,4 +1,5 @@
 // The plot and the build sheet made from a verification, without a window.
+#include "tests/verifica/SevenMegahertzCell.h"
 #include "verifica/VerificationPlot.h"
 #include "verifica/VerificationSheet.h"
 
@@ -11,19 +12,6 @@ using namespace ombrana;
 Q_DECLARE_METATYPE(ombrana::TipoCella)
 
 namespace {
-
-// The 7 MHz cell of each kind with 430 pF bought, wound on T50/2.
-VerificationInput cellAt7MHz(TipoCella kind, std::optional<double> operating) {
-    return {.kind = kind,
-            .cutoffMHz = 7,
-            .impedanceOhm = 50,
-            .shown = {.c1Pf = 454.7, .l1uH = 2.27},
-            .operatingMHz = operating,
-            .builtCapacitorPf = 430,
-            .winding = {.kind = WindingChoice::Kind::Toroid, .core = "T50/2"},
-            .powerW = 100,
-            .loadSwr = 2};
-}
 
 QStringList labelsOf(const PlotData& plot) {
     QStringList out;
@@ -59,7 +47,7 @@ void TestVerificationSheet::plotSpansTwoDecadesAroundTheCutoff() {
     QFETCH(TipoCella, kind);
     QFETCH(double, operating);
     QFETCH(QStringList, markers);
-    const VerificationInput in = cellAt7MHz(kind, operating);
+    const VerificationInput in = test::sevenMegahertzCell(kind, operating);
     const VerificationResult r = verify(in);
     QVERIFY(r.designed && r.built);
     const PlotData plot = verificationPlot(in, r, responseCurve(*r.designed, r.built, 7));
@@ -76,7 +64,7 @@ void TestVerificationSheet::plotSpansTwoDecadesAroundTheCutoff() {
 }
 
 void TestVerificationSheet::plotWithoutABuiltLadderHasOneCurve() {
-    VerificationInput in = cellAt7MHz(TipoCella::PassaBassoPiGreco, 6.3);
+    VerificationInput in = test::sevenMegahertzCell(TipoCella::PassaBassoPiGreco, 6.3);
     in.builtCapacitorPf.reset();
     const VerificationResult r = verify(in);
     QVERIFY(r.designed && !r.built);
@@ -88,7 +76,7 @@ void TestVerificationSheet::plotWithoutABuiltLadderHasOneCurve() {
 // The sheet carries the window's texts: the values under the drawing, what
 // the figures come from, each part, the notes, every figure.
 void TestVerificationSheet::sheetSaysWhatTheWindowSays() {
-    VerificationInput in = cellAt7MHz(TipoCella::PassaBassoPiGreco, 7.2);
+    VerificationInput in = test::sevenMegahertzCell(TipoCella::PassaBassoPiGreco, 7.2);
     in.band = kAmateurBands[3];
     in.design = {.response = Response::Chebyshev, .elements = 7, .series = Series::E12};
     in.builtCapacitorPf = 270;
