@@ -21,6 +21,10 @@ private slots:
     void truncates();
     void truncatesNonFinite();
     void writtenNumberReadsBack();
+    void digitsAndPower_data();
+    void digitsAndPower();
+    void laysOutDigits_data();
+    void laysOutDigits();
 };
 
 void TestNumberText::readsNumbers_data() {
@@ -161,6 +165,65 @@ void TestNumberText::writtenNumberReadsBack() {
         QVERIFY(v);
         QCOMPARE(QString::fromStdString(scriviNumero(*v)), QString::fromLatin1(t));
     }
+}
+
+void TestNumberText::digitsAndPower_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("negative");
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<int>("power");
+    // clang-format off
+    QTest::newRow("454,7") << 454.7 << true << false << "4547" << 2;
+    QTest::newRow("0,056") << 0.056 << true << false << "56" << -2;
+    QTest::newRow("negative") << -1061.0 << true << true << "1061" << 3;
+    QTest::newRow("zero") << 0.0 << true << false << "0" << 0;
+    QTest::newRow("negative zero has no sign") << -0.0 << true << false << "0" << 0;
+    QTest::newRow("16th digit rounds up") << 0.1234567890123456 << true << false << "123456789012346" << -1;
+    QTest::newRow("rounding carries a power") << 999999999999999.9 << true << false << "1" << 15;
+    QTest::newRow("largest double rounds beyond range") << std::numeric_limits<double>::max() << false << false << "" << 0;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false << false << "" << 0;
+    // clang-format on
+}
+
+void TestNumberText::digitsAndPower() {
+    QFETCH(double, value);
+    QFETCH(bool, shown);
+    QFETCH(bool, negative);
+    QFETCH(QString, digits);
+    QFETCH(int, power);
+    const std::optional<CifreDecimali> c = cifre15(value);
+    QCOMPARE(c.has_value(), shown);
+    if (!c) return;
+    QCOMPARE(c->negativo, negative);
+    QCOMPARE(QString::fromStdString(c->cifre), digits);
+    QCOMPARE(c->esponente, power);
+}
+
+void TestNumberText::laysOutDigits_data() {
+    QTest::addColumn<bool>("negative");
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<int>("power");
+    QTest::addColumn<QString>("text");
+    // clang-format off
+    QTest::newRow("comma inside") << false << "4547" << 2 << "454,7";
+    QTest::newRow("digits just fill the whole part") << false << "1061" << 3 << "1061";
+    QTest::newRow("zeros before the comma") << false << "15" << 5 << "150000";
+    QTest::newRow("first digit after the comma") << false << "56" << -1 << "0,56";
+    QTest::newRow("zeros after the comma") << false << "56" << -3 << "0,0056";
+    QTest::newRow("one digit") << false << "7" << 0 << "7";
+    QTest::newRow("negative") << true << "25" << -1 << "-0,25";
+    QTest::newRow("zero") << false << "0" << 0 << "0";
+    // clang-format on
+}
+
+void TestNumberText::laysOutDigits() {
+    QFETCH(bool, negative);
+    QFETCH(QString, digits);
+    QFETCH(int, power);
+    QFETCH(QString, text);
+    const CifreDecimali c{.negativo = negative, .cifre = digits.toStdString(), .esponente = power};
+    QCOMPARE(QString::fromStdString(scriviCifre(c)), text);
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)
