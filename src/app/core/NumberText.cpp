@@ -89,6 +89,23 @@ double arrotonda15Cifre(double value) {
     return rounded;
 }
 
+std::optional<float> rilettoSingolo(double value) {
+    if (!std::isfinite(value) || value < 0.0) return std::nullopt;
+    if (value == 0.0) return 0.0f;
+    // The 15 digits go to single precision straight, as the typed text does:
+    // through a double they could land on a tie between two floats that the
+    // digits themselves do not sit on.
+    const std::string s = esponenziale15(arrotonda15Cifre(value));
+    float single = 0.0f;
+    const auto read = std::from_chars(s.data(), s.data() + s.size(), single, std::chars_format::scientific);
+    if (read.ec == std::errc::result_out_of_range) {
+        if (value > 1.0) return std::nullopt;
+        return 0.0f;
+    }
+    if (read.ec != std::errc{} || !std::isfinite(single)) return std::nullopt;
+    return single;
+}
+
 std::optional<CifreDecimali> cifre15(double value) {
     if (!std::isfinite(value)) return std::nullopt;
     if (value == 0.0) return CifreDecimali{.cifre = "0"};

@@ -25,6 +25,13 @@ std::string scriviNumero(double value);
 // written as text. Non-finite values come back unchanged.
 double arrotonda15Cifre(double value);
 
+// What leggiNumeroSingolo reads from the text that scriviNumero writes for
+// value: value to 15 significant digits, then rounded once, from those
+// digits, to single precision. Nothing for a negative value, a value that is
+// not finite or one beyond single precision; a value below its range reads
+// as 0.
+std::optional<float> rilettoSingolo(double value);
+
 // A number as its significant digits and the power of ten of the first one:
 // 454.7 is {"4547", 2}, 0.056 is {"56", -2}, zero is {"0", 0}.
 struct CifreDecimali {

@@ -52,20 +52,21 @@ ToroidWinding windOnToroid(std::string_view core, double inductanceuH) {
     ToroidWinding w;
     w.mix = mixOf(core);
     if (!positive(inductanceuH)) return w;
-    // The toroid window reads the inductance as typed text; the same text
-    // goes through the same calculation here.
-    const EsitoSpire esito = calcolaSpire(core, scriviNumero(inductanceuH), core);
-    if (esito.azione == EsitoSpire::Azione::Allarme) {
+    // The toroid window reads the inductance as the program writes it, to 15
+    // significant digits, in single precision: the same value goes into the
+    // same calculation here. A value beyond single precision does not read.
+    const std::optional<float> shown = rilettoSingolo(inductanceuH);
+    if (!shown) return w;
+    const std::optional<double> al = fattoreAL(core);
+    const ContoSpire conto = spireToroide(al, *shown, limiteInduttanza(core));
+    if (conto.esito == ContoSpire::Esito::OltreLimite) {
         w.outcome = ToroidWinding::Outcome::OverLimit;
         return w;
     }
-    const auto al = fattoreAL(core);
-    if (esito.azione != EsitoSpire::Azione::Risultato || esito.risultato.empty() || !al || *al == 0.0) return w;
-    const int turns = std::stoi(esito.risultato);
-    if (turns <= 0) return w;
+    if (conto.esito != ContoSpire::Esito::Spire || conto.spire <= 0) return w;
     w.outcome = ToroidWinding::Outcome::Wound;
-    w.turns = turns;
-    w.inductanceuH = *al * turns * turns / 10000.0;
+    w.turns = conto.spire;
+    w.inductanceuH = *al * conto.spire * conto.spire / 10000.0;
     return w;
 }
 
