@@ -65,6 +65,8 @@ private slots:
     void toroidTurns();
     void sameAsToroidWindowAtEveryStep_data();
     void sameAsToroidWindowAtEveryStep();
+    void mixes_data();
+    void mixes();
 };
 
 void TestWinding::toroidTurns_data() {
@@ -155,6 +157,38 @@ void TestWinding::sameAsToroidWindowAtEveryStep() {
     }
     // Each half turn below the limit and the limit itself is a change.
     QCOMPARE(found, int(steps.size()));
+}
+
+void TestWinding::mixes_data() {
+    QTest::addColumn<QString>("core");
+    QTest::addColumn<bool>("known");
+    QTest::addColumn<QString>("colours");
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
+    // clang-format off
+    // As TAB 2 shows them: "0,5 - 50 MHz", "   1 - 30 MHz", "0,03 - 1 MHz", "  0,1 - 3 MHz".
+    QTest::newRow("T50/1") << "T50/1" << true << "Blu      Grigio" << 0.5 << 50.0;
+    QTest::newRow("T50/2") << "T50/2" << true << "Rosso  Grigio" << 1.0 << 30.0;
+    QTest::newRow("T200/3") << "T200/3" << true << "Grigio   Grigio" << 0.03 << 1.0;
+    QTest::newRow("T37/15, not /1") << "T37/15" << true << "Rosso  Bianco" << 0.1 << 3.0;
+    QTest::newRow("T37/17") << "T37/17" << true << "Blu       Giallo" << 20.0 << 200.0;
+    QTest::newRow("mix not in the table") << "T50/5" << false << "" << 0.0 << 0.0;
+    QTest::newRow("no mix") << "TOROIDI" << false << "" << 0.0 << 0.0;
+    // clang-format on
+}
+
+void TestWinding::mixes() {
+    QFETCH(QString, core);
+    QFETCH(bool, known);
+    QFETCH(QString, colours);
+    QFETCH(double, from);
+    QFETCH(double, to);
+    const std::optional<MixInfo> mix = mixOf(core.toStdString());
+    QCOMPARE(mix.has_value(), known);
+    if (!mix) return;
+    QCOMPARE(q(mix->colours), colours);
+    QCOMPARE(mix->fromMHz, from);
+    QCOMPARE(mix->toMHz, to);
 }
 
 QTEST_GUILESS_MAIN(TestWinding)

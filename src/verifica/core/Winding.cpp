@@ -12,23 +12,6 @@
 namespace ombrana {
 namespace {
 
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
-// "0,5 - 50 MHz" into its two ends.
-std::optional<std::pair<double, double>> rangeOf(std::string_view text) {
-    const auto dash = text.find('-');
-    const auto unit = text.find("MHz");
-    if (dash == std::string_view::npos || unit == std::string_view::npos || unit < dash) return std::nullopt;
-    const auto from = leggiNumero(trimmed(text.substr(0, dash)));
-    const auto to = leggiNumero(trimmed(text.substr(dash + 1, unit - dash - 1)));
-    if (!from || !to) return std::nullopt;
-    return std::pair{*from, *to};
-}
-
 bool positive(double x) {
     return std::isfinite(x) && x > 0;
 }
@@ -39,12 +22,8 @@ std::optional<MixInfo> mixOf(std::string_view core) {
     const auto slash = core.find('/');
     if (slash == std::string_view::npos) return std::nullopt;
     const std::string_view mix = core.substr(slash);
-    for (const RigaMiscela& row : tabellaMiscele) {
-        if (row.numero != mix) continue;
-        const auto range = rangeOf(row.frequenza);
-        if (!range) return std::nullopt;
-        return MixInfo{.colours = row.colori, .fromMHz = range->first, .toMHz = range->second};
-    }
+    for (const RigaMiscela& row : tabellaMiscele)
+        if (row.numero == mix) return MixInfo{.colours = row.colori, .fromMHz = row.daMHz, .toMHz = row.aMHz};
     return std::nullopt;
 }
 
