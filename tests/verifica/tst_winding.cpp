@@ -67,6 +67,8 @@ private slots:
     void sameAsToroidWindowAtEveryStep();
     void mixes_data();
     void mixes();
+    void airCoil_data();
+    void airCoil();
 };
 
 void TestWinding::toroidTurns_data() {
@@ -189,6 +191,35 @@ void TestWinding::mixes() {
     QCOMPARE(q(mix->colours), colours);
     QCOMPARE(mix->fromMHz, from);
     QCOMPARE(mix->toMHz, to);
+}
+
+void TestWinding::airCoil_data() {
+    QTest::addColumn<double>("diameter");
+    QTest::addColumn<double>("length");
+    QTest::addColumn<double>("inductance");
+    QTest::addColumn<int>("turns");
+    QTest::addColumn<double>("realL");  // r^2 N^2 / (9 r + 10 l) in inches, by hand
+    // clang-format off
+    QTest::newRow("20 mm, 15 mm, 10 turns") << 20.0 << 15.0 << 1.64 << 10 << 1.6404199475065615;
+    QTest::newRow("no length: r N^2 / 9") << 20.0 << 0.0 << 4.37 << 10 << 4.374453193350831;
+    // A half-inch former without length: 0.25 x N^2 / 9, so 36 turns give 36 uH.
+    QTest::newRow("12,7 mm, 36 turns") << 12.7 << 0.0 << 36.0 << 36 << 36.0;
+    QTest::newRow("rounds to the nearer turn") << 12.7 << 0.0 << 36.9 << 36 << 36.0;
+    QTest::newRow("rounds up past the half") << 12.7 << 0.0 << 37.1 << 37 << 38.027777777777778;
+    // clang-format on
+}
+
+void TestWinding::airCoil() {
+    QFETCH(double, diameter);
+    QFETCH(double, length);
+    QFETCH(double, inductance);
+    QFETCH(int, turns);
+    QFETCH(double, realL);
+    const AirCoilWinding w = windInAir(diameter, length, inductance);
+    QCOMPARE(w.outcome, AirCoilWinding::Outcome::Wound);
+    QCOMPARE(w.turns, turns);
+    QVERIFY2(std::abs(w.inductanceuH - realL) <= 1e-12 * realL, qPrintable(QString::number(w.inductanceuH, 'g', 17)));
+    QCOMPARE(airCoilInductance(diameter, length, turns), w.inductanceuH);
 }
 
 QTEST_GUILESS_MAIN(TestWinding)

@@ -61,9 +61,7 @@ std::optional<std::string_view> thickestWire(std::string_view core, int turns) {
 }
 
 double airCoilInductance(double diameterMm, double lengthMm, double turns) {
-    const double r = diameterMm / 2 / kMillimetriPerPollice;
-    const double l = lengthMm / kMillimetriPerPollice;
-    return r * r * turns * turns / (9 * r + 10 * l);
+    return induttanzaBobinaAria(diameterMm, turns, lengthMm);
 }
 
 AirCoilWinding windInAir(double diameterMm, double lengthMm, double inductanceuH) {
@@ -73,9 +71,7 @@ AirCoilWinding windInAir(double diameterMm, double lengthMm, double inductanceuH
         w.outcome = AirCoilWinding::Outcome::OutOfRange;
         return w;
     }
-    const double r = diameterMm / 2 / kMillimetriPerPollice;
-    const double l = lengthMm / kMillimetriPerPollice;
-    const double exact = std::sqrt(inductanceuH * (9 * r + 10 * l)) / r;
+    const double exact = spireBobinaAria(diameterMm, lengthMm, inductanceuH);
     if (!std::isfinite(exact)) return w;
     if (exact >= kLimiteBobinaAria) {
         w.outcome = AirCoilWinding::Outcome::OutOfRange;
