@@ -23,10 +23,6 @@ private slots:
     void writtenNumberReadsBack();
     void rereadsInSinglePrecision_data();
     void rereadsInSinglePrecision();
-    void digitsAndPower_data();
-    void digitsAndPower();
-    void laysOutDigits_data();
-    void laysOutDigits();
 };
 
 void TestNumberText::readsNumbers_data() {
@@ -173,7 +169,6 @@ void TestNumberText::rereadsInSinglePrecision_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<bool>("isNumber");
     QTest::addColumn<float>("single");
-    const double inf = std::numeric_limits<double>::infinity();
     // clang-format off
     QTest::newRow("16,9") << 16.9 << true << 16.9f;
     // Just below the tie of 16.8999996 and 16.9000015, but written
@@ -183,12 +178,10 @@ void TestNumberText::rereadsInSinglePrecision_data() {
     // digits is the tie of this float and the next one up.
     QTest::newRow("digits beside a tie") << 0.39800249040126801 << true << 0.398002475500106811523f;
     QTest::newRow("zero") << 0.0 << true << 0.0f;
-    QTest::newRow("negative zero") << -0.0 << true << 0.0f;
     QTest::newRow("below single precision") << 1e-50 << true << 0.0f;
     QTest::newRow("largest single") << 3.4028234663852886e38 << true << std::numeric_limits<float>::max();
     QTest::newRow("beyond single precision") << 1e39 << false << 0.0f;
     QTest::newRow("negative") << -2.5 << false << 0.0f;
-    QTest::newRow("infinity") << inf << false << 0.0f;
     QTest::newRow("nan") << std::nan("") << false << 0.0f;
     // clang-format on
 }
@@ -202,65 +195,6 @@ void TestNumberText::rereadsInSinglePrecision() {
     if (isNumber) QCOMPARE(*n, single);
     // The same as reading the written text, which is what it stands for.
     QCOMPARE(n, leggiNumeroSingolo(scriviNumero(value)));
-}
-
-void TestNumberText::digitsAndPower_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<bool>("shown");
-    QTest::addColumn<bool>("negative");
-    QTest::addColumn<QString>("digits");
-    QTest::addColumn<int>("power");
-    // clang-format off
-    QTest::newRow("454,7") << 454.7 << true << false << "4547" << 2;
-    QTest::newRow("0,056") << 0.056 << true << false << "56" << -2;
-    QTest::newRow("negative") << -1061.0 << true << true << "1061" << 3;
-    QTest::newRow("zero") << 0.0 << true << false << "0" << 0;
-    QTest::newRow("negative zero has no sign") << -0.0 << true << false << "0" << 0;
-    QTest::newRow("16th digit rounds up") << 0.1234567890123456 << true << false << "123456789012346" << -1;
-    QTest::newRow("rounding carries a power") << 999999999999999.9 << true << false << "1" << 15;
-    QTest::newRow("largest double rounds beyond range") << std::numeric_limits<double>::max() << false << false << "" << 0;
-    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false << false << "" << 0;
-    // clang-format on
-}
-
-void TestNumberText::digitsAndPower() {
-    QFETCH(double, value);
-    QFETCH(bool, shown);
-    QFETCH(bool, negative);
-    QFETCH(QString, digits);
-    QFETCH(int, power);
-    const std::optional<CifreDecimali> c = cifre15(value);
-    QCOMPARE(c.has_value(), shown);
-    if (!c) return;
-    QCOMPARE(c->negativo, negative);
-    QCOMPARE(QString::fromStdString(c->cifre), digits);
-    QCOMPARE(c->esponente, power);
-}
-
-void TestNumberText::laysOutDigits_data() {
-    QTest::addColumn<bool>("negative");
-    QTest::addColumn<QString>("digits");
-    QTest::addColumn<int>("power");
-    QTest::addColumn<QString>("text");
-    // clang-format off
-    QTest::newRow("comma inside") << false << "4547" << 2 << "454,7";
-    QTest::newRow("digits just fill the whole part") << false << "1061" << 3 << "1061";
-    QTest::newRow("zeros before the comma") << false << "15" << 5 << "150000";
-    QTest::newRow("first digit after the comma") << false << "56" << -1 << "0,56";
-    QTest::newRow("zeros after the comma") << false << "56" << -3 << "0,0056";
-    QTest::newRow("one digit") << false << "7" << 0 << "7";
-    QTest::newRow("negative") << true << "25" << -1 << "-0,25";
-    QTest::newRow("zero") << false << "0" << 0 << "0";
-    // clang-format on
-}
-
-void TestNumberText::laysOutDigits() {
-    QFETCH(bool, negative);
-    QFETCH(QString, digits);
-    QFETCH(int, power);
-    QFETCH(QString, text);
-    const CifreDecimali c{.negativo = negative, .cifre = digits.toStdString(), .esponente = power};
-    QCOMPARE(QString::fromStdString(scriviCifre(c)), text);
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)
