@@ -28,9 +28,9 @@ struct EsitoBobinaAria {
 };
 
 // The air-core window's calculation: induttanzaBobinaAria truncated to two
-// decimals. The inputs are read in single precision, an empty or unreadable one counting
-// as 0. The range checks run silently in the order radius, turns, length,
-// and only the first one out of range is emptied. A negative input or a
+// decimals. The inputs are read in single precision, an empty or unreadable
+// one counting as 0. The range checks run silently in the order radius,
+// turns, length, and only the first one out of range is emptied. A negative input or a
 // zero denominator (diameter and length both 0) empties the result.
 EsitoBobinaAria calcolaBobinaAria(std::string_view diametro, std::string_view spire, std::string_view lunghezza);
 
