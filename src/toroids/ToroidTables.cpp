@@ -2,6 +2,7 @@
 
 #include "app/ControlTable.h"
 #include "app/DesignLook.h"
+#include "app/core/NumberText.h"
 #include "toroids/core/TabelleToroidi.h"
 
 #include <QFontMetrics>
@@ -31,6 +32,12 @@ struct Colonna {
 
 QString testo(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A mix's range as TAB 2 shows it: "   1 - 30 MHz", the indent as blanks.
+QString frequenza(const RigaMiscela& r) {
+    return QString(r.rientro, QLatin1Char(' ')) + testo(scriviNumero(r.daMHz)) + QStringLiteral(" - ") +
+           testo(scriviNumero(r.aMHz)) + QStringLiteral(" MHz");
 }
 
 QLabel* cella(QWidget* frame, const QString& name, const QString& text, const Colonna& c, int top, bool intestazione,
@@ -86,7 +93,7 @@ void riempiTabellaMiscele(QWidget* frame) {
         frame, "tab2", colonne,
         {testo(kIntestazioneMiscele.numero), testo(kIntestazioneMiscele.colori), testo(kIntestazioneMiscele.frequenza)},
         tabellaMiscele, [](const RigaMiscela& r) {
-            return std::array<QString, 3>{testo(r.numero), testo(r.colori), testo(r.frequenza)};
+            return std::array<QString, 3>{testo(r.numero), testo(r.colori), frequenza(r)};
         });
 }
 

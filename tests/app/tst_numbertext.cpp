@@ -21,6 +21,8 @@ private slots:
     void truncates();
     void truncatesNonFinite();
     void writtenNumberReadsBack();
+    void rereadsInSinglePrecision_data();
+    void rereadsInSinglePrecision();
 };
 
 void TestNumberText::readsNumbers_data() {
@@ -161,6 +163,38 @@ void TestNumberText::writtenNumberReadsBack() {
         QVERIFY(v);
         QCOMPARE(QString::fromStdString(scriviNumero(*v)), QString::fromLatin1(t));
     }
+}
+
+void TestNumberText::rereadsInSinglePrecision_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("isNumber");
+    QTest::addColumn<float>("single");
+    // clang-format off
+    QTest::newRow("16,9") << 16.9 << true << 16.9f;
+    // Just below the tie of 16.8999996 and 16.9000015, but written
+    // 16,9000005722046, above it.
+    QTest::newRow("rounded to 15 digits first") << 16.900000572204586 << true << 16.900001525878906f;
+    // 0,398002490401268 read in single precision; the double nearest those
+    // digits is the tie of this float and the next one up.
+    QTest::newRow("digits beside a tie") << 0.39800249040126801 << true << 0.398002475500106811523f;
+    QTest::newRow("zero") << 0.0 << true << 0.0f;
+    QTest::newRow("below single precision") << 1e-50 << true << 0.0f;
+    QTest::newRow("largest single") << 3.4028234663852886e38 << true << std::numeric_limits<float>::max();
+    QTest::newRow("beyond single precision") << 1e39 << false << 0.0f;
+    QTest::newRow("negative") << -2.5 << false << 0.0f;
+    QTest::newRow("nan") << std::nan("") << false << 0.0f;
+    // clang-format on
+}
+
+void TestNumberText::rereadsInSinglePrecision() {
+    QFETCH(double, value);
+    QFETCH(bool, isNumber);
+    QFETCH(float, single);
+    const std::optional<float> n = rilettoSingolo(value);
+    QCOMPARE(n.has_value(), isNumber);
+    if (isNumber) QCOMPARE(*n, single);
+    // The same as reading the written text, which is what it stands for.
+    QCOMPARE(n, leggiNumeroSingolo(scriviNumero(value)));
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)

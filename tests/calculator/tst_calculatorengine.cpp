@@ -199,9 +199,13 @@ void TestCalculatorEngine::writeNumber_data() {
     QTest::newRow("four zeros after comma") << 0.0000123 << "0,0000123";
     QTest::newRow("five zeros after comma") << 0.00000123 << "1,23E-06";
     QTest::newRow("negative small") << -2.5e-7 << "-2,5E-07";
+    QTest::newRow("negative, last plain power") << -0.00001 << "-0,00001";
+    QTest::newRow("negative, 15 digits as exponent") << -1.23456789012345e-10 << "-1,23456789012345E-10";
+    QTest::newRow("15 digits across the comma") << 12345678901234.5 << "12345678901234,5";
     QTest::newRow("large") << 1.5e300 << "1,5E+300";
     QTest::newRow("smallest normal") << std::numeric_limits<double>::min() << "2,2250738585072E-308";
     QTest::newRow("largest double rounds beyond range") << std::numeric_limits<double>::max() << "-";
+    QTest::newRow("lowest double rounds beyond range") << std::numeric_limits<double>::lowest() << "-";
     QTest::newRow("infinity") << inf << "-";
     QTest::newRow("minus infinity") << -inf << "-";
     QTest::newRow("nan") << std::nan("") << "-";

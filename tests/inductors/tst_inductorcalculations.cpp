@@ -149,6 +149,12 @@ void TestInductorCalculations::airCoil_data() {
     QTest::newRow("D999 N10 l10") << "999" << "10" << "10" << nessuno << "213,74";
     QTest::newRow("fractional turns") << "20" << "7,5" << "15" << nessuno << "0,92";
     QTest::newRow("below 0,01") << "0,5" << "1" << "0,1" << nessuno << "0";
+    // Single precision shows in the figures: 6 turns on half an inch without
+    // length give 1 uH, but 12,7 mm reads a little short. Inputs read in
+    // double would give 1 and 3,01; the arithmetic in single precision 4,61.
+    QTest::newRow("D12,7 read short") << "12,7" << "6" << "0" << nessuno << "0,99";
+    QTest::newRow("D12,1 N30 l37,5") << "12,1" << "30" << "37,5" << nessuno << "3,02";
+    QTest::newRow("D10,1 N24 l8") << "10,1" << "24" << "8" << nessuno << "4,6";
     // A coil of zero length: L = r N^2 / 9 in inches.
     QTest::newRow("length 0") << "20" << "10" << "0" << nessuno << "4,37";
     QTest::newRow("length empty") << "20" << "10" << "" << nessuno << "4,37";

@@ -6,7 +6,11 @@
 using namespace ombrana;
 using Azione = EsitoSpire::Azione;
 
+using Conto = ContoSpire::Esito;
+
 Q_DECLARE_METATYPE(EsitoSpire::Azione)
+Q_DECLARE_METATYPE(ContoSpire::Esito)
+Q_DECLARE_METATYPE(std::optional<double>)
 
 class TestCalcoloSpire : public QObject {
     Q_OBJECT
@@ -19,6 +23,8 @@ private slots:
     void rememberedCore();
     void rounding_data();
     void rounding();
+    void numericTurns_data();
+    void numericTurns();
 };
 
 void TestCalcoloSpire::turns_data() {
@@ -154,6 +160,46 @@ void TestCalcoloSpire::rounding() {
     QFETCH(double, centesimi);
     QFETCH(QString, testo);
     QCOMPARE(QString::fromStdString(scriviSpire(centesimi)), testo);
+}
+
+void TestCalcoloSpire::numericTurns_data() {
+    QTest::addColumn<std::optional<double>>("al");
+    QTest::addColumn<float>("induttanza");
+    QTest::addColumn<std::optional<double>>("limite");
+    QTest::addColumn<Conto>("esito");
+    QTest::addColumn<int>("spire");
+
+    const std::optional<double> none;
+    // clang-format off
+    // 100 x sqrt(L / AL) by hand.
+    QTest::newRow("AL 4,9, 2 uH") << std::optional(4.9) << 2.0f << none << Conto::Spire << 64;
+    QTest::newRow("62,5 turns to even") << std::optional(40.0) << 15.625f << none << Conto::Spire << 62;
+    QTest::newRow("0 uH is 0 turns") << std::optional(40.0) << 0.0f << std::optional(16.9) << Conto::Spire << 0;
+    // The single-precision reading of the limit's own figure lies below it
+    // for 16.9, above it for 50.7; only strictly above refuses.
+    QTest::newRow("16,9 at its limit") << std::optional(40.0) << 16.9f << std::optional(16.9) << Conto::Spire << 65;
+    QTest::newRow("50,7 at its limit") << std::optional(120.0) << 50.7f << std::optional(50.7) << Conto::OltreLimite << 0;
+    QTest::newRow("2700 at its limit") << std::optional(240.0) << 2700.0f << std::optional(2700.0) << Conto::Spire << 335;
+    // The limit holds even where there is no AL to work with.
+    QTest::newRow("over the limit, no AL") << none << 17.0f << std::optional(16.9) << Conto::OltreLimite << 0;
+    QTest::newRow("over the limit, AL 0") << std::optional(0.0) << 17.0f << std::optional(16.9) << Conto::OltreLimite << 0;
+    QTest::newRow("no AL") << none << 10.0f << none << Conto::Nessuna << 0;
+    QTest::newRow("AL 0") << std::optional(0.0) << 10.0f << std::optional(16.9) << Conto::Nessuna << 0;
+    // 16 bits: 100 x sqrt(6978900 / 65) = 32767.0, 6979200 gives 32767.7.
+    QTest::newRow("32767 turns") << std::optional(65.0) << 6978900.0f << none << Conto::Spire << 32767;
+    QTest::newRow("32768 turns") << std::optional(65.0) << 6979200.0f << none << Conto::Nessuna << 0;
+    // clang-format on
+}
+
+void TestCalcoloSpire::numericTurns() {
+    QFETCH(std::optional<double>, al);
+    QFETCH(float, induttanza);
+    QFETCH(std::optional<double>, limite);
+    QFETCH(Conto, esito);
+    QFETCH(int, spire);
+    const ContoSpire conto = spireToroide(al, induttanza, limite);
+    QCOMPARE(conto.esito, esito);
+    QCOMPARE(conto.spire, spire);
 }
 
 QTEST_GUILESS_MAIN(TestCalcoloSpire)

@@ -537,8 +537,25 @@ void TestToroidWindow::tab2Mixes() {
     ToroidWindow* w = apri();
     QVERIFY(w);
     FIND_CHILD(QWidget, frame, w, "Frame2");
+    // The ranges as the window has always shown them, leading blanks included.
+    // clang-format off
+    const QStringList frequenze{
+        "50 - 300 MHz",
+        "0,5 - 50 MHz",
+        "   1 - 30 MHz",
+        "0,03 - 1 MHz",
+        "   2 - 50 MHz",
+        "   1 - 20 MHz",
+        "10 - 100 MHz",
+        "20 - 200 MHz",
+        "  0,1 - 3 MHz",
+        "20 - 200 MHz",
+    };
+    // clang-format on
+    QCOMPARE(qsizetype(tabellaMiscele.size()), frequenze.size());
     QStringList attese{QStringLiteral("Numero"), QStringLiteral("Colori"), QStringLiteral("Frequenza")};
-    for (const RigaMiscela& r : tabellaMiscele) attese << q(r.numero) << q(r.colori) << q(r.frequenza);
+    for (std::size_t i = 0; i < tabellaMiscele.size(); ++i)
+        attese << q(tabellaMiscele[i].numero) << q(tabellaMiscele[i].colori) << frequenze.at(qsizetype(i));
     const QStringList testi = testiPerRighe(frame);
     QCOMPARE(testi, attese);
     QCOMPARE(testi.at(3), QStringLiteral("/0"));

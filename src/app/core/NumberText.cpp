@@ -57,6 +57,15 @@ std::optional<T> leggi(std::string_view text) {
     return value;
 }
 
+// value in exponent form with 15 significant digits, "d.dddddddddddddde±x".
+// to_chars ignores the process locale, which Qt sets from the environment:
+// an Italian desktop must not put a comma into these digits.
+std::string esponenziale15(double value) {
+    char buf[40];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
+    return std::string(buf, end);
+}
+
 }  // namespace
 
 std::optional<double> leggiNumero(std::string_view text) {
@@ -65,15 +74,6 @@ std::optional<double> leggiNumero(std::string_view text) {
 
 std::optional<float> leggiNumeroSingolo(std::string_view text) {
     return leggi<float>(text);
-}
-
-// value in exponent form with 15 significant digits, "d.dddddddddddddde±x".
-// to_chars ignores the process locale, which Qt sets from the environment:
-// an Italian desktop must not put a comma into these digits.
-std::string esponenziale15(double value) {
-    char buf[40];
-    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
-    return std::string(buf, end);
 }
 
 double arrotonda15Cifre(double value) {
@@ -89,34 +89,62 @@ double arrotonda15Cifre(double value) {
     return rounded;
 }
 
-std::string scriviNumero(double value) {
-    if (!std::isfinite(value)) return {};
-    if (value == 0.0) return "0";
-
-    // Fifteen significant digits in exponent form give the digits and the
-    // power of ten exactly; the plain text is then laid out by hand.
-    std::string s = esponenziale15(arrotonda15Cifre(value));
-    const bool negative = s.front() == '-';
-    if (negative) s.erase(0, 1);
-    const auto e = s.find('e');
-    const int exponent = std::atoi(s.c_str() + e + 1);
-    std::string digits;
-    for (std::size_t i = 0; i < e; ++i)
-        if (s[i] != '.') digits.push_back(s[i]);
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-
-    std::string out;
-    if (exponent < 0) {
-        out = "0," + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    } else {
-        const auto whole = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= whole) {
-            out = digits + std::string(whole - digits.size(), '0');
-        } else {
-            out = digits.substr(0, whole) + "," + digits.substr(whole);
-        }
+std::optional<float> rilettoSingolo(double value) {
+    if (!std::isfinite(value) || value < 0.0) return std::nullopt;
+    if (value == 0.0) return 0.0f;
+    // The 15 digits go to single precision straight, as the typed text does:
+    // through a double they could land on a tie between two floats that the
+    // digits themselves do not sit on.
+    const std::string s = esponenziale15(arrotonda15Cifre(value));
+    float single = 0.0f;
+    const auto read = std::from_chars(s.data(), s.data() + s.size(), single, std::chars_format::scientific);
+    if (read.ec == std::errc::result_out_of_range) {
+        if (value > 1.0) return std::nullopt;
+        return 0.0f;
     }
-    return negative ? "-" + out : out;
+    if (read.ec != std::errc{} || !std::isfinite(single)) return std::nullopt;
+    return single;
+}
+
+std::optional<CifreDecimali> cifre15(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    if (value == 0.0) return CifreDecimali{.cifre = "0"};
+    const std::string s = esponenziale15(value);
+    // The rounded digits may lie beyond the largest double: such a text would
+    // not read back.
+    double check = 0.0;
+    const auto read = std::from_chars(s.data(), s.data() + s.size(), check);
+    if (read.ec != std::errc{} || !std::isfinite(check)) return std::nullopt;
+
+    CifreDecimali c;
+    c.negativo = s.front() == '-';
+    const auto e = s.find('e');
+    for (std::size_t i = c.negativo ? 1 : 0; i < e; ++i)
+        if (s[i] != '.') c.cifre.push_back(s[i]);
+    while (c.cifre.size() > 1 && c.cifre.back() == '0') c.cifre.pop_back();
+    c.esponente = std::atoi(s.c_str() + e + 1);
+    return c;
+}
+
+std::string scriviCifre(const CifreDecimali& numero) {
+    const std::string& digits = numero.cifre;
+    std::string out;
+    if (numero.esponente < 0) {
+        out = "0," + std::string(static_cast<std::size_t>(-numero.esponente - 1), '0') + digits;
+    } else {
+        const auto whole = static_cast<std::size_t>(numero.esponente) + 1;
+        if (digits.size() <= whole)
+            out = digits + std::string(whole - digits.size(), '0');
+        else
+            out = digits.substr(0, whole) + "," + digits.substr(whole);
+    }
+    return numero.negativo ? "-" + out : out;
+}
+
+std::string scriviNumero(double value) {
+    // Rounded first, so that the largest doubles keep 15 digits that read back.
+    const std::optional<CifreDecimali> c = cifre15(arrotonda15Cifre(value));
+    return c ? scriviCifre(*c) : std::string();
 }
 
 }  // namespace ombrana

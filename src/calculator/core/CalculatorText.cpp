@@ -1,7 +1,8 @@
 #include "calculator/core/CalculatorText.h"
 
+#include "app/core/NumberText.h"
+
 #include <charconv>
-#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <system_error>
@@ -77,48 +78,21 @@ std::optional<double> readCalculatorNumber(std::string_view text) {
 }
 
 std::optional<std::string> calculatorText(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
-    if (value == 0.0) return "0";
+    // Nothing for a value that is not finite or whose 15 digits would not
+    // read back; the plain form up to 15 whole digits and four zeros after
+    // the comma.
+    const std::optional<CifreDecimali> number = cifre15(value);
+    if (!number) return std::nullopt;
+    const int exponent = number->esponente;
+    if (exponent < 15 && exponent >= -5) return scriviCifre(*number);
 
-    // Fifteen significant digits in exponent form give the digits and the
-    // power of ten; the text is then laid out by hand.
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-    if (res.ec != std::errc{}) return std::nullopt;
-    const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
-
-    // The rounded digits may lie beyond the largest double (1,79769313486232E+308):
-    // such a text could not be read back, so the value counts as an overflow.
-    double check = 0.0;
-    if (std::from_chars(s.data(), s.data() + s.size(), check).ec != std::errc{} || !std::isfinite(check))
-        return std::nullopt;
-
-    const bool negative = s.front() == '-';
-    const std::size_t e = s.find('e');
-    std::string digits;
-    for (std::size_t i = negative ? 1 : 0; i < e; ++i)
-        if (s[i] != '.') digits.push_back(s[i]);
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    const int exponent = std::atoi(std::string(s.substr(e + 1)).c_str());
-
-    std::string out;
-    if (exponent >= 15 || exponent < -5) {
-        out = digits.substr(0, 1);
-        if (digits.size() > 1) out += "," + digits.substr(1);
-        const int magnitude = exponent < 0 ? -exponent : exponent;
-        std::string power = std::to_string(magnitude);
-        if (power.size() < 2) power.insert(0, "0");
-        out += (exponent < 0 ? "E-" : "E+") + power;
-    } else if (exponent < 0) {
-        out = "0," + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    } else {
-        const auto whole = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= whole)
-            out = digits + std::string(whole - digits.size(), '0');
-        else
-            out = digits.substr(0, whole) + "," + digits.substr(whole);
-    }
-    return negative ? "-" + out : out;
+    // Beyond that the digits stand as one whole digit and decimals, followed
+    // by the power of ten in at least two digits: "-2,5E-07", "1E+15".
+    CifreDecimali mantissa = *number;
+    mantissa.esponente = 0;
+    std::string power = std::to_string(exponent < 0 ? -exponent : exponent);
+    if (power.size() < 2) power = "0" + power;
+    return scriviCifre(mantissa) + (exponent < 0 ? "E-" : "E+") + power;
 }
 
 }  // namespace ombrana

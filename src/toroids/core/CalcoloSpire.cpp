@@ -23,13 +23,27 @@ double quoziente(float l, double al) {
 
 }  // namespace
 
-std::string scriviSpire(double centesimi) {
-    if (!std::isfinite(centesimi)) return {};
+std::optional<int> spireIntere(double centesimi) {
+    if (!std::isfinite(centesimi)) return std::nullopt;
     // Under the default rounding mode nearbyint sends exact halves to the
     // even neighbour.
     const double n = std::nearbyint(centesimi);
-    if (n < std::numeric_limits<short>::min() || n > std::numeric_limits<short>::max()) return {};
-    return std::to_string(static_cast<int>(n));
+    if (n < std::numeric_limits<short>::min() || n > std::numeric_limits<short>::max()) return std::nullopt;
+    return static_cast<int>(n);
+}
+
+std::string scriviSpire(double centesimi) {
+    const std::optional<int> n = spireIntere(centesimi);
+    return n ? std::to_string(*n) : std::string();
+}
+
+ContoSpire spireToroide(std::optional<double> al, float induttanzauH, std::optional<double> limite) {
+    using Esito = ContoSpire::Esito;
+    if (limite && static_cast<double>(induttanzauH) > *limite) return {Esito::OltreLimite};
+    if (!al || *al == 0.0) return {Esito::Nessuna};
+    const std::optional<int> n = spireIntere(std::sqrt(quoziente(induttanzauH, *al)) * 100.0);
+    if (!n) return {Esito::Nessuna};
+    return {Esito::Spire, *n};
 }
 
 EsitoSpire calcolaSpire(std::string_view picker, std::string_view induttanza, std::string_view nomeRicordato) {
@@ -39,6 +53,8 @@ EsitoSpire calcolaSpire(std::string_view picker, std::string_view induttanza, st
     const std::optional<float> l = leggiNumeroSingolo(induttanza);
     if (!l) return esito;
 
+    // A picker text replaces the remembered name; an emptied picker finds no
+    // AL but leaves the earlier core's limit in force.
     std::string_view ricerca;
     std::string_view ricordato = nomeRicordato;
     if (!picker.empty()) {
@@ -46,18 +62,16 @@ EsitoSpire calcolaSpire(std::string_view picker, std::string_view induttanza, st
         ricerca = picker;
         ricordato = picker;
     }
-    const std::optional<double> al = fattoreAL(ricerca);
 
-    if (const std::optional<double> limite = limiteInduttanza(ricordato); limite && static_cast<double>(*l) > *limite) {
-        esito.azione = EsitoSpire::Azione::Allarme;
-        return esito;
+    const ContoSpire conto = spireToroide(fattoreAL(ricerca), *l, limiteInduttanza(ricordato));
+    switch (conto.esito) {
+        case ContoSpire::Esito::OltreLimite: esito.azione = EsitoSpire::Azione::Allarme; break;
+        case ContoSpire::Esito::Spire:
+            esito.azione = EsitoSpire::Azione::Risultato;
+            esito.risultato = std::to_string(conto.spire);
+            break;
+        case ContoSpire::Esito::Nessuna: esito.azione = EsitoSpire::Azione::Risultato; break;
     }
-
-    esito.azione = EsitoSpire::Azione::Risultato;
-    if (!al || *al == 0.0) return esito;  // no core with data: no turns to show
-
-    const double s = std::sqrt(quoziente(*l, *al));
-    esito.risultato = scriviSpire(s * 100.0);
     return esito;
 }
 

@@ -30,25 +30,36 @@ inline constexpr std::array<RigaDiametro, 13> tabellaDiametri{{
     {"T 300", "= 77,2 mm"},
 }};
 
-// TAB 2: colour code and frequency range of each mix.
+// TAB 2: colour code and frequency range of each mix. The range is shown as
+// "from - to MHz" after as many blanks as the row's indent: the blanks line
+// some rows up by eye in the centred column.
 struct RigaMiscela {
+    std::string_view numero;
+    std::string_view colori;
+    double daMHz;
+    double aMHz;
+    int rientro;
+};
+struct IntestazioneMiscele {
     std::string_view numero;
     std::string_view colori;
     std::string_view frequenza;
 };
-inline constexpr RigaMiscela kIntestazioneMiscele{"Numero", "Colori", "Frequenza"};
+inline constexpr IntestazioneMiscele kIntestazioneMiscele{"Numero", "Colori", "Frequenza"};
+// clang-format off
 inline constexpr std::array<RigaMiscela, 10> tabellaMiscele{{
-    {"/0", "Marrone  Grigio", "50 - 300 MHz"},
-    {"/1", "Blu      Grigio", "0,5 - 50 MHz"},
-    {"/2", "Rosso  Grigio", "   1 - 30 MHz"},
-    {"/3", "Grigio   Grigio", "0,03 - 1 MHz"},
-    {"/6", "Giallo   Grigio", "   2 - 50 MHz"},
-    {"/7", "Bianco  Grigio", "   1 - 20 MHz"},
-    {"/10", "Nero     Grigio", "10 - 100 MHz"},
-    {"/12", "Verde   Bianco", "20 - 200 MHz"},
-    {"/15", "Rosso  Bianco", "  0,1 - 3 MHz"},
-    {"/17", "Blu       Giallo", "20 - 200 MHz"},
+    {.numero = "/0",  .colori = "Marrone  Grigio",  .daMHz = 50,   .aMHz = 300, .rientro = 0},
+    {.numero = "/1",  .colori = "Blu      Grigio",  .daMHz = 0.5,  .aMHz = 50,  .rientro = 0},
+    {.numero = "/2",  .colori = "Rosso  Grigio",    .daMHz = 1,    .aMHz = 30,  .rientro = 3},
+    {.numero = "/3",  .colori = "Grigio   Grigio",  .daMHz = 0.03, .aMHz = 1,   .rientro = 0},
+    {.numero = "/6",  .colori = "Giallo   Grigio",  .daMHz = 2,    .aMHz = 50,  .rientro = 3},
+    {.numero = "/7",  .colori = "Bianco  Grigio",   .daMHz = 1,    .aMHz = 20,  .rientro = 3},
+    {.numero = "/10", .colori = "Nero     Grigio",  .daMHz = 10,   .aMHz = 100, .rientro = 0},
+    {.numero = "/12", .colori = "Verde   Bianco",   .daMHz = 20,   .aMHz = 200, .rientro = 0},
+    {.numero = "/15", .colori = "Rosso  Bianco",    .daMHz = 0.1,  .aMHz = 3,   .rientro = 2},
+    {.numero = "/17", .colori = "Blu       Giallo", .daMHz = 20,   .aMHz = 200, .rientro = 0},
 }};
+// clang-format on
 
 // TAB 3: the most turns each core size takes, by wire diameter. The sizes
 // stand in the head row in this order; each row's values go under them.

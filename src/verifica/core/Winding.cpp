@@ -5,46 +5,19 @@
 #include "toroids/core/CalcoloSpire.h"
 #include "toroids/core/CatalogoToroidi.h"
 #include "toroids/core/TabelleToroidi.h"
+#include "verifica/core/LadderMaths.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace ombrana {
-namespace {
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
-// "0,5 - 50 MHz" into its two ends.
-std::optional<std::pair<double, double>> rangeOf(std::string_view text) {
-    const auto dash = text.find('-');
-    const auto unit = text.find("MHz");
-    if (dash == std::string_view::npos || unit == std::string_view::npos || unit < dash) return std::nullopt;
-    const auto from = leggiNumero(trimmed(text.substr(0, dash)));
-    const auto to = leggiNumero(trimmed(text.substr(dash + 1, unit - dash - 1)));
-    if (!from || !to) return std::nullopt;
-    return std::pair{*from, *to};
-}
-
-bool positive(double x) {
-    return std::isfinite(x) && x > 0;
-}
-
-}  // namespace
 
 std::optional<MixInfo> mixOf(std::string_view core) {
     const auto slash = core.find('/');
     if (slash == std::string_view::npos) return std::nullopt;
     const std::string_view mix = core.substr(slash);
-    for (const RigaMiscela& row : tabellaMiscele) {
-        if (row.numero != mix) continue;
-        const auto range = rangeOf(row.frequenza);
-        if (!range) return std::nullopt;
-        return MixInfo{.colours = row.colori, .fromMHz = range->first, .toMHz = range->second};
-    }
+    for (const RigaMiscela& row : tabellaMiscele)
+        if (row.numero == mix) return MixInfo{.colours = row.colori, .fromMHz = row.daMHz, .toMHz = row.aMHz};
     return std::nullopt;
 }
 
@@ -52,20 +25,21 @@ ToroidWinding windOnToroid(std::string_view core, double inductanceuH) {
     ToroidWinding w;
     w.mix = mixOf(core);
     if (!positive(inductanceuH)) return w;
-    // The toroid window reads the inductance as typed text; the same text
-    // goes through the same calculation here.
-    const EsitoSpire esito = calcolaSpire(core, scriviNumero(inductanceuH), core);
-    if (esito.azione == EsitoSpire::Azione::Allarme) {
+    // The toroid window reads the inductance as the program writes it, to 15
+    // significant digits, in single precision: the same value goes into the
+    // same calculation here. A value beyond single precision does not read.
+    const std::optional<float> shown = rilettoSingolo(inductanceuH);
+    if (!shown) return w;
+    const std::optional<double> al = fattoreAL(core);
+    const ContoSpire conto = spireToroide(al, *shown, limiteInduttanza(core));
+    if (conto.esito == ContoSpire::Esito::OltreLimite) {
         w.outcome = ToroidWinding::Outcome::OverLimit;
         return w;
     }
-    const auto al = fattoreAL(core);
-    if (esito.azione != EsitoSpire::Azione::Risultato || esito.risultato.empty() || !al || *al == 0.0) return w;
-    const int turns = std::stoi(esito.risultato);
-    if (turns <= 0) return w;
+    if (conto.esito != ContoSpire::Esito::Spire || conto.spire <= 0) return w;
     w.outcome = ToroidWinding::Outcome::Wound;
-    w.turns = turns;
-    w.inductanceuH = *al * turns * turns / 10000.0;
+    w.turns = conto.spire;
+    w.inductanceuH = *al * conto.spire * conto.spire / 10000.0;
     return w;
 }
 
@@ -81,9 +55,7 @@ std::optional<std::string_view> thickestWire(std::string_view core, int turns) {
 }
 
 double airCoilInductance(double diameterMm, double lengthMm, double turns) {
-    const double r = diameterMm / 2 / kMillimetriPerPollice;
-    const double l = lengthMm / kMillimetriPerPollice;
-    return r * r * turns * turns / (9 * r + 10 * l);
+    return induttanzaBobinaAria(diameterMm, turns, lengthMm);
 }
 
 AirCoilWinding windInAir(double diameterMm, double lengthMm, double inductanceuH) {
@@ -93,9 +65,7 @@ AirCoilWinding windInAir(double diameterMm, double lengthMm, double inductanceuH
         w.outcome = AirCoilWinding::Outcome::OutOfRange;
         return w;
     }
-    const double r = diameterMm / 2 / kMillimetriPerPollice;
-    const double l = lengthMm / kMillimetriPerPollice;
-    const double exact = std::sqrt(inductanceuH * (9 * r + 10 * l)) / r;
+    const double exact = spireBobinaAria(diameterMm, lengthMm, inductanceuH);
     if (!std::isfinite(exact)) return w;
     if (exact >= kLimiteBobinaAria) {
         w.outcome = AirCoilWinding::Outcome::OutOfRange;
