@@ -4,6 +4,7 @@
 #include <boost/math/tools/minima.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
 #include <cstdint>
+#include <utility>
 
 namespace ombrana {
 namespace {
@@ -38,12 +39,15 @@ std::optional<double> outerCapacitorPf(const Ladder& ladder) {
 // TOMS 748, a bracketing search that needs a handful of evaluations where
 // bisection needs fifty.
 std::optional<double> rootBetween(const RealFunction& f, double a, double b) {
+    if (a > b) std::swap(a, b);
     bool failed = false;
-    // A failure reads as a root, which ends the search at once.
+    // A failure, or a value that is not finite, reads as a root, which ends
+    // the search at once.
     const auto g = [&](double x) {
         const std::optional<double> y = f(x);
-        failed = failed || !y;
-        return y.value_or(0.0);
+        const bool usable = y && std::isfinite(*y);
+        failed = failed || !usable;
+        return usable ? *y : 0.0;
     };
     const double fa = g(a), fb = g(b);
     if (failed || fa * fb > 0) return std::nullopt;

@@ -43,11 +43,13 @@ std::optional<double> outerCapacitorPf(const Ladder& ladder);
 using RealFunction = std::function<std::optional<double>(double)>;
 
 // Where f crosses zero between a and b, where it has opposite signs (or a
-// zero). Nothing when f fails on the way or keeps its sign.
+// zero). Nothing when f fails on the way, gives a value that is not finite,
+// or keeps its sign.
 std::optional<double> rootBetween(const RealFunction& f, double a, double b);
 
 // The highest value of f between a and b, where f has a single peak, and
-// where. A point where f fails counts as its lowest.
+// where. A point where f fails counts as 0, below every figure whose peak is
+// sought here (an SWR is at least 1).
 struct Peak {
     double at;
     double value;
