@@ -27,6 +27,8 @@ private slots:
     void bandKeepsItsEdges_data();
     void bandKeepsItsEdges();
     void pickListsAreReadByValue();
+    void proposalsNeedAnSwrLimitOverOne_data();
+    void proposalsNeedAnSwrLimitOverOne();
     void loadSwrUnderOneIsSaid();
     void figuresStandUnderTheirHeadings();
     void butterworthCellReadsItsDesignFrequency_data();
@@ -81,6 +83,27 @@ void TestVerificaInputs::pickListsAreReadByValue() {
              qPrintable(label(v, "designedCell")));
     QVERIFY2(label(v, "parts").contains(QStringLiteral("Condensatori E24")), qPrintable(label(v, "parts")));
     QCOMPARE(v->buildSheet().design.join('\n').contains(QStringLiteral("Banda: 20 m")), true);
+}
+
+// PROPONI asks for an SWR limit over 1: no design keeps the SWR at 1.
+void TestVerificaInputs::proposalsNeedAnSwrLimitOverOne_data() {
+    QTest::addColumn<QString>("maxSwr");
+    QTest::addColumn<bool>("proposed");
+    // clang-format off
+    QTest::newRow("1") << "1" << false;
+    QTest::newRow("1,2") << "1,2" << true;
+    // clang-format on
+}
+
+void TestVerificaInputs::proposalsNeedAnSwrLimitOverOne() {
+    QFETCH(QString, maxSwr);
+    QFETCH(bool, proposed);
+    VerificationWindow* v = verifyFrom(nomi::passaBassoPiGreco);
+    QVERIFY(v);
+    FIND_CHILD(QLineEdit, limit, v, "maxSwr");
+    limit->setText(maxSwr);
+    click(v, QStringLiteral("propose"));
+    QCOMPARE(!label(v, "designsCaption").startsWith(QStringLiteral("Indicare")), proposed);
 }
 
 // A load SWR under 1 is no load there is: the stress is worked out for a

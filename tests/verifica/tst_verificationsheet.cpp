@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace ombrana;
@@ -101,6 +102,9 @@ void TestVerificationSheet::sheetSaysWhatTheWindowSays() {
         QVERIFY(!sheet.parts[i].stress.isEmpty());
     }
     QCOMPARE(sheet.parts[0].making, QStringLiteral("acquistato"));
+    // Each winding is in the notes, named.
+    QVERIFY(std::any_of(sheet.notes.begin(), sheet.notes.end(),
+                        [](const QString& n) { return n.startsWith(QStringLiteral("L1: Toroide T50/2")); }));
     // The parts list first, as the window lists it, then the warnings.
     const std::vector<std::string> partsList = t.partsList();
     QCOMPARE(sheet.notes.first(), QString::fromStdString(t.mounting));
@@ -109,6 +113,11 @@ void TestVerificationSheet::sheetSaysWhatTheWindowSays() {
     QCOMPARE(sheet.losses[0].caption, QStringLiteral("Frequenza a -3 dB  MHz"));
     QCOMPARE(sheet.losses[2].built, QString::fromStdString(t.figures[2].built));
     QCOMPARE(sheet.plot.fromMHz, 1.0);
+    // A warning goes on the sheet: 35 MHz is past mix 2's 30.
+    in.operatingMHz = 35;
+    const BuildSheet far = verificationSheet({}, in, verificationText(in, verify(in)), {});
+    QVERIFY(far.notes.contains(
+        QString::fromUtf8("La frequenza di lavoro \u00e8 fuori dalla gamma della miscela del nucleo.")));
     // Without a band the sheet says so.
     in.band.reset();
     QVERIFY(verificationSheet(QString(), in, t, {}).design[2].startsWith(QStringLiteral("Banda: Nessuna;")));
