@@ -1,4 +1,5 @@
 #include "AllWindows.h"
+#include "app/DesignLook.h"
 #include "app/DesignedWindow.h"
 #include "app/PrintJob.h"
 #include "app/WindowNames.h"
@@ -122,6 +123,25 @@ private slots:
         QVERIFY(!printed);
         QVERIFY(loaded(OMBRANA_PRINTER_MODULE));
         QVERIFY(loaded("libQt6PrintSupport"));
+    }
+
+    // Start-up names the faces Qt takes on a machine without the installed
+    // look-alikes.
+    void fontSubstitutesAfterStartUp_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QStringList>("substitutes");
+        // clang-format off
+        QTest::newRow("sans")    << design::kMsSansSerif << QStringList{"Arimo", "DejaVu Sans"};
+        QTest::newRow("playful") << design::kBalloon     << QStringList{"Comic Relief", "Liberation Sans"};
+        // clang-format on
+    }
+    void fontSubstitutesAfterStartUp() {
+        QFETCH(QString, family);
+        QFETCH(QStringList, substitutes);
+        QFont::removeSubstitutions(family);
+        startProgram(*qApp);
+        // Qt keeps the names in lower case.
+        QCOMPARE(QFont::substitutes(family).join(u',').toCaseFolded(), substitutes.join(u',').toCaseFolded());
     }
 };
 
