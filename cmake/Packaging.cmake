@@ -46,5 +46,6 @@ if(OMBRANA_BUILD_TESTS)
            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DPREFIX=${CMAKE_BINARY_DIR}/install-check
                    -DAPP_ID=${OMBRANA_APP_ID}
                    -DMODULE=${OMBRANA_MODULE_INSTALL_DIR}/$<TARGET_FILE_NAME:ombrana_printer>
+                   -DFROM_PROGRAM=${OMBRANA_MODULE_FROM_PROGRAM}
                    -P ${PROJECT_SOURCE_DIR}/packaging/check-install.cmake)
 endif()

@@ -68,6 +68,22 @@ QRect tealBox(const QImage& page) {
     return box;
 }
 
+// The page a window's "Stampa" sends, caught by the tests' sink: the path
+// every print job takes.
+PrintedPage printedBy(QWidget* window) {
+    QList<PrintedPage> pages;
+    setPrintSinkForTests([&pages](const PrintedPage& page) { pages << page; });
+    if (auto* stampa = window->findChild<QAction*>(QStringLiteral("stampa"))) stampa->trigger();
+    setPrintSinkForTests({});
+    return pages.size() == 1 ? pages.first() : PrintedPage{};
+}
+
+// An A4 sheet in the sink's pixels, turned as asked.
+QSize a4(QPageLayout::Orientation orientation) {
+    const QSize upright = QPageSize(QPageSize::A4).sizePixels(qRound(PrintedPage::kSinkDpi));
+    return orientation == QPageLayout::Landscape ? upright.transposed() : upright;
+}
+
 PixelCount countPixels(const QImage& page) {
     PixelCount c;
     const QImage img = page.convertToFormat(QImage::Format_RGB32);
@@ -112,17 +128,18 @@ private slots:
         QCOMPARE(int(orientationFor(area)), orientation);
     }
 
-    // The page shows the designed area, ground and controls, scaled into the
-    // middle of the sheet with white margins, and not the maximised window's
-    // empty ground.
+    // The page, a landscape sheet named after the window, shows the designed
+    // area, ground and controls, scaled into the middle of what the printer
+    // prints, and not the maximised window's empty ground.
     void printsTheAreaScaledIntoThePage() {
         auto* w = qobject_cast<DesignedWindow*>(computedFilterWindow());
         QVERIFY(w);
-        QImage page(1100, 850, QImage::Format_RGB32);
-        page.fill(Qt::white);
-        QVERIFY(printArea(w->area(), page));
+        const PrintedPage printed = printedBy(w);
+        QCOMPARE(printed.docName, w->windowTitle().simplified());
+        const QImage& page = printed.image;
+        QCOMPARE(page.size(), a4(QPageLayout::Landscape));
 
-        const QRect target = ombrana::placeOnPage(w->area()->size(), page.rect()).toAlignedRect();
+        const QRect target = ombrana::placeOnPage(w->area()->size(), printed.printable).toAlignedRect();
         // The ground fills the target, give or take the pixel its edges round to.
         const QRect box = tealBox(page);
         const QMargins pixel(1, 1, 1, 1);
@@ -134,6 +151,22 @@ private slots:
         const QPoint centre = frame->geometry().center();
         const double scale = double(target.width()) / w->area()->width();
         QCOMPARE(page.pixelColor(target.topLeft() + centre * scale), w->area()->grab().toImage().pixelColor(centre));
+    }
+
+    // The verification window's "Stampa" takes the same path: its build
+    // sheet on an upright A4 page.
+    void buildSheetTakesTheSamePath() {
+        QWidget* filter = computedFilterWindow();
+        QVERIFY(filter);
+        FIND_CHILD(QAction, verifica, filter, QStringLiteral("verifica"));
+        verifica->trigger();
+        QWidget* w = finestre().find(nomi::verificaPassaBassoPiGreco);
+        QVERIFY(w);
+        const PrintedPage printed = printedBy(w);
+        QVERIFY(!printed.docName.isEmpty());
+        QCOMPARE(printed.image.size(), a4(QPageLayout::Portrait));
+        const qsizetype area = qsizetype(printed.image.width()) * printed.image.height();
+        QVERIFY2(countPixels(printed.image).notWhite > area / 20, "the page is blank");
     }
 
     void printsThePageOnThePdfPrinter() {
