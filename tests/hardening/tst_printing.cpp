@@ -40,6 +40,15 @@ QWidget* computedFilterWindow() {
     return w;
 }
 
+// The verification window of the computed filter, opened from its menu.
+QWidget* computedVerificationWindow() {
+    QWidget* filter = computedFilterWindow();
+    auto* verifica = filter ? filter->findChild<QAction*>(QStringLiteral("verifica")) : nullptr;
+    if (!verifica) return nullptr;
+    verifica->trigger();
+    return finestre().find(nomi::verificaPassaBassoPiGreco);
+}
+
 // Every PDF file in the folders, by full path.
 QStringList pdfIn(const QString& folders) {
     QStringList files;
@@ -193,11 +202,7 @@ private slots:
     // The verification window's "Stampa" takes the same path: its build
     // sheet on an upright A4 page.
     void buildSheetTakesTheSamePath() {
-        QWidget* filter = computedFilterWindow();
-        QVERIFY(filter);
-        FIND_CHILD(QAction, verifica, filter, QStringLiteral("verifica"));
-        verifica->trigger();
-        QWidget* w = finestre().find(nomi::verificaPassaBassoPiGreco);
+        QWidget* w = computedVerificationWindow();
         QVERIFY(w);
         const PrintedPage printed = printedBy(w);
         QVERIFY(!printed.docName.isEmpty());
@@ -237,11 +242,7 @@ private slots:
     void printsTheBuildSheetOnThePdfPrinter() {
         const QString output = qEnvironmentVariable("OMBRANA_PRINT_OUTPUT_DIR");
         if (output.isEmpty()) QSKIP("no PDF printer set up (OMBRANA_PRINT_OUTPUT_DIR)");
-        QWidget* filter = computedFilterWindow();
-        QVERIFY(filter);
-        FIND_CHILD(QAction, verifica, filter, QStringLiteral("verifica"));
-        verifica->trigger();
-        QWidget* w = finestre().find(nomi::verificaPassaBassoPiGreco);
+        QWidget* w = computedVerificationWindow();
         QVERIFY(w);
         const QImage page = printedOnPdfPrinter(w, output, 80);
         QVERIFY(!page.isNull());
