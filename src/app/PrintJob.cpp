@@ -52,7 +52,7 @@ Sheet sheetOf(const QPageLayout& layout, int dpi) {
 // The job painted on a page image for the tests' sink.
 void paintForTests(const PrintJob& job) {
     const double margin = PrintedPage::kSinkMarginMm;
-    const QPageLayout layout(job.pageSize.value_or(QPageSize(QPageSize::A4)), job.orientation,
+    const QPageLayout layout(job.pageSize.value_or(QPageSize(PrintedPage::kSinkOwnSize)), job.orientation,
                              QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
     const int dpi = qRound(PrintedPage::kSinkDpi);
     const QRect printed = layout.paintRectPixels(dpi);

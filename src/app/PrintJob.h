@@ -44,9 +44,12 @@ bool paintJob(const PrintJob& job, QPagedPaintDevice& device);
 
 // A printed page as tests receive it: the whole sheet as an image, at
 // kSinkDpi, with what a printer with margins of kSinkMarginMm would print.
+// The sheet is the job's size, or the tests' printer's own, US Letter: not
+// the A4 a job may ask for.
 struct PrintedPage {
     static constexpr double kSinkDpi = 96;
     static constexpr double kSinkMarginMm = 4;
+    static constexpr QPageSize::PageSizeId kSinkOwnSize = QPageSize::Letter;
 
     QString docName;
     QImage image;

@@ -114,9 +114,9 @@ PrintedPage printedBy(QWidget* window) {
     return pages.size() == 1 ? pages.first() : PrintedPage{};
 }
 
-// An A4 sheet in the sink's pixels, turned as asked.
-QSize a4(QPageLayout::Orientation orientation) {
-    const QSize upright = QPageSize(QPageSize::A4).sizePixels(qRound(PrintedPage::kSinkDpi));
+// A sheet in the sink's pixels, turned as asked.
+QSize sheet(QPageSize::PageSizeId size, QPageLayout::Orientation orientation) {
+    const QSize upright = QPageSize(size).sizePixels(qRound(PrintedPage::kSinkDpi));
     return orientation == QPageLayout::Landscape ? upright.transposed() : upright;
 }
 
@@ -174,16 +174,17 @@ private slots:
         QCOMPARE(int(orientationFor(area)), orientation);
     }
 
-    // The page, a landscape sheet named after the window, shows the designed
-    // area, ground and controls, scaled into the middle of what the printer
-    // prints, and not the maximised window's empty ground.
+    // The page, the printer's own sheet turned to landscape and named after
+    // the window, shows the designed area, ground and controls, scaled into
+    // the middle of what the printer prints, and not the maximised window's
+    // empty ground.
     void printsTheAreaScaledIntoThePage() {
         auto* w = qobject_cast<DesignedWindow*>(computedFilterWindow());
         QVERIFY(w);
         const PrintedPage printed = printedBy(w);
         QCOMPARE(printed.docName, w->windowTitle().simplified());
         const QImage& page = printed.image;
-        QCOMPARE(page.size(), a4(QPageLayout::Landscape));
+        QCOMPARE(page.size(), sheet(PrintedPage::kSinkOwnSize, QPageLayout::Landscape));
 
         const QRect target = ombrana::placeOnPage(w->area()->size(), printed.printable).toAlignedRect();
         // The ground fills the target, give or take the pixel its edges round to.
@@ -206,7 +207,7 @@ private slots:
         QVERIFY(w);
         const PrintedPage printed = printedBy(w);
         QVERIFY(!printed.docName.isEmpty());
-        QCOMPARE(printed.image.size(), a4(QPageLayout::Portrait));
+        QCOMPARE(printed.image.size(), sheet(QPageSize::A4, QPageLayout::Portrait));
         const qsizetype area = qsizetype(printed.image.width()) * printed.image.height();
         QVERIFY2(countPixels(printed.image).notWhite > area / 20, "the page is blank");
     }
