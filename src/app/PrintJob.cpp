@@ -78,9 +78,10 @@ void setPrintSinkForTests(std::function<void(const PrintedPage&)> sink) {
 
 bool paintJob(const PrintJob& job, QPagedPaintDevice& device) {
     if (!job.paint) return false;
-    const Sheet sheet = sheetOf(device.pageLayout(), device.logicalDpiY());
     QPainter painter;
     if (!painter.begin(&device)) return false;
+    // The layout as the device prints it, once the job has begun.
+    const Sheet sheet = sheetOf(device.pageLayout(), device.logicalDpiY());
     job.paint(painter, sheet.page, sheet.printable);
     return painter.end();
 }
