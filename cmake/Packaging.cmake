@@ -22,10 +22,20 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Gruppo di sviluppo di Ombrana")
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The fonts' aliases go through Qt's platform font database, whose interface
-# holds for one Qt version: the package asks for the one it was built with.
+# The libraries the program and its printing module link, with the versions
+# their symbols need, as dpkg-shlibdeps reads them; by hand where it is
+# missing. Then what no library names: Qt's platform plugins, its Italian
+# texts and the fonts the windows are drawn in.
+find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(ombrana_library_depends "")
+else()
+  set(ombrana_library_depends
+      "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libc6, libstdc++6, ")
+endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-base-abi (= ${Qt6Gui_VERSION}), libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-comic-neue, libc6, libstdc++6")
+    "${ombrana_library_depends}qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-comic-neue")
 include(CPack)
 
 # The desktop entry and the metainfo must pass their validators, and an
@@ -46,5 +56,6 @@ if(OMBRANA_BUILD_TESTS)
            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DPREFIX=${CMAKE_BINARY_DIR}/install-check
                    -DAPP_ID=${OMBRANA_APP_ID}
                    -DMODULE=${OMBRANA_MODULE_INSTALL_DIR}/$<TARGET_FILE_NAME:ombrana_printer>
+                   -DFROM_PROGRAM=${OMBRANA_MODULE_FROM_PROGRAM}
                    -P ${PROJECT_SOURCE_DIR}/packaging/check-install.cmake)
 endif()

@@ -1,7 +1,9 @@
 # Installs the build into PREFIX and checks that every installed file of the
-# program is there, and that the program's run path leads to its printing
-# module: run as `cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DMODULE=... -P`
-# (MODULE: the printing module's path under PREFIX).
+# program is there, and that the printing module lies where the program
+# looks for it: run as
+# `cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DMODULE=... -DFROM_PROGRAM=... -P`
+# (MODULE: the printing module's path under PREFIX; FROM_PROGRAM: its
+# folder as the program sees it from its own).
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -18,11 +20,9 @@ foreach(path IN ITEMS
     message(FATAL_ERROR "missing after install: ${path}")
   endif()
 endforeach()
-file(READ_ELF "${PREFIX}/bin/ombrana" RUNPATH runpath)
 get_filename_component(module_name "${MODULE}" NAME)
-string(REPLACE "$ORIGIN" "${PREFIX}/bin" module_dir "${runpath}")
-if(NOT EXISTS "${module_dir}/${module_name}")
-  message(FATAL_ERROR "the installed program's run path (${runpath}) does not lead to ${module_name}")
+if(NOT EXISTS "${PREFIX}/bin/${FROM_PROGRAM}/${module_name}")
+  message(FATAL_ERROR "the program looks for ${module_name} in bin/${FROM_PROGRAM}, where the install did not put it")
 endif()
 file(READ "${PREFIX}/share/applications/${APP_ID}.desktop" entry)
 if(NOT entry MATCHES "\nExec=ombrana\n" OR NOT entry MATCHES "\nIcon=${APP_ID}\n")

@@ -6,7 +6,7 @@ set -euo pipefail
 
 PACKAGES=(
   g++ cmake ninja-build ccache
-  libboost-dev qt6-base-dev qt6-base-private-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  libboost-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   fontconfig fonts-liberation fonts-comic-neue
   "$@"
 )

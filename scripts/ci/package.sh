@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package, checks its desktop entry and metainfo, installs
+# Builds the Debian package, checks its desktop entry and metainfo and that
+# it depends on Qt's libraries without pinning one Qt build, installs
 # it with apt-get and starts the installed program on the offscreen
 # platform: it must still be running after 2 seconds. Exits non-zero on any
 # failure.
@@ -10,7 +11,7 @@ SUDO=()
 [[ $(id -u) -eq 0 ]] || SUDO=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 
-scripts/install-deps.sh desktop-file-utils appstream
+scripts/install-deps.sh desktop-file-utils appstream dpkg-dev
 
 echo "== validating the desktop entry and the metainfo"
 desktop-file-validate packaging/org.ombrana.Ombrana.desktop
@@ -24,6 +25,12 @@ cpack --config build/CPackConfig.cmake -B "$out"
 deb=$(ls "$out"/ombrana_*.deb)
 dpkg-deb --info "$deb"
 dpkg-deb --contents "$deb"
+# Qt through the shared libraries' own dependencies, not pinned to the one
+# Qt build the package was made with.
+depends=$(dpkg-deb --field "$deb" Depends)
+[[ $depends == *libqt6widgets6* && $depends == *libqt6printsupport6* ]] ||
+  { echo "the package does not depend on Qt's libraries: $depends"; exit 1; }
+[[ $depends != *qt6-base-abi* ]] || { echo "the package is pinned to one Qt build: $depends"; exit 1; }
 
 echo "== installing $deb"
 "${SUDO[@]}" apt-get install -y -qq "./$deb"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Real printing: starts CUPS with the cups-pdf virtual printer as the default
-# printer, presses "Stampa" in a filter window and checks the PDF that
-# arrives (tests/hardening/tst_printing.cpp); then stops CUPS and checks that
-# "Stampa" does nothing. When a CUPS server was already running it is used
-# and left running, and the second half is skipped.
+# printer, presses "Stampa" in a filter window and in its verification
+# window, and checks the PDFs that arrive (tests/hardening/tst_printing.cpp);
+# then stops CUPS and checks that "Stampa" does nothing. When a CUPS server
+# was already running it is used and left running, and the second half is
+# skipped.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 scripts/install-deps.sh
@@ -44,8 +45,9 @@ out=${out//'${HOME}'/$HOME}
 anon=$(sed -n 's/^AnonDirName[[:space:]]\+//p' /etc/cups/cups-pdf.conf | head -n1)
 anon=${anon:-/var/spool/cups-pdf/ANONYMOUS}
 
-OMBRANA_PRINT_OUTPUT_DIR="$out:$anon" $TEST printsThePageOnThePdfPrinter | tee build/tst_printing.pdf.log
+OMBRANA_PRINT_OUTPUT_DIR="$out:$anon" $TEST printsThePageOnThePdfPrinter printsTheBuildSheetOnThePdfPrinter | tee build/tst_printing.pdf.log
 grep -q '^PASS   : TestPrinting::printsThePageOnThePdfPrinter()' build/tst_printing.pdf.log
+grep -q '^PASS   : TestPrinting::printsTheBuildSheetOnThePdfPrinter()' build/tst_printing.pdf.log
 
 if [[ -z $cupsd_pid ]]; then
   echo "CUPS was already running: the check without a printer is skipped"
@@ -55,4 +57,4 @@ stop_cupsd
 scheduler_running && { echo "CUPS still running"; exit 1; }
 $TEST withoutPrinterNothingHappens | tee build/tst_printing.none.log
 grep -q '^PASS   : TestPrinting::withoutPrinterNothingHappens()' build/tst_printing.none.log
-echo "printing: 2 passed, 0 failed"
+echo "printing: 3 passed, 0 failed"

@@ -44,25 +44,69 @@ Qt::Alignment alignmentOf(unsigned flags) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
+QLabel* makeLabel(const Control& row, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(alignmentOf(row.flags));
+    if (row.flags & Border) {
+        // A framed label is a read-out: its line sits in the middle.
+        label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+        label->setIndent(3);
+    }
+    label->setWordWrap(row.flags & WordWrap);
+    label->setTextFormat(Qt::PlainText);
+    if (row.flags & Border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    const bool ownGround = row.bg != kDefault && !(row.flags & Transparent);
+    label->setAutoFillBackground(ownGround);
+    applyColours(label, row, QPalette::Window, QPalette::WindowText);
+    return label;
+}
+
+FramePanel* makeFrame(const Control& row, const QString& text, QWidget* parent) {
+    auto* frame = new FramePanel(parent);
+    frame->setCaption(text);
+    QPalette pal = frame->palette();
+    if (row.bg != kDefault) pal.setColor(QPalette::Window, colour(row.bg));
+    frame->setPalette(pal);
+    if (row.fg != kDefault) frame->setCaptionColor(colour(row.fg));
+    return frame;
+}
+
+// An editable combo holds the row's text; a pick list only its items.
+QComboBox* makeCombo(const Control& row, const QString& text, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    if (row.kind == Kind::Combo) {
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setEditText(text);
+    }
+    applyColours(combo, row, QPalette::Base, QPalette::Text);
+    return combo;
+}
+
+QPlainTextEdit* makeTextBox(const Control& row, const QString& text, QWidget* parent) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setPlainText(text);
+    box->setReadOnly(true);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setVerticalScrollBarPolicy((row.flags & ScrollBar) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    applyColours(box, row, QPalette::Base, QPalette::Text);
+    return box;
+}
+
+QListWidget* makeList(const Control& row, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setWordWrap(true);
+    applyColours(list, row, QPalette::Base, QPalette::Text);
+    return list;
+}
+
 QWidget* create(const Control& row, QWidget* parent) {
     const QString text = QString::fromUtf8(row.text);
     switch (row.kind) {
-        case Kind::Label: {
-            auto* label = new QLabel(text, parent);
-            label->setAlignment(alignmentOf(row.flags));
-            if (row.flags & Border) {
-                // A framed label is a read-out: its line sits in the middle.
-                label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
-                label->setIndent(3);
-            }
-            label->setWordWrap(row.flags & WordWrap);
-            label->setTextFormat(Qt::PlainText);
-            if (row.flags & Border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
-            const bool ownGround = row.bg != kDefault && !(row.flags & Transparent);
-            label->setAutoFillBackground(ownGround);
-            applyColours(label, row, QPalette::Window, QPalette::WindowText);
-            return label;
-        }
+        case Kind::Label: return makeLabel(row, text, parent);
         case Kind::Button: {
             auto* button = new WrapButton(text, parent);
             applyColours(button, row, QPalette::Button, QPalette::ButtonText);
@@ -74,52 +118,17 @@ QWidget* create(const Control& row, QWidget* parent) {
             applyColours(field, row, QPalette::Base, QPalette::Text);
             return field;
         }
-        case Kind::Frame: {
-            auto* frame = new FramePanel(parent);
-            frame->setCaption(text);
-            QPalette pal = frame->palette();
-            if (row.bg != kDefault) pal.setColor(QPalette::Window, colour(row.bg));
-            frame->setPalette(pal);
-            if (row.fg != kDefault) frame->setCaptionColor(colour(row.fg));
-            return frame;
-        }
-        case Kind::Combo: {
-            auto* combo = new QComboBox(parent);
-            combo->setEditable(true);
-            combo->setInsertPolicy(QComboBox::NoInsert);
-            combo->setEditText(text);
-            applyColours(combo, row, QPalette::Base, QPalette::Text);
-            return combo;
-        }
-        case Kind::PickList: {
-            auto* combo = new QComboBox(parent);
-            applyColours(combo, row, QPalette::Base, QPalette::Text);
-            return combo;
-        }
+        case Kind::Frame: return makeFrame(row, text, parent);
+        case Kind::Combo:
+        case Kind::PickList: return makeCombo(row, text, parent);
         case Kind::Picture: {
             auto* picture = new QLabel(parent);
             picture->setPixmap(QPixmap::fromImage(pictures::image(row.text)));
             picture->setScaledContents(true);
             return picture;
         }
-        case Kind::TextBox: {
-            auto* box = new QPlainTextEdit(parent);
-            box->setPlainText(text);
-            box->setReadOnly(true);
-            box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-            box->setVerticalScrollBarPolicy((row.flags & ScrollBar) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            applyColours(box, row, QPalette::Base, QPalette::Text);
-            return box;
-        }
-        case Kind::List: {
-            auto* list = new QListWidget(parent);
-            list->setSelectionMode(QAbstractItemView::SingleSelection);
-            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            list->setWordWrap(true);
-            applyColours(list, row, QPalette::Base, QPalette::Text);
-            return list;
-        }
+        case Kind::TextBox: return makeTextBox(row, text, parent);
+        case Kind::List: return makeList(row, parent);
     }
     return nullptr;
 }

@@ -44,12 +44,14 @@ inline QColor colour(int rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
-// Font families of the design; Fonts.cpp maps each to a free look-alike.
-inline constexpr const char* kMsSansSerif = "MS Sans Serif";
-inline constexpr const char* kArial = "Arial";
-inline constexpr const char* kTahoma = "Tahoma";
-inline constexpr const char* kSystem = "System";
-inline constexpr const char* kBalloon = "Balloon";
+// Font families: the free face installed in place of each family of the
+// design (named beside it), so that Qt finds it at its first lookup.
+// Fonts.cpp names further faces for a machine without it.
+inline constexpr const char* kMsSansSerif = "Liberation Sans";  // MS Sans Serif
+inline constexpr const char* kArial = "Liberation Sans";        // Arial
+inline constexpr const char* kTahoma = "Liberation Sans";       // Tahoma
+inline constexpr const char* kSystem = "Liberation Sans";       // System
+inline constexpr const char* kBalloon = "Comic Neue";           // Balloon
 
 constexpr Font bold(double points) {
     return {.family = kMsSansSerif, .points = points};

@@ -2,11 +2,11 @@
 
 namespace ombrana {
 
-// The windows were designed with fonts that Linux lacks; each gets a free
-// look-alike: metric-compatible sans faces for MS Sans Serif, Arial, Tahoma
-// and System, a playful face for Balloon. The design's family names stay on
-// the fonts; each is an alias of the first look-alike installed, so that Qt
-// finds it without a search for fallbacks.
+// The windows were designed with fonts that Linux lacks; DesignLook.h names
+// the free look-alike installed with the program in place of each
+// (metric-compatible Liberation Sans for the sans faces, Comic Neue for the
+// playful one). This names the faces Qt takes instead on a machine without
+// them, as QFont substitutions.
 void installFontSubstitutes();
 
 }  // namespace ombrana

@@ -1,20 +1,11 @@
 #include "app/WindowPrinter.h"
 
 #include "app/DesignedWindow.h"
-#include "app/PrintJob.h"
 
-#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QWidget>
 
 namespace ombrana {
-namespace {
-std::function<void(const QImage&)> g_sink;
-}
-
-void setPrintSinkForTests(std::function<void(const QImage&)> sink) {
-    g_sink = std::move(sink);
-}
 
 QPageLayout::Orientation orientationFor(QSizeF area) {
     return area.width() > area.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
@@ -40,24 +31,23 @@ void paintArea(QWidget* area, QPainter& painter, const QRectF& target) {
     painter.restore();
 }
 
-bool printArea(QWidget* area, QPaintDevice& device) {
-    QPainter painter;
-    if (!painter.begin(&device)) return false;
-    paintArea(area, painter, placeOnPage(area->size(), painter.viewport()));
-    return painter.end();
+namespace {
+
+// The area, on a page turned its way, in the middle of the printable part.
+PrintJob windowJob(DesignedWindow* window) {
+    QWidget* area = window->area();
+    return {.docName = window->windowTitle().simplified(),
+            .orientation = orientationFor(area->size()),
+            .paint = [area](QPainter& painter, const QRectF&, const QRectF& printable) {
+                paintArea(area, painter, placeOnPage(area->size(), printable));
+            }};
 }
 
+}  // namespace
+
 void printWindow(DesignedWindow* window) {
-    if (!window) return;
-    QWidget* area = window->area();
-    if (g_sink) {
-        g_sink(area->grab().toImage());
-        return;
-    }
     // A refused job is not reported.
-    printOnDefaultPrinter({.docName = window->windowTitle().simplified(),
-                           .orientation = orientationFor(area->size()),
-                           .paint = [area](QPagedPaintDevice& printer) { return printArea(area, printer); }});
+    if (window) printOnDefaultPrinter(windowJob(window));
 }
 
 }  // namespace ombrana

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QImage>
+// The print sink of the tests is in PrintJob.h, with the jobs.
+#include "app/PrintJob.h"
+
 #include <QPageLayout>
 #include <QRectF>
 
-#include <functional>
-
-class QPaintDevice;
 class QPainter;
 class QWidget;
 
@@ -29,13 +28,5 @@ QRectF placeOnPage(QSizeF area, const QRectF& printable);
 // Paints the area, as the widgets draw themselves, into the target
 // rectangle of the painter's device.
 void paintArea(QWidget* area, QPainter& painter, const QRectF& target);
-
-// Paints the area on a whole page of the device. Returns false when the
-// painter cannot begin.
-bool printArea(QWidget* area, QPaintDevice& device);
-
-// Tests catch an image of the printed area here instead of sending it to a
-// printer.
-void setPrintSinkForTests(std::function<void(const QImage&)> sink);
 
 }  // namespace ombrana

@@ -254,14 +254,9 @@ private:
 // The sheet's rectangle in the painter's coordinates: the paper less the
 // margin on every side, also where a printer's own margins are a few
 // millimetres or none, and within what the device prints.
-QRectF sheetRect(const QPagedPaintDevice& device) {
-    const QPageLayout page = device.pageLayout();
-    const int dpi = device.logicalDpiY();
-    const QRectF full = page.fullRectPixels(dpi);
-    const QRectF printed = page.paintRectPixels(dpi);
+QRectF sheetRect(const QRectF& page, const QRectF& printable, double dpi) {
     const double margin = kMarginMm / 25.4 * dpi;
-    const QRectF sheet = full.adjusted(margin, margin, -margin, -margin).translated(-printed.topLeft());
-    return sheet & QRectF(QPointF(0, 0), printed.size());
+    return page.adjusted(margin, margin, -margin, -margin) & printable;
 }
 
 }  // namespace
@@ -291,11 +286,12 @@ void paintBuildSheet(QPainter& p, const QRectF& rect, const BuildSheet& sheet) {
     p.restore();
 }
 
-bool printBuildSheet(QPagedPaintDevice& device, const BuildSheet& sheet) {
-    QPainter painter;
-    if (!painter.begin(&device)) return false;
-    paintBuildSheet(painter, sheetRect(device), sheet);
-    return painter.end();
+PrintJob buildSheetJob(const QString& docName, std::function<BuildSheet()> sheet) {
+    return {.docName = docName,
+            .pageSize = QPageSize(QPageSize::A4),
+            .paint = [sheet = std::move(sheet)](QPainter& painter, const QRectF& page, const QRectF& printable) {
+                paintBuildSheet(painter, sheetRect(page, printable, painter.device()->logicalDpiY()), sheet());
+            }};
 }
 
 bool writeBuildSheetPdf(const QString& path, const BuildSheet& sheet, QString* error) {
@@ -311,7 +307,7 @@ bool writeBuildSheetPdf(const QString& path, const BuildSheet& sheet, QString* e
         pdf.setResolution(300);
         pdf.setTitle(sheet.title);
         pdf.setCreator(QStringLiteral("Ombrana"));
-        if (!printBuildSheet(pdf, sheet)) {
+        if (!paintJob(buildSheetJob(sheet.title, [&sheet] { return sheet; }), pdf)) {
             file.cancelWriting();
             if (error) *error = QStringLiteral("impossibile disegnare la pagina");
             return false;

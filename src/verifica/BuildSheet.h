@@ -1,14 +1,15 @@
 #pragma once
 
+#include "app/PrintJob.h"
 #include "app/core/Ladder.h"
 #include "verifica/ResponsePlot.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
-class QPagedPaintDevice;
 class QPainter;
 
 namespace ombrana {
@@ -48,9 +49,10 @@ struct BuildSheet {
 // size with which the whole sheet fits; nothing is painted outside rect.
 void paintBuildSheet(QPainter& painter, const QRectF& rect, const BuildSheet& sheet);
 
-// Paints the sheet on one page of the device, at least 15 mm from every edge
-// of the paper whatever the device's own margins. False when it cannot begin.
-bool printBuildSheet(QPagedPaintDevice& device, const BuildSheet& sheet);
+// The job that prints a sheet on an upright A4 page, 15 mm from every edge
+// of the paper and within what the device prints. The sheet is made only
+// when a printer takes the job.
+PrintJob buildSheetJob(const QString& docName, std::function<BuildSheet()> sheet);
 
 // Writes the sheet as a one-page A4 PDF. The file appears whole or not at
 // all; on failure the reason is in error.

@@ -327,10 +327,7 @@ bool VerificationWindow::writeCsv(const QString& path) {
 
 void VerificationWindow::print() {
     // A refused job is not reported, as elsewhere.
-    printOnDefaultPrinter(
-        {.docName = QString::fromUtf8(m_v.heading),
-         .pageSize = QPageSize(QPageSize::A4),
-         .paint = [this](QPagedPaintDevice& printer) { return printBuildSheet(printer, buildSheet()); }});
+    printOnDefaultPrinter(buildSheetJob(QString::fromUtf8(m_v.heading), [this] { return buildSheet(); }));
 }
 
 void VerificationWindow::exportPdf() {

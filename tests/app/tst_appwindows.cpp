@@ -9,6 +9,7 @@
 #include "tests/support/WindowTestSupport.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 using namespace ombrana;
 
@@ -98,21 +99,29 @@ private slots:
 
     // A focused button answers Enter and the space bar as a click; any other
     // typed character still closes the splash, whichever button has the
-    // focus.
+    // focus. A key held down since before does not press, nor does Enter
+    // with a command modifier.
     void splashKeysOnAFocusedButton_data() {
         QTest::addColumn<QString>("focused");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("keyText");
         QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("autoRepeat");
+        QTest::addColumn<bool>("splashStays");
         QTest::addColumn<bool>("menuOpens");
+        const int alt = Qt::AltModifier, ctrl = Qt::ControlModifier, keypad = Qt::KeypadModifier;
         // clang-format off
-        QTest::newRow("Enter on CONTINUA") << "Command1" << int(Qt::Key_Return) << test::kEnterText << 0 << true;
-        QTest::newRow("keypad Enter on CONTINUA") << "Command1" << int(Qt::Key_Enter) << test::kEnterText << int(Qt::KeypadModifier) << true;
-        QTest::newRow("space on CONTINUA") << "Command1" << int(Qt::Key_Space) << " " << 0 << true;
-        QTest::newRow("Enter on FINE") << "Command2" << int(Qt::Key_Return) << test::kEnterText << 0 << false;
-        QTest::newRow("space on FINE") << "Command2" << int(Qt::Key_Space) << " " << 0 << false;
-        QTest::newRow("a on CONTINUA") << "Command1" << int(Qt::Key_A) << "a" << 0 << false;
-        QTest::newRow("ctrl+Enter on CONTINUA") << "Command1" << int(Qt::Key_Return) << test::kEnterText << int(Qt::ControlModifier) << false;
+        QTest::newRow("Enter on CONTINUA")               << "Command1" << int(Qt::Key_Return) << test::kEnterText << 0      << false << false << true;
+        QTest::newRow("keypad Enter on CONTINUA")        << "Command1" << int(Qt::Key_Enter)  << test::kEnterText << keypad << false << false << true;
+        QTest::newRow("space on CONTINUA")               << "Command1" << int(Qt::Key_Space)  << " "              << 0      << false << false << true;
+        QTest::newRow("Enter on FINE")                   << "Command2" << int(Qt::Key_Return) << test::kEnterText << 0      << false << false << false;
+        QTest::newRow("space on FINE")                   << "Command2" << int(Qt::Key_Space)  << " "              << 0      << false << false << false;
+        QTest::newRow("a on CONTINUA")                   << "Command1" << int(Qt::Key_A)      << "a"              << 0      << false << false << false;
+        QTest::newRow("ctrl+Enter on CONTINUA")          << "Command1" << int(Qt::Key_Return) << test::kEnterText << ctrl   << false << false << false;
+        QTest::newRow("alt+Enter on CONTINUA")           << "Command1" << int(Qt::Key_Return) << QString()        << alt    << false << true  << false;
+        QTest::newRow("alt+Enter typed on CONTINUA")     << "Command1" << int(Qt::Key_Return) << test::kEnterText << alt    << false << false << false;
+        QTest::newRow("Enter repeating on CONTINUA")     << "Command1" << int(Qt::Key_Return) << test::kEnterText << 0      << true  << true  << false;
+        QTest::newRow("space repeating on CONTINUA")     << "Command1" << int(Qt::Key_Space)  << " "              << 0      << true  << true  << false;
         // clang-format on
     }
     void splashKeysOnAFocusedButton() {
@@ -120,14 +129,25 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, keyText);
         QFETCH(int, modifiers);
+        QFETCH(bool, autoRepeat);
+        QFETCH(bool, splashStays);
         QFETCH(bool, menuOpens);
         QWidget* s = test::openWindow(nomi::splash);
         QVERIFY(test::activate(s));
         FIND_CHILD(QWidget, button, s, focused);
         button->setFocus(Qt::TabFocusReason);
         QTRY_COMPARE(QApplication::focusWidget(), button);
-        test::pressKey(Qt::Key(key), keyText, Qt::KeyboardModifiers(modifiers));
-        QVERIFY(!finestre().isOpen(nomi::splash));
+        if (autoRepeat) {
+            // A key held down before the splash had the focus: only its
+            // repeats arrive.
+            for (int i = 0; i < 3 && QApplication::focusWidget(); ++i) {
+                QKeyEvent repeat(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), keyText, true);
+                QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+            }
+        } else {
+            test::pressKey(Qt::Key(key), keyText, Qt::KeyboardModifiers(modifiers));
+        }
+        QCOMPARE(finestre().isOpen(nomi::splash), splashStays);
         QCOMPARE(finestre().isOpen(nomi::menu), menuOpens);
     }
 

@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QSignalSpy>
+#include <QStyleOptionMenuItem>
 #include <QWindow>
 
 #include <memory>
@@ -34,6 +36,21 @@ QWidget* openActive(const QString& name) {
         qWarning("%s not active", qPrintable(name));
     return w;
 }
+
+// Notes the text of every menu-bar entry the style is asked to draw: the
+// ampersand marks the letter it underlines.
+class DrawnEntries : public QProxyStyle {
+public:
+    mutable QStringList texts;
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+            item && element == CE_MenuBarItem)
+            texts << item->text;
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
 
 }  // namespace
 
@@ -154,6 +171,31 @@ private slots:
             QVERIFY2(triggered.size() == (entry->isEnabled() ? 1 : 0), qPrintable(entry->text()));
             QCOMPARE(QApplication::activeWindow(), w);
         }
+    }
+
+    // The bar marks each entry's own letter where it draws the entry, after
+    // the letters the entries before it took; an ampersand of the caption
+    // shows as written.
+    void mnemonicWhereTheBarDraws_data() {
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QStringList>("drawn");
+        // clang-format off
+        QTest::newRow("a filter window's")  << QStringList{"Leggimi", "Calcolatrice", "Stampa"}   << QStringList{"&Leggimi", "&Calcolatrice", "&Stampa"};
+        QTest::newRow("first letter taken") << QStringList{"Stampa", "Esporta PDF", "Esporta CSV"} << QStringList{"&Stampa", "&Esporta PDF", "Esporta &CSV"};
+        QTest::newRow("no word left")       << QStringList{"Stampa", "Salva"}                     << QStringList{"&Stampa", "S&alva"};
+        QTest::newRow("an ampersand")       << QStringList{"R & S", "Stampa"}                     << QStringList{"&R && S", "&Stampa"};
+        // clang-format on
+    }
+    void mnemonicWhereTheBarDraws() {
+        QFETCH(QStringList, captions);
+        QFETCH(QStringList, drawn);
+        DrawnEntries style;
+        MnemonicMenuBar bar;
+        bar.setStyle(&style);
+        for (const QString& caption : captions) bar.addEntry(caption);
+        bar.resize(bar.sizeHint());
+        bar.grab();
+        QCOMPARE(style.texts, drawn);
     }
 
     // The menu bar draws the letter underlined: its picture differs from a

@@ -1,17 +1,30 @@
+// Run as "tst_startup --loaded-module" it loads the printing module and
+// prints the path it was loaded from: the module test runs a copy of it so,
+// laid out as an installation.
 #include "AllWindows.h"
+#include "app/DesignLook.h"
 #include "app/DesignedWindow.h"
 #include "app/PrintJob.h"
 #include "app/WindowNames.h"
 #include "tests/support/WindowTestSupport.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTranslator>
 
+#include <cstdio>
 #include <cstring>
-#include <link.h>
 #include <memory>
+
+#if __has_include(<link.h>)
+#include <link.h>
+#define OMBRANA_LISTS_LIBRARIES 1
+#endif
 
 using namespace ombrana;
 
@@ -36,20 +49,38 @@ void clickAtOnce(QWidget* button) {
     }
 }
 
-// Whether a shared library whose file name holds the text is loaded.
-bool loaded(const char* name) {
+// The path of a loaded shared library whose file name holds the text;
+// empty when none is loaded. Test-only: the loader's list is in glibc's
+// <link.h>, and elsewhere the tests that read it skip.
+QString loadedPath(const char* name) {
+#ifdef OMBRANA_LISTS_LIBRARIES
     struct Search {
         const char* name;
-        bool found = false;
-    } search{name};
+        QString path;
+    } search{name, {}};
     dl_iterate_phdr(
         [](dl_phdr_info* info, size_t, void* data) {
             auto* s = static_cast<Search*>(data);
-            if (info->dlpi_name && std::strstr(info->dlpi_name, s->name)) s->found = true;
+            if (info->dlpi_name && std::strstr(info->dlpi_name, s->name)) s->path = QFile::decodeName(info->dlpi_name);
             return 0;
         },
         &search);
-    return search.found;
+    return search.path;
+#else
+    Q_UNUSED(name);
+    return {};
+#endif
+}
+
+bool loaded(const char* name) {
+    return !loadedPath(name).isEmpty();
+}
+
+// The child's side of printerModuleBesideTheProgram.
+int printLoadedModule() {
+    printOnDefaultPrinter({.docName = QStringLiteral("prova")});
+    std::fputs(qPrintable(loadedPath(OMBRANA_PRINTER_MODULE)), stdout);
+    return 0;
 }
 
 }  // namespace
@@ -112,18 +143,66 @@ private slots:
     // Every window opened and nothing printed: Qt's printing library is not
     // there. The first print job loads it, through the program's module.
     void printingLoadedByTheFirstJob() {
+        if (!loaded("libQt6Core")) QSKIP("the loaded libraries cannot be listed here");
         startProgram(*qApp);
         QVERIFY(!loaded("libQt6PrintSupport"));
         QVERIFY(!loaded(OMBRANA_PRINTER_MODULE));
 
-        // A job that draws nothing: no printer, or one that is sent nothing.
-        const bool printed = printOnDefaultPrinter(
-            {.docName = QStringLiteral("prova"), .paint = [](QPagedPaintDevice&) { return false; }});
+        // A job that paints nothing: no printer, or one that is sent nothing.
+        const bool printed = printOnDefaultPrinter({.docName = QStringLiteral("prova")});
         QVERIFY(!printed);
         QVERIFY(loaded(OMBRANA_PRINTER_MODULE));
         QVERIFY(loaded("libQt6PrintSupport"));
     }
+
+    // Installed, the program finds the module in the installation's module
+    // folder, reached from its own, before the build's: a copy of this test
+    // in a tree laid out so loads the copy of the module beside it.
+    void printerModuleBesideTheProgram() {
+        if (!loaded("libQt6Core")) QSKIP("the loaded libraries cannot be listed here");
+        QTemporaryDir tree;
+        const QDir bin(tree.filePath(QStringLiteral("bin")));
+        const QDir modules(bin.absoluteFilePath(QStringLiteral(OMBRANA_MODULE_FROM_PROGRAM)));
+        QVERIFY(QDir().mkpath(bin.path()) && QDir().mkpath(modules.path()));
+        const QString program = bin.absoluteFilePath(QStringLiteral("ombrana"));
+        const QString module = modules.absoluteFilePath(QStringLiteral(OMBRANA_PRINTER_MODULE));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+        QVERIFY(QFile::copy(QDir(QStringLiteral(OMBRANA_MODULE_BUILD_DIR)).filePath(OMBRANA_PRINTER_MODULE), module));
+        QProcess child;
+        child.start(program, {QStringLiteral("--loaded-module")});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(QDir(QString::fromLocal8Bit(child.readAllStandardOutput())).canonicalPath(),
+                 QDir(module).canonicalPath());
+    }
+
+    // Start-up names the faces Qt takes on a machine without the installed
+    // look-alikes.
+    void fontSubstitutesAfterStartUp_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QStringList>("substitutes");
+        // clang-format off
+        QTest::newRow("sans")    << design::kMsSansSerif << QStringList{"Arimo", "DejaVu Sans"};
+        QTest::newRow("playful") << design::kBalloon     << QStringList{"Comic Relief", "Liberation Sans"};
+        // clang-format on
+    }
+    void fontSubstitutesAfterStartUp() {
+        QFETCH(QString, family);
+        QFETCH(QStringList, substitutes);
+        QFont::removeSubstitutions(family);
+        startProgram(*qApp);
+        // Qt keeps the names in lower case.
+        QCOMPARE(QFont::substitutes(family).join(u',').toCaseFolded(), substitutes.join(u',').toCaseFolded());
+    }
 };
 
-QTEST_MAIN(TestStartup)
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    if (argc > 1 && std::strcmp(argv[1], "--loaded-module") == 0) return printLoadedModule();
+    TestStartup test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_startup.moc"

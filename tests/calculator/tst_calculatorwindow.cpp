@@ -1,4 +1,5 @@
 #include "CalculatorCases.h"
+#include "app/DesignLook.h"
 #include "app/MessageBox.h"
 #include "app/WindowNames.h"
 #include "calculator/Calculator.h"
@@ -246,20 +247,20 @@ void TestCalculatorWindow::controls_data() {
     QTest::addColumn<QString>("family");
     QTest::addColumn<double>("points");
     // clang-format off
-    QTest::newRow("Readout") << "Readout" << QRect(120, 105, 2400, 375) << "0," << "MS Sans Serif" << 12.0;
-    QTest::newRow("Number7") << "Number7" << QRect(120, 600, 360, 345) << "7" << "System" << 9.75;
-    QTest::newRow("Number4") << "Number4" << QRect(120, 1080, 345, 345) << "4" << "System" << 9.75;
-    QTest::newRow("Number2") << "Number2" << QRect(600, 1560, 345, 345) << "2" << "System" << 9.75;
-    QTest::newRow("Number0") << "Number0" << QRect(120, 2040, 840, 345) << "0" << "System" << 9.75;
-    QTest::newRow("Cancel") << "Cancel" << QRect(1680, 600, 360, 345) << "C" << "Tahoma" << 8.25;
-    QTest::newRow("CancelEntry") << "CancelEntry" << QRect(2160, 600, 360, 345) << "CE" << "Tahoma" << 8.25;
-    QTest::newRow("Operator0") << "Operator0" << QRect(2160, 1560, 360, 345) << "/" << "System" << 9.75;
-    QTest::newRow("Operator1") << "Operator1" << QRect(1680, 1080, 360, 345) << "+" << "System" << 9.75;
-    QTest::newRow("Operator2") << "Operator2" << QRect(1680, 1560, 360, 345) << "X" << "System" << 9.75;
-    QTest::newRow("Operator3") << "Operator3" << QRect(2160, 1080, 360, 345) << "-" << "System" << 9.75;
-    QTest::newRow("Operator4") << "Operator4" << QRect(1680, 2040, 360, 345) << "=" << "System" << 9.75;
-    QTest::newRow("Decimal") << "Decimal" << QRect(1080, 2040, 360, 345) << "." << "System" << 9.75;
-    QTest::newRow("Percent") << "Percent" << QRect(2160, 2040, 360, 345) << "%" << "System" << 9.75;
+    QTest::newRow("Readout") << "Readout" << QRect(120, 105, 2400, 375) << "0," << design::kMsSansSerif << 12.0;
+    QTest::newRow("Number7") << "Number7" << QRect(120, 600, 360, 345) << "7" << design::kSystem << 9.75;
+    QTest::newRow("Number4") << "Number4" << QRect(120, 1080, 345, 345) << "4" << design::kSystem << 9.75;
+    QTest::newRow("Number2") << "Number2" << QRect(600, 1560, 345, 345) << "2" << design::kSystem << 9.75;
+    QTest::newRow("Number0") << "Number0" << QRect(120, 2040, 840, 345) << "0" << design::kSystem << 9.75;
+    QTest::newRow("Cancel") << "Cancel" << QRect(1680, 600, 360, 345) << "C" << design::kTahoma << 8.25;
+    QTest::newRow("CancelEntry") << "CancelEntry" << QRect(2160, 600, 360, 345) << "CE" << design::kTahoma << 8.25;
+    QTest::newRow("Operator0") << "Operator0" << QRect(2160, 1560, 360, 345) << "/" << design::kSystem << 9.75;
+    QTest::newRow("Operator1") << "Operator1" << QRect(1680, 1080, 360, 345) << "+" << design::kSystem << 9.75;
+    QTest::newRow("Operator2") << "Operator2" << QRect(1680, 1560, 360, 345) << "X" << design::kSystem << 9.75;
+    QTest::newRow("Operator3") << "Operator3" << QRect(2160, 1080, 360, 345) << "-" << design::kSystem << 9.75;
+    QTest::newRow("Operator4") << "Operator4" << QRect(1680, 2040, 360, 345) << "=" << design::kSystem << 9.75;
+    QTest::newRow("Decimal") << "Decimal" << QRect(1080, 2040, 360, 345) << "." << design::kSystem << 9.75;
+    QTest::newRow("Percent") << "Percent" << QRect(2160, 2040, 360, 345) << "%" << design::kSystem << 9.75;
     // clang-format on
 }
 

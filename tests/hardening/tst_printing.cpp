@@ -40,6 +40,15 @@ QWidget* computedFilterWindow() {
     return w;
 }
 
+// The verification window of the computed filter, opened from its menu.
+QWidget* computedVerificationWindow() {
+    QWidget* filter = computedFilterWindow();
+    auto* verifica = filter ? filter->findChild<QAction*>(QStringLiteral("verifica")) : nullptr;
+    if (!verifica) return nullptr;
+    verifica->trigger();
+    return finestre().find(nomi::verificaPassaBassoPiGreco);
+}
+
 // Every PDF file in the folders, by full path.
 QStringList pdfIn(const QString& folders) {
     QStringList files;
@@ -65,6 +74,59 @@ QRect tealBox(const QImage& page) {
             const QColor p = img.pixelColor(x, y);
             if (p.red() < 40 && qAbs(p.green() - 0x80) < 24 && qAbs(p.blue() - 0x80) < 24) box |= QRect(x, y, 1, 1);
         }
+    return box;
+}
+
+// Presses "Stampa" in the window and reads back, at that resolution, the
+// PDF that the virtual printer writes into the folders; a null image when
+// none arrives within a minute.
+QImage printedOnPdfPrinter(QWidget* window, const QString& folders, int dpi) {
+    auto* stampa = window->findChild<QAction*>(QStringLiteral("stampa"));
+    if (!stampa) return {};
+    const QStringList before = pdfIn(folders);
+    stampa->trigger();
+    QString pdf;
+    const auto arrived = [&] {
+        for (const QString& f : pdfIn(folders))
+            if (!before.contains(f) && QFileInfo(f).size() > 0) pdf = f;
+        return !pdf.isEmpty();
+    };
+    if (!QTest::qWaitFor(arrived, 60000)) return {};
+    qInfo("printed to %s", qPrintable(pdf));
+    // cups-pdf writes the file in steps; wait until pdftoppm can read it whole.
+    QTemporaryDir tmp;
+    const QString stem = tmp.filePath(QStringLiteral("pagina"));
+    const auto render = [&] {
+        QProcess p;
+        p.start(QStringLiteral("pdftoppm"), {"-r", QString::number(dpi), "-png", "-singlefile", pdf, stem});
+        return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    };
+    return QTest::qWaitFor(render, 30000) ? QImage(stem + QStringLiteral(".png")) : QImage();
+}
+
+// The page a window's "Stampa" sends, caught by the tests' sink: the path
+// every print job takes.
+PrintedPage printedBy(QWidget* window) {
+    QList<PrintedPage> pages;
+    setPrintSinkForTests([&pages](const PrintedPage& page) { pages << page; });
+    if (auto* stampa = window->findChild<QAction*>(QStringLiteral("stampa"))) stampa->trigger();
+    setPrintSinkForTests({});
+    return pages.size() == 1 ? pages.first() : PrintedPage{};
+}
+
+// A sheet in the sink's pixels, turned as asked.
+QSize sheet(QPageSize::PageSizeId size, QPageLayout::Orientation orientation) {
+    const QSize upright = QPageSize(size).sizePixels(qRound(PrintedPage::kSinkDpi));
+    return orientation == QPageLayout::Landscape ? upright.transposed() : upright;
+}
+
+// The smallest rectangle that holds every pixel darker than the paper.
+QRect inkBox(const QImage& page) {
+    const QImage img = page.convertToFormat(QImage::Format_RGB32);
+    QRect box;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qGray(img.pixel(x, y)) < 250) box |= QRect(x, y, 1, 1);
     return box;
 }
 
@@ -112,17 +174,19 @@ private slots:
         QCOMPARE(int(orientationFor(area)), orientation);
     }
 
-    // The page shows the designed area, ground and controls, scaled into the
-    // middle of the sheet with white margins, and not the maximised window's
+    // The page, the printer's own sheet turned to landscape and named after
+    // the window, shows the designed area, ground and controls, scaled into
+    // the middle of what the printer prints, and not the maximised window's
     // empty ground.
     void printsTheAreaScaledIntoThePage() {
         auto* w = qobject_cast<DesignedWindow*>(computedFilterWindow());
         QVERIFY(w);
-        QImage page(1100, 850, QImage::Format_RGB32);
-        page.fill(Qt::white);
-        QVERIFY(printArea(w->area(), page));
+        const PrintedPage printed = printedBy(w);
+        QCOMPARE(printed.docName, w->windowTitle().simplified());
+        const QImage& page = printed.image;
+        QCOMPARE(page.size(), sheet(PrintedPage::kSinkOwnSize, QPageLayout::Landscape));
 
-        const QRect target = ombrana::placeOnPage(w->area()->size(), page.rect()).toAlignedRect();
+        const QRect target = ombrana::placeOnPage(w->area()->size(), printed.printable).toAlignedRect();
         // The ground fills the target, give or take the pixel its edges round to.
         const QRect box = tealBox(page);
         const QMargins pixel(1, 1, 1, 1);
@@ -136,36 +200,25 @@ private slots:
         QCOMPARE(page.pixelColor(target.topLeft() + centre * scale), w->area()->grab().toImage().pixelColor(centre));
     }
 
+    // The verification window's "Stampa" takes the same path: its build
+    // sheet on an upright A4 page.
+    void buildSheetTakesTheSamePath() {
+        QWidget* w = computedVerificationWindow();
+        QVERIFY(w);
+        const PrintedPage printed = printedBy(w);
+        QVERIFY(!printed.docName.isEmpty());
+        QCOMPARE(printed.image.size(), sheet(QPageSize::A4, QPageLayout::Portrait));
+        const qsizetype area = qsizetype(printed.image.width()) * printed.image.height();
+        QVERIFY2(countPixels(printed.image).notWhite > area / 20, "the page is blank");
+    }
+
     void printsThePageOnThePdfPrinter() {
         const QString output = qEnvironmentVariable("OMBRANA_PRINT_OUTPUT_DIR");
         if (output.isEmpty()) QSKIP("no PDF printer set up (OMBRANA_PRINT_OUTPUT_DIR)");
         QVERIFY2(!QPrinterInfo::defaultPrinter().isNull(), "no default printer");
-        const QStringList before = pdfIn(output);
-
         QWidget* w = computedFilterWindow();
         QVERIFY(w);
-        FIND_CHILD(QAction, stampa, w, QStringLiteral("stampa"));
-        stampa->trigger();
-
-        QString newFile;
-        const auto arrived = [&] {
-            for (const QString& f : pdfIn(output))
-                if (!before.contains(f) && QFileInfo(f).size() > 0) newFile = f;
-            return !newFile.isEmpty();
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(arrived(), 60000);
-        const QString pdf = newFile;
-        qInfo("printed to %s", qPrintable(pdf));
-        // cups-pdf writes the file in steps; wait until pdftoppm can read it whole.
-        QTemporaryDir tmp;
-        const QString stem = tmp.filePath(QStringLiteral("pagina"));
-        const auto render = [&] {
-            QProcess p;
-            p.start(QStringLiteral("pdftoppm"), {"-r", "40", "-png", "-singlefile", pdf, stem});
-            return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(render(), 30000);
-        const QImage page(stem + QStringLiteral(".png"));
+        const QImage page = printedOnPdfPrinter(w, output, 40);
         QVERIFY(!page.isNull());
         const PixelCount c = countPixels(page);
         const qsizetype area = qsizetype(page.width()) * page.height();
@@ -183,6 +236,27 @@ private slots:
                  "the drawing does not fill the page");
         QVERIFY(qAbs(box.left() - (page.width() - 1 - box.right())) < page.width() / 30);
         QVERIFY(qAbs(box.top() - (page.height() - 1 - box.bottom())) < page.height() / 30);
+    }
+
+    // The verification window's build sheet on the same printer: an upright
+    // A4 page, 15 mm clear of every edge.
+    void printsTheBuildSheetOnThePdfPrinter() {
+        const QString output = qEnvironmentVariable("OMBRANA_PRINT_OUTPUT_DIR");
+        if (output.isEmpty()) QSKIP("no PDF printer set up (OMBRANA_PRINT_OUTPUT_DIR)");
+        QWidget* w = computedVerificationWindow();
+        QVERIFY(w);
+        const QImage page = printedOnPdfPrinter(w, output, 80);
+        QVERIFY(!page.isNull());
+        const double mm = 80 / 25.4;
+        QVERIFY(qAbs(page.width() - 210 * mm) < 3 && qAbs(page.height() - 297 * mm) < 3);
+        // Ink at 15 mm from the edges; the title's letters start a little
+        // below the top of their line.
+        const QRect ink = inkBox(page);
+        const QRectF inside = QRectF(page.rect()).adjusted(14.4 * mm, 14.4 * mm, -14.4 * mm, -14.4 * mm);
+        const QRectF outside = QRectF(page.rect()).adjusted(15.6 * mm, 17 * mm, -15.6 * mm, -15.6 * mm);
+        QVERIFY2(
+            inside.contains(ink) && QRectF(ink).contains(outside),
+            qPrintable(QStringLiteral("ink %1,%2 %3x%4").arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
     }
 
     void withoutPrinterNothingHappens() {

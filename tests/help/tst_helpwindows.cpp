@@ -380,14 +380,16 @@ void TestHelpWindows::stampaPrintsTheWindow_data() {
 
 void TestHelpWindows::stampaPrintsTheWindow() {
     QFETCH(QString, name);
-    QList<QImage> printed;
-    setPrintSinkForTests([&printed](const QImage& image) { printed << image; });
+    QList<PrintedPage> printed;
+    setPrintSinkForTests([&printed](const PrintedPage& page) { printed << page; });
     QWidget* w = test::openWindow(name);
     QVERIFY(w);
     FIND_CHILD(QAction, stampa, w, QStringLiteral("stampa"));
     stampa->trigger();
     QCOMPARE(printed.size(), 1);
-    QCOMPARE(printed.first().size(), qobject_cast<DesignedWindow*>(w)->area()->size() * w->devicePixelRatio());
+    QCOMPARE(printed.first().docName, w->windowTitle().simplified());
+    const QWidget* area = qobject_cast<DesignedWindow*>(w)->area();
+    QCOMPARE(printed.first().image.width() > printed.first().image.height(), area->width() > area->height());
     QVERIFY(finestre().isOpen(name));
 }
 

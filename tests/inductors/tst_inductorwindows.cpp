@@ -88,7 +88,7 @@ private slots:
 
 private:
     int m_printed = 0;
-    QSize m_printedSize;
+    PrintedPage m_printedPage;
 };
 
 void TestInductorWindows::initTestCase() {
@@ -97,9 +97,9 @@ void TestInductorWindows::initTestCase() {
     // A stand-in for the calculator, which lives in another library.
     if (!finestre().isRegistered(nomi::calcolatrice))
         finestre().registerWindow(nomi::calcolatrice, [] { return new QWidget; });
-    setPrintSinkForTests([this](const QImage& image) {
+    setPrintSinkForTests([this](const PrintedPage& page) {
         ++m_printed;
-        m_printedSize = image.size();
+        m_printedPage = page;
     });
 }
 
@@ -578,7 +578,9 @@ void TestInductorWindows::airCoilMenu() {
     const int printed = m_printed;
     print->trigger();
     QCOMPARE(m_printed, printed + 1);
-    QCOMPARE(m_printedSize, qobject_cast<DesignedWindow*>(w)->area()->grab().size());
+    QCOMPARE(m_printedPage.docName, w->windowTitle().simplified());
+    const QWidget* area = qobject_cast<DesignedWindow*>(w)->area();
+    QCOMPARE(m_printedPage.image.width() > m_printedPage.image.height(), area->width() > area->height());
 
     // The calculator outlives the window that opened it.
     test::click(w, "Command4");

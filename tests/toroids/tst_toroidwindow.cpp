@@ -90,8 +90,8 @@ void TestToroidWindow::initTestCase() {
     finestre().registerWindow(nomi::calcolatrice, [] { return new QWidget; });
     finestre().registerWindow(nomi::leggimiToroidi, [] { return new QWidget; });
     InputAlert::setSecondDuration(std::chrono::milliseconds(20));
-    setPrintSinkForTests([this](const QImage& image) {
-        if (!image.isNull()) ++m_stampe;
+    setPrintSinkForTests([this](const PrintedPage& page) {
+        if (!page.image.isNull()) ++m_stampe;
     });
 }
 
